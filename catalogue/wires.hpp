@@ -1,0 +1,53 @@
+// The wire catalogue: the kind list "Провода.txt" and one size file per kind,
+// found in the data folder.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "calculation.hpp"
+
+namespace velmora {
+
+inline constexpr std::string_view kKindListFile = "Провода.txt";
+
+// The data folder: where "Провода.txt" is, looked up in the current directory, then
+// in exeDir, then in the installed data folder (exeDir/../share/velmora).
+std::optional<std::filesystem::path> FindDataFolder(const std::filesystem::path& exeDir);
+
+struct WireKinds {
+    bool ok = false;
+    std::vector<std::string> names;  // sorted case-insensitively
+    Message message;                 // why the program cannot go on, when !ok
+};
+
+// Reads the kind list of the folder and checks that every kind's size file exists
+// and is sound. Any failure (no list, no kind, a missing or refused size file) is !ok.
+WireKinds LoadWireKinds(const std::filesystem::path& folder);
+
+struct WireSizes {
+    bool ok = false;
+    WireTable table;
+    Message message;  // what is wrong, when !ok (file missing or refused)
+};
+
+// Reads "<folder>/<kind>.txt" into a size table; refuses a table that is empty,
+// not ascending, or implausible.
+WireSizes LoadWireSizes(const std::filesystem::path& folder, const std::string& kind);
+
+struct KindSelection {
+    int index = -1;            // entry of names selected
+    std::string conductor;     // the full name of that entry
+    std::optional<Message> message;  // when Conductor matched no entry
+};
+
+// The first entry that begins with conductor (case-insensitive); when none does, the
+// first kind, with a message saying which kind was missing and which one is used.
+KindSelection SelectKind(const std::vector<std::string>& names, const std::string& conductor);
+
+// Lower-case of Latin and Cyrillic letters (Ё included), for comparisons.
+std::string lowerCase(std::string_view utf8);
+
+}  // namespace velmora

@@ -1,0 +1,27 @@
+// Numbers in texts, the same under every locale: the C conversions with '.' as the
+// only decimal separator, built on from_chars / to_chars (printf and atof follow the
+// locale that the window toolkit sets at start).
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace velmora {
+
+// C atof: leading white space, sign, digits, fraction, exponent, "inf"/"nan";
+// 0 when no number leads the text; overflow gives an infinity, underflow 0 or a
+// denormal. Hexadecimal text reads as its leading 0.
+double textToDouble(std::string_view s);
+
+// C text-to-integer: leading white space, sign, digits; 0 when none; saturates
+// at the 32-bit range.
+int textToInt(std::string_view s);
+
+// The record's number rule: every ',' of the field becomes '.', in the field
+// itself, and the text is then read by textToDouble.
+double number(std::string& field);
+
+// printf "%.Nf" with '.' (exact halves to even, as the C library rounds).
+std::string fixed(double v, int decimals);
+
+}  // namespace velmora

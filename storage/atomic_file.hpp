@@ -1,0 +1,21 @@
+// Writing a file so that a failure never leaves a truncated mix: a hidden temporary
+// file in the same folder, flushed, then renamed over the target.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace velmora {
+
+struct WriteOutcome {
+    bool ok = false;
+    std::string error;  // names the file and the reason, when !ok
+};
+
+WriteOutcome WriteFileAtomic(const std::filesystem::path& path, std::string_view bytes);
+
+// The same, with UTF-8 text encoded as Windows-1251 (refused when it cannot be).
+WriteOutcome WriteTextFileCp1251(const std::filesystem::path& path, std::string_view utf8);
+
+}  // namespace velmora

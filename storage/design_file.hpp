@@ -1,0 +1,31 @@
+// Design files (*.sav) and the state file: the 39 input fields as key/value lines,
+// "key\t= value\r\n", in Windows-1251.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "atomic_file.hpp"
+#include "record.hpp"
+
+namespace velmora {
+
+// The bytes WriteDesign writes, or an error naming the field Windows-1251 cannot hold.
+struct DesignText {
+    bool ok = false;
+    std::string bytes;
+    std::string error;
+};
+DesignText FormatDesign(const Record& r);
+
+WriteOutcome WriteDesign(const std::filesystem::path& path, const Record& r);
+
+struct ReadOutcome {
+    enum Status { ok, cannotOpen, refused } status = cannotOpen;
+    std::string error;  // a message for the user when refused
+};
+
+// Sets all 39 input fields from the file; the record is unchanged unless ok.
+ReadOutcome ReadDesign(const std::filesystem::path& path, Record& r);
+
+}  // namespace velmora
