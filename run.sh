@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Sets everything up on Debian 12, builds Velmora and starts it. On a machine
+# without a display it says so and prints the default design from velmora-cli.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+scripts/setup.sh default
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  echo "run: no display here (DISPLAY and WAYLAND_DISPLAY are unset);"
+  echo "run: the default design from velmora-cli instead:"
+  echo
+  exec build/cli/velmora-cli --data data
+fi
+exec build/ui/velmora "$@"
