@@ -1,0 +1,3 @@
+# Where the state file lives (standard library only).
+add_library(velmora_state STATIC ${CMAKE_CURRENT_LIST_DIR}/state_location.cpp)
+target_include_directories(velmora_state PUBLIC ${CMAKE_CURRENT_LIST_DIR})

@@ -1,0 +1,39 @@
+#include "file_pickers.hpp"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+
+#include "open_file.hpp"
+#include "save_file.hpp"
+
+std::optional<QString> QtFilePickers::openDesign(QWidget* parent) {
+    COpenFile picker(parent);
+    if (picker.exec() != QDialog::Accepted) return std::nullopt;
+    return picker.fileName();
+}
+
+std::optional<QString> QtFilePickers::saveDesign(QWidget* parent, const QString& proposed) {
+    CSaveFile picker(boxes_, parent);
+    picker.setFileName(proposed);
+    if (picker.exec() != QDialog::Accepted) return std::nullopt;
+    return picker.fileName();
+}
+
+std::optional<FilePickers::ReportTarget> QtFilePickers::saveReport(QWidget* parent,
+                                                                   const QString& proposed) {
+    QFileDialog dialog(parent, QStringLiteral("Сохранить в файле"), QDir::currentPath(),
+                       QStringLiteral("Файлы сохранённых расчетов *.txt (*.txt)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.selectFile(proposed);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    const QStringList files = dialog.selectedFiles();
+    if (files.isEmpty() || files.first().isEmpty()) return std::nullopt;
+    ReportTarget target;
+    target.path = files.first();
+    // The dialog asks before it returns a path that exists (its overwrite prompt is
+    // on), so an existing path is one it has asked about.
+    target.asked = QFileInfo::exists(target.path);
+    return target;
+}

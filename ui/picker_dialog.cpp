@@ -1,0 +1,105 @@
+#include "picker_dialog.hpp"
+
+#include <QEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <algorithm>
+
+#include "dialog_units.hpp"
+
+QStringList listDesignFiles(const QDir& folder, const QStringList& patterns) {
+    // Without QDir::CaseSensitive the name filters ignore case; without QDir::Hidden
+    // and QDir::System only visible regular files (and links to them) are listed.
+    const QFileInfoList infos =
+        folder.entryInfoList(patterns, QDir::Files, QDir::NoSort);
+    QStringList names;
+    for (const QFileInfo& info : infos)
+        if (info.isFile()) names << info.fileName();
+    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
+        const int folded = a.compare(b, Qt::CaseInsensitive);
+        return folded != 0 ? folded < 0 : a < b;
+    });
+    names.removeDuplicates();  // "*.sav" and "*.SAV" patterns can meet on one file
+    return names;
+}
+
+PickerDialog::PickerDialog(QWidget* parent, const QString& caption, const QString& label,
+                           int labelTop, const QString& okText, QStringList patterns)
+    : QDialog(parent), patterns_(std::move(patterns)) {
+    setWindowTitle(caption);
+    setModal(true);
+
+    list_ = new QListWidget(this);
+    list_->setObjectName(QStringLiteral("files"));
+    list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    list_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    label_ = new QLabel(label, this);
+    edit_ = new QLineEdit(this);
+    edit_->setObjectName(QStringLiteral("name"));
+    ok_ = new QPushButton(okText, this);
+    ok_->setObjectName(QStringLiteral("ok"));
+    ok_->setDefault(true);
+    cancel_ = new QPushButton(QStringLiteral("Отмена"), this);
+    cancel_->setObjectName(QStringLiteral("cancel"));
+
+    const DialogUnits du(fontMetrics());
+    setFixedSize(du.size(400, 210));
+    list_->setGeometry(du.rect(7, 7, 385, 145));
+    label_->setGeometry(du.rect(20, labelTop, 370, 9));
+    edit_->setGeometry(du.rect(7, 170, 386, 12));
+    ok_->setGeometry(du.rect(100, 187, 50, 16));
+    cancel_->setGeometry(du.rect(250, 187, 50, 16));
+    setTabOrder(list_, edit_);
+    setTabOrder(edit_, ok_);
+    setTabOrder(ok_, cancel_);
+
+    connect(list_, &QListWidget::itemSelectionChanged, this, [this] {
+        const QString name = selectedName();
+        if (!name.isEmpty()) edit_->setText(name);
+    });
+    connect(list_, &QListWidget::itemDoubleClicked, this, [this] { confirm(); });
+    connect(ok_, &QPushButton::clicked, this, [this] { confirm(); });
+    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+
+    refresh();
+}
+
+QString PickerDialog::fileName() const { return edit_->text(); }
+
+void PickerDialog::accept() { confirm(); }
+
+QString PickerDialog::selectedName() const {
+    const auto selected = list_->selectedItems();
+    return selected.isEmpty() ? QString() : selected.first()->text();
+}
+
+void PickerDialog::refresh() {
+    const QString previous = selectedName();
+    const QStringList names = listDesignFiles(QDir::current(), patterns_);
+    bool kept = false;
+    {
+        // Re-selecting the file the user had chosen must not overwrite a typed name.
+        const QSignalBlocker block(list_);
+        list_->clear();
+        list_->addItems(names);
+        if (!previous.isEmpty()) {
+            const int row = names.indexOf(previous);
+            if (row >= 0) {
+                list_->setCurrentRow(row);
+                kept = true;
+            }
+        }
+    }
+    list_->viewport()->update();
+    listRefreshed(previous.isEmpty() || kept);
+}
+
+bool PickerDialog::event(QEvent* e) {
+    const bool handled = QDialog::event(e);
+    if (e->type() == QEvent::WindowActivate || e->type() == QEvent::WindowDeactivate) refresh();
+    return handled;
+}
