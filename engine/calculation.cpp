@@ -1,0 +1,182 @@
+// One calculation run: parse the inputs, refuse what cannot be computed, size the
+// core, then three passes of primary, secondaries, totals and power; an overfill or
+// a refusal ends it with what was written so far.
+#include "calculation.hpp"
+
+#include <exception>
+#include <optional>
+
+#include "design_state.hpp"
+#include "input_checks.hpp"
+#include "numtext.hpp"
+
+namespace velmora {
+
+std::string_view statusName(RunStatus s) {
+    switch (s) {
+        case RunStatus::ok:
+            return "ok";
+        case RunStatus::overfill:
+            return "overfill";
+        case RunStatus::refused:
+            return "refused";
+    }
+    return "refused";
+}
+
+namespace calc {
+namespace {
+
+constexpr std::string_view kOverfillComment =
+    "Расчет прерван!\r\nОкно сердечника слишком заполнено.\r\nПолная заданная мощность сишком "
+    "велика.\r\nУменьшите полную заданную мощность.";
+constexpr std::string_view kOverfillBox =
+    "Расчет прерван!\nОкно сердечника слишком заполнено.\nПолная заданная мощность слишком "
+    "велика.\nУменьшите полную заданную мощность.";
+constexpr std::string_view kSecondariesHeader = "        Вторичные обмотки\r\n\r\n";
+constexpr int kDefaultPasses = 3;
+constexpr std::array<int, 12> kWireHints{1015, 1063, 1032, 1058, 1033, 1059,
+                                         1034, 1060, 1044, 1061, 1052, 1062};
+
+void parseInputs(Design& d, Record& r) {
+    d.core = r.core;
+    d.lst = number(r.lst);
+    d.hst = number(r.hst);
+    d.lok = number(r.lok);
+    d.hok = number(r.hok);
+    d.lkar = number(r.lkar);
+    d.hkar = number(r.hkar);
+    d.hkar1 = number(r.hkar1);
+    d.megsl = number(r.megsl);
+    d.megob = number(r.megob);
+    d.Bm = number(r.Bm);
+    d.j = number(r.j);
+    d.F = number(r.F);
+    d.U1nom = number(r.U1nom);
+    d.U1max = number(r.U1max);
+    for (int i = 0; i < kSecondaries; ++i) d.U2[i] = number(r.U2[i]);
+    for (int i = 0; i < kSecondaries; ++i) d.I2[i] = number(r.I2[i]);
+    d.d11 = number(r.d11);
+    for (int i = 0; i < kSecondaries; ++i) d.d2[i] = number(r.d2[i]);
+    d.razmery = r.razmery != 0;
+    d.use_d = r.use_d != 0;
+    for (int i = 0; i < kSecondaries; ++i) d.centre[i] = r.double2[i] != 0;
+    d.diag_width = r.diag_width;
+}
+
+// Secondaries start every run from nothing; so do their texts, Pgab and the extents.
+void reset(Design& d, Record& r) {
+    d.kst = 0.9;
+    d.eta = 0.9;
+    d.kfree = 0.3;
+    r.kfree = d.kfree;
+    d.n2 = {1, 1, 1, 1, 1};
+    d.W2 = d.S2 = d.R2 = d.dU2 = d.Sw2 = d.Pcu2 = D5{};
+    for (Texts5* texts : {&r.W2, &r.D2, &r.R2, &r.Lpr2, &r.U2xx, &r.U2h, &r.Nsl2})
+        for (std::string& s : *texts) s.clear();
+    r.Pgab.clear();
+    r.ext1 = 0;
+    r.ext2 = {};
+}
+
+void totals(Design& d, Record& r) {
+    d.sumPcu2 = 0;
+    for (int i = 0; i < kSecondaries; ++i) {
+        d.Sw2[i] = d.W2[i] * d.S2[i] * d.n2[i];
+        d.Pcu2[i] = 1.2 * (d.I2[i] * d.I2[i]) * d.R2[i];
+        if (d.centre[i]) {
+            d.Sw2[i] *= 2;
+            d.Pcu2[i] *= 2;
+        }
+    }
+    d.Sw = d.Sw2[0] + d.Sw2[1] + d.Sw2[2] + d.Sw2[3] + d.Sw2[4] + d.Sw1;
+    put(r, r.Kok, d.Sw / d.Sok, 3);
+    d.sumPcu2 = d.Pcu2[0] + d.Pcu2[1] + d.Pcu2[2] + d.Pcu2[3] + d.Pcu2[4];
+    d.Pcu = d.sumPcu2 + d.Pcu1;
+}
+
+void pass(Design& d, Record& r, const WireTable& wires) {
+    if (d.U1nom - d.dUv1 <= 0)
+        refuse("падение напряжения на первичной обмотке не меньше номинального напряжения сети.");
+    primaryStep(d, r, wires);
+    r.comment += kSecondariesHeader;
+    for (int i = 0; i < kSecondaries; ++i) {
+        clearSecondaryHints(d, i);
+        if (d.P2[i] != 0) secondaryStep(d, r, wires, i);
+    }
+    totals(d, r);
+    powerStep(d, r);
+}
+
+// The window fill as far as the run came: secondaries count without their strands.
+void overfillTotals(Design& d, Record& r) {
+    for (int i = 0; i < kSecondaries; ++i) {
+        d.Sw2[i] = d.W2[i] * d.S2[i];
+        if (d.centre[i]) d.Sw2[i] *= 2;
+    }
+    d.Sw = d.Sw2[0] + d.Sw2[1] + d.Sw2[2] + d.Sw2[3] + d.Sw2[4] + d.Sw1;
+    put(r, r.Kok, d.Sw / d.Sok, 3);
+}
+
+void stopWith(RunResult& out, Record& r, RunStatus status, std::string_view comment,
+              std::string_view box) {
+    out.status = status;
+    r.comment = std::string(comment);
+    out.messages.push_back({std::string(kCaptionWarning), std::string(box)});
+}
+
+}  // namespace
+
+RunResult calculatePasses(Record& r, const WireTable& wires, int passes) {
+    RunResult out;
+    Design d;
+    parseInputs(d, r);
+    if (auto why = checkInputs(d, r, wires)) {
+        // Nothing of an earlier design may stand beside these inputs.
+        clearResults(r);
+        for (int id : kWireHints) out.hints.push_back({id, {}});
+        const std::string text = std::string(kRefusalPrefix) + *why;
+        stopWith(out, r, RunStatus::refused, text, text);
+        return out;
+    }
+
+    std::optional<Stop> stop;
+    try {
+        reset(d, r);
+        sizeCore(d, r);
+        d.Pcu1 = 0;
+        d.sumPcu2 = 0;
+        d.dUv1 = 0;
+        for (int p = 0; p < passes; ++p) pass(d, r, wires);
+    } catch (const Stop& s) {
+        stop = s;
+    } catch (const std::exception&) {
+        stop = Stop{RunStatus::refused, std::string(kRefusalPrefix) + "внутренняя ошибка расчета."};
+    }
+    if (stop && stop->status == RunStatus::overfill) {
+        try {
+            overfillTotals(d, r);
+        } catch (const Stop& s) {
+            stop = s;
+        }
+    }
+
+    out.messages = std::move(d.messages);
+    out.hints = std::move(d.hints);
+    out.n1 = d.n1;
+    out.n2 = d.n2;
+    if (!stop) return out;
+    if (stop->status == RunStatus::overfill)
+        stopWith(out, r, RunStatus::overfill, kOverfillComment, kOverfillBox);
+    else
+        stopWith(out, r, RunStatus::refused, stop->text, stop->text);
+    return out;
+}
+
+}  // namespace calc
+
+RunResult Calculate(Record& r, const WireTable& wires) {
+    return calc::calculatePasses(r, wires, calc::kDefaultPasses);
+}
+
+}  // namespace velmora

@@ -1,0 +1,215 @@
+// Placement of the windings on the core: the ring's layer table, two coils and the
+// bobbin; build-up, wire length, layers, diagram extent and the winding instruction.
+#include <cmath>
+
+#include "design_state.hpp"
+#include "numtext.hpp"
+
+namespace velmora::calc {
+namespace {
+
+constexpr int kMaxLayers = 1000;  // rows of the ring's layer table
+
+bool twoCoils(int core) { return core == 1 || core == 4; }
+
+constexpr std::array<std::string_view, kSecondaries> kSuffix{"ой", "ой", "ей", "ой", "ой"};
+
+std::string number(int i) { return std::to_string(i + 1); }
+
+// Ring: the list of wire passes per layer, the last layer taking the rest.
+std::string layerList(const Layers& L, int m, std::int64_t rest) {
+    std::string s;
+    for (int k = 1; k < m; ++k) s += std::to_string(k) + ". " + std::to_string(L.turns[k]) + ",  ";
+    s += std::to_string(m) + ". " + std::to_string(rest) + "\r\n\r\n";
+    return s;
+}
+
+struct RingFit {
+    int m = 1;
+    std::int64_t rest = 0;
+    double L = 0;  // mm
+    double Nsl = 0;
+};
+
+// Fills the layers in order with N wire passes; more than they hold is an overfill.
+RingFit fillRing(const Layers& L, std::int64_t N) {
+    if (L.capacity == 0 || N > L.capacity) overfill();
+    RingFit f;
+    f.rest = N;
+    while (f.rest > L.turns[f.m]) f.rest -= L.turns[f.m++];
+    for (int k = 1; k < f.m; ++k) f.L += L.turns[k] * L.len[k];
+    f.L += static_cast<double>(f.rest) * L.len[f.m];
+    f.Nsl = (f.m - 1) + static_cast<double>(f.rest) / L.turns[f.m];
+    return f;
+}
+
+std::int64_t wirePasses(double n, double W, int winding) {
+    return toInt32(n * W, "число проводов для намотки", winding);
+}
+
+Placed ringPrimary(Design& d, const Wire& w) {
+    const double t = d.megsl + w.Diz;
+    const double p = 1.15 * w.Diz;
+    buildRingLayers(d.layers, d.room, d.Lturn0 + 4 * t, t, p, kPrimary);
+    const std::int64_t N = wirePasses(w.n, d.W1, kPrimary);
+    const RingFit f = fillRing(d.layers, N);
+
+    Placed out;
+    out.Lpr = f.L / 1000;
+    out.Nsl = f.Nsl;
+    out.build = d.room - 2 * out.Nsl * t - 2 * d.megob;
+    if (out.build < 0) overfill();  // no hole left
+    out.Lturn = d.layers.len[f.m] + 4 * d.megob;
+    out.ext = toInt32((d.room - out.build) / d.room * d.diag_width, "размер на схеме", kPrimary);
+    out.Kfill = 0.91 * d.W1 * w.n * w.S / (kQuarterPi * (d.room * d.room - out.build * out.build));
+    out.text =
+        "        Первичная обмотка\r\nВнутренний диаметр после намотки первичной обмотки "
+        "должен быть равен примерно " +
+        textOf(out.build, 1, "внутренний диаметр", kPrimary) +
+        " мм\r\nЧисло витков по слоям должно быть не менее (кроме последнего слоя):\r\n" +
+        layerList(d.layers, f.m, f.rest);
+    return out;
+}
+
+struct CoilLayout {
+    double t, h;
+    int Nt;
+};
+
+// Turns per layer below one: nothing of this winding can be wound.
+CoilLayout coilLayout(const Design& d, const Wire& w, int winding) {
+    const double p = 1.15 * w.Diz;
+    const int Nt = toInt32(d.lkar / p, "число витков в слое", winding);
+    if (Nt < 1) overfill();
+    return {d.megsl + w.Diz, twoCoils(d.core) ? 0.5 : 1.0, Nt};
+}
+
+Placed coilPrimary(Design& d, const Wire& w) {
+    const CoilLayout c = coilLayout(d, w, kPrimary);
+    if (d.room <= 0) overfill();
+    const int Lmax = toInt32((d.room - d.Nobm * d.megob) / c.t, "наибольшее число слоев", kPrimary);
+    std::int64_t capacity = static_cast<std::int64_t>(c.Nt) * Lmax;
+    if (twoCoils(d.core)) capacity *= 2;
+
+    Placed out;
+    out.Kfill = static_cast<double>(capacity) * w.S / d.Sok;
+    out.Nsl = w.n * d.W1 / c.Nt * c.h;
+    const double mean = d.Lturn0 + 4 * out.Nsl * c.t;
+    out.build = out.Nsl * c.t + d.megob;
+    if (out.build > d.room) overfill();
+    out.Lpr = mean * d.W1 * w.n / 1000;
+    out.Lturn = d.Lturn0 + 8 * out.Nsl * c.t;
+    out.ext = toInt32(out.build / d.room * d.diag_width, "размер на схеме", kPrimary);
+    out.Nt = c.Nt;
+
+    const std::string width = textOf(2 * out.build + d.hkar, 1, "ширина катушки", kPrimary);
+    const std::string Nt = std::to_string(c.Nt);
+    if (twoCoils(d.core))
+        out.text =
+            "Количество витков первичной и каждой вторичной обмоток делится поровну между "
+            "двумя катушками.\r\n\r\n        Первичная обмотка\r\nШирина катушки после "
+            "намотки первичной обмотки должна быть равна примерно " +
+            width + " мм.\r\nЧисло витков в слое должно быть не менее " + Nt + ".\r\n\r\n";
+    else
+        out.text =
+            "        Первичная обмотка\r\nШирина катушки после намотки первичной обмотки "
+            "должна быть равна примерно " +
+            width + " мм.\r\nЧисло витков в слое должно быть не менее " + Nt + "\r\n\r\n";
+    return out;
+}
+
+Placed ringSecondary(Design& d, const Wire& w, double W, int i) {
+    const double t = d.megsl + w.Diz;
+    std::int64_t N = wirePasses(w.n, W, secondary(i));
+    if (d.centre[i]) N *= 2;
+    const RingFit f = fillRing(d.layers, N);
+
+    Placed out;
+    out.Lpr = f.L / 1000;
+    out.Nsl = f.Nsl;
+    out.build = d.buildLast - 2 * out.Nsl * t - 2 * d.megob;
+    out.Lturn = d.layers.len[f.m] + 4 * d.megob;
+    if (out.build < d.kfree * d.room) overfill();  // the hole must stay open for the shuttle
+    out.ext =
+        toInt32((d.room - out.build) / d.room * d.diag_width, "размер на схеме", secondary(i));
+    out.m = f.m;
+    out.rest = f.rest;
+    return out;
+}
+
+Placed coilSecondary(Design& d, const Wire& w, double W, int i) {
+    const CoilLayout c = coilLayout(d, w, secondary(i));
+    Placed out;
+    out.Nsl = w.n * W / c.Nt * c.h;
+    if (d.centre[i]) out.Nsl *= 2;
+    const double mean = d.LturnLast + 4 * out.Nsl * c.t;
+    out.build = d.buildLast + out.Nsl * c.t + d.megob;
+    if (out.build > d.room) overfill();
+    out.Lpr = W * mean / 1000 * w.n;  // one half of a centre tap
+    out.Lturn = mean + 4 * out.Nsl * c.t;
+    out.ext = toInt32(out.build / d.room * d.diag_width, "размер на схеме", secondary(i));
+    out.Nt = c.Nt;
+    return out;
+}
+
+}  // namespace
+
+void buildRingLayers(Layers& L, double D0, double len0, double t, double p, int winding) {
+    if (L.turns.size() < kMaxLayers + 2) {
+        L.turns.assign(kMaxLayers + 2, 0);
+        L.len.assign(kMaxLayers + 2, 0.0);
+    }
+    L.len[0] = len0;
+    L.count = 0;
+    L.capacity = 0;
+    double D = D0;
+    if (t > 0) {
+        for (int k = 1; k <= kMaxLayers && 2 * t <= D; ++k) {
+            const double x = p / (D - p);
+            // The hole only narrows: once a layer takes no turn, no later one does.
+            if (!(x > 0 && x <= 1)) break;
+            L.turns[k] = toInt32(2 * kPi / (2 * std::asin(x)), "число витков в слое", winding);
+            L.capacity += L.turns[k];
+            L.len[k] = L.len[k - 1] + 4 * t;
+            L.count = k;
+            D -= 2 * t;
+        }
+    }
+    L.turns[L.count + 1] = 0;
+    L.len[L.count + 1] = 0;
+}
+
+void prepareSecondary(Design& d, const Wire& w, int i) {
+    if (d.core != 0) return;
+    buildRingLayers(d.layers, d.buildLast, d.LturnLast, d.megsl + w.Diz, 1.15 * w.Diz,
+                    secondary(i));
+}
+
+Placed placePrimary(Design& d, const Wire& w) {
+    if (d.core == 0) {
+        if (d.room <= 0) overfill();
+        return ringPrimary(d, w);
+    }
+    return coilPrimary(d, w);
+}
+
+Placed placeSecondary(Design& d, const Wire& w, double W, int i) {
+    return d.core == 0 ? ringSecondary(d, w, W, i) : coilSecondary(d, w, W, i);
+}
+
+std::string secondaryText(const Design& d, const Placed& p, int i) {
+    const std::string n = number(i);
+    const std::string whose = n + "-" + std::string(kSuffix[i]) + " вторичной обмотки";
+    if (d.core == 0)
+        return "    " + n + "-я вторичная обмотка\r\nВнутренний диаметр после намотки " + whose +
+               " должен быть равен примерно " +
+               textOf(p.build, 1, "внутренний диаметр", secondary(i)) +
+               " мм\r\nЧисло витков по слоям должно быть не менее (кроме последнего слоя):\r\n" +
+               layerList(d.layers, p.m, p.rest);
+    return "    " + n + "-я вторичная обмотка\r\nШирина катушки после намотки " + whose +
+           " должна быть равна примерно " +
+           textOf(2 * p.build + d.hkar, 1, "ширина катушки", secondary(i)) +
+           " мм.\r\nЧисло витков в слое должно быть не менее " + std::to_string(p.Nt) + ".\r\n\r\n";
+}
+
+}  // namespace velmora::calc

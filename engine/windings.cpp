@@ -1,0 +1,195 @@
+// Electrical sizing of the windings: the standard wire and its strands, the primary
+// current, drop and EMF, the secondary turns with their own drop compensated.
+#include <cmath>
+
+#include "design_state.hpp"
+#include "numtext.hpp"
+
+namespace velmora::calc {
+namespace {
+
+constexpr int kMaxRepetitions = 100;  // of the drop compensation of a secondary
+constexpr double kRho = 0.0175;       // ohm mm2 / m, cold copper
+constexpr double kDropFactor = 1.2;
+
+bool twoCoils(int core) { return core == 1 || core == 4; }
+
+// A value whose integer part is below it gets integer part + 1.
+double raised(double v, int winding) {
+    const double ip = toInt32(v, "число жил", winding);
+    return ip < v ? ip + 1 : ip;
+}
+
+constexpr std::array<std::string_view, kSecondaries> kOrdinal{"первой", "второй", "третьей",
+                                                              "четвертой", "пятой"};
+
+void diameterNotice(Design& d, double desired, const std::string& chosen, int winding) {
+    const std::string whose =
+        winding == kPrimary ? std::string("первичной обмотки")
+                            : std::string(kOrdinal[winding - secondary(0)]) + " вторичной обмотки";
+    d.messages.push_back({std::string(kCaptionWarning),
+                          "Указанный желаемый диаметр " + whose + " " + fixed(desired, 3) +
+                              " заменен на ближайший стандартный диаметр " + chosen});
+}
+
+std::string diameterText(const Wire& w, int winding) {
+    const std::string D = textOf(w.D, 3, "диаметр провода", winding);
+    return w.n > 1 ? D + "x" + fixed(w.n, 0) : D;
+}
+
+void setHints(Design& d, int idD, int idL, const Wire& w, double Lpr, int winding) {
+    d.hints.push_back(
+        {idD, "Диаметр провода по эмали " + textOf(w.Diz, 3, "диаметр провода", winding) +
+                  " мм\nСечение провода " + textOf(w.S, 3, "сечение провода", winding) +
+                  " мм2\nСечение обмотки " + textOf(w.S * w.n, 3, "сечение обмотки", winding) +
+                  " мм2"});
+    d.hints.push_back(
+        {idL, "Масса провода " + textOf(w.M * Lpr / 1000, 3, "масса провода", winding) + " кг"});
+}
+
+double resistance(double length, const Wire& w) { return kRho * length / (w.S * w.n * w.n); }
+
+// Whole turns by their text; on two coils an odd count gains one turn.
+double wholeTurns(Design& d, Record& r, std::string& field, double W) {
+    put(r, field, W, 0);
+    W = textToDouble(field);
+    if (twoCoils(d.core) && std::fmod(W, 2.0) != 0) W += 1;
+    return W;
+}
+
+constexpr std::array<int, kSecondaries> kHintD2{1032, 1033, 1034, 1044, 1052};
+constexpr std::array<int, kSecondaries> kHintLpr2{1058, 1059, 1060, 1061, 1062};
+constexpr int kHintD1 = 1015, kHintLpr1 = 1063;
+
+}  // namespace
+
+Wire chooseWire(Design& d, const WireTable& wires, double Sreq, double& desired, int winding) {
+    const int last = wires.last();
+    Wire w;
+    int k = 0;
+    if (d.use_d) {
+        if (desired > wires.D[last]) desired = wires.D[last];
+        while (k < last && wires.D[k] < desired) ++k;
+        if (wires.D[k] != desired)
+            diameterNotice(d, desired, textOf(wires.D[k], 3, "диаметр провода", winding), winding);
+        desired = wires.D[k];
+        w.n = raised(Sreq / wires.S[k], winding);
+        if (w.n < 1) w.n = 1;  // a section too small to count still takes one strand
+    } else {
+        w.n = Sreq <= wires.S[last] ? 1 : raised(Sreq / wires.S[last], winding);
+        const double per = Sreq / w.n;
+        while (k < last && !(wires.S[k] > per)) ++k;
+    }
+    w.k = k;
+    w.D = wires.D[k];
+    w.S = wires.S[k];
+    w.Diz = wires.Diz[k];
+    w.M = wires.M[k];
+    return w;
+}
+
+void primaryStep(Design& d, Record& r, const WireTable& wires) {
+    d.Ia1 = (d.Pzad + d.sumPcu2) / (d.U1nom - d.dUv1);
+    d.I1 = std::sqrt(d.Ia1 * d.Ia1 + d.Imu * d.Imu);
+    const double Sreq = d.I1 / d.j;
+    d.n1 = 1;
+
+    const Wire w = chooseWire(d, wires, Sreq, d.d11, kPrimary);
+    d.n1 = w.n;
+    d.S1 = w.S;
+    r.D1 = diameterText(w, kPrimary);
+    r.d11 = fixed(w.D, 3);
+    d.Sw1 = d.S1 * d.W1 * d.n1;
+
+    Placed p = placePrimary(d, w);
+    d.Lpr1 = p.Lpr;
+    d.Nsl1 = p.Nsl;
+    d.build1 = p.build;
+    d.Lturn1 = p.Lturn;
+    d.Kfill = p.Kfill;
+    r.ext1 = p.ext;
+    put(r, r.Nsl1, d.Nsl1, 2);
+    put(r, r.Lpr1, d.Lpr1, 1);
+    r.comment = std::move(p.text);
+
+    d.R1 = resistance(d.Lpr1, w);
+    d.dUv1 = kDropFactor * d.R1 * d.I1;
+    d.E1 = d.U1nom - d.dUv1;
+    if (d.E1 <= 0)
+        refuse("падение напряжения на первичной обмотке не меньше номинального напряжения сети.");
+    d.ew = d.E1 / d.W1;
+    const double dU1 = d.dUv1 * 100 / d.U1nom;
+    d.E1xx = d.U1nom - d.R1 * d.Imu;
+    const double wv = 1 / d.ew;
+    d.Pcu1 = kDropFactor * (d.I1 * d.I1) * d.R1;
+    put(r, r.wv, wv, 3);
+    put(r, r.dU1, dU1, 2);
+    put(r, r.I1, d.I1, 3);
+    put(r, r.R1, d.R1, 2);
+    setHints(d, kHintD1, kHintLpr1, w, d.Lpr1, kPrimary);
+
+    d.buildLast = d.build1;
+    d.LturnLast = d.Lturn1;
+
+    static constexpr std::array<double, 7> kTier{1, 1, 0.99, 0.96, 0.93, 0.9, 0.87};
+    const int windings = static_cast<int>(d.Nobm);
+    if (windings >= 2 && windings <= 6) d.Kfill *= kTier[windings];
+}
+
+void secondaryStep(Design& d, Record& r, const WireTable& wires, int i) {
+    const int winding = secondary(i);
+    const double Sreq = d.I2[i] / d.j;
+    const Wire w = chooseWire(d, wires, Sreq, d.d2[i], winding);
+    d.n2[i] = w.n;
+    d.S2[i] = w.S;
+    r.D2[i] = diameterText(w, winding);
+    r.d2[i] = fixed(w.D, 3);
+
+    const bool ring = d.core == 0;
+    prepareSecondary(d, w, i);
+
+    Placed p;
+    for (int rep = 1;; ++rep) {
+        d.W2[i] = (d.U2[i] + d.dU2[i]) / d.ew;
+        d.W2[i] = wholeTurns(d, r, r.W2[i], d.W2[i]);
+        if (!(d.W2[i] >= 1))
+            refuse("число витков " + windingName(winding) + " получается меньше одного.");
+
+        p = placeSecondary(d, w, d.W2[i], i);
+        r.ext2[i] = p.ext;
+        if (ring) {
+            d.Lpr2[i] = p.Lpr;  // both halves of a centre tap
+            d.R2[i] = resistance(d.Lpr2[i], w);
+            if (d.centre[i]) d.R2[i] /= 2;
+        } else {
+            d.R2[i] = resistance(p.Lpr, w);  // one half
+            d.Lpr2[i] = d.centre[i] ? p.Lpr * 2 : p.Lpr;
+        }
+        d.Nsl2[i] = p.Nsl;
+
+        const double drop = kDropFactor * d.R2[i] * d.I2[i];
+        const bool settled = !(std::fabs(drop - d.dU2[i]) > 0.01);
+        d.dU2[i] = drop;
+        d.repetitions[i] = rep;
+        if (settled || rep == kMaxRepetitions) break;
+    }
+
+    put(r, r.W2[i], d.W2[i], 0);
+    put(r, r.R2[i], d.R2[i], 3);
+    put(r, r.U2xx[i], d.E1xx * d.W2[i] / d.W1, 2);
+    put(r, r.U2h[i], d.W2[i] * d.ew - kDropFactor * d.R2[i] * d.I2[i], 2);
+    put(r, r.Nsl2[i], d.Nsl2[i], 2);
+    put(r, r.Lpr2[i], d.Lpr2[i], 1);
+    r.comment += secondaryText(d, p, i);
+    setHints(d, kHintD2[i], kHintLpr2[i], w, d.Lpr2[i], winding);
+
+    d.buildLast = p.build;
+    d.LturnLast = p.Lturn;
+}
+
+void clearSecondaryHints(Design& d, int i) {
+    d.hints.push_back({kHintD2[i], {}});
+    d.hints.push_back({kHintLpr2[i], {}});
+}
+
+}  // namespace velmora::calc
