@@ -15,3 +15,4 @@ ctest --preset default -j "$jobs"
 scripts/setup.sh asan
 ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp" \
 UBSAN_OPTIONS=print_stacktrace=1 ctest --preset asan -j "$jobs"
+scripts/fuzz.sh 12

@@ -33,8 +33,10 @@ struct WireSizes {
     Message message;  // what is wrong, when !ok (file missing or refused)
 };
 
-// Reads "<folder>/<kind>.txt" into a size table; refuses a table that is empty,
-// not ascending, or implausible.
+// Reads "<folder>/<kind>.txt" into a size table. Refuses a table without entries, with
+// copper diameters not strictly ascending or below 0.001 mm, a diameter over the
+// enamel below the copper one, a negative mass, or a value that is no finite number:
+// the message names the file and the entry.
 WireSizes LoadWireSizes(const std::filesystem::path& folder, const std::string& kind);
 
 struct KindSelection {

@@ -10,7 +10,9 @@
 
 namespace velmora {
 
-// The bytes WriteDesign writes, or an error naming the field Windows-1251 cannot hold.
+// The bytes WriteDesign writes, or an error naming the field that cannot be saved:
+// Windows-1251 has no code for it, or it holds "key =" of a later field and would
+// capture that field's value on reading.
 struct DesignText {
     bool ok = false;
     std::string bytes;

@@ -1,0 +1,103 @@
+// velmora-cli: the calculation from the command line, for scripts, batch work and
+// machines without a display.
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "calculation.hpp"
+#include "design_file.hpp"
+#include "options.hpp"
+#include "output.hpp"
+#include "record.hpp"
+#include "texts.hpp"
+#include "wires.hpp"
+
+namespace fs = std::filesystem;
+using namespace velmora;
+
+namespace {
+
+constexpr int kOk = 0, kNotCalculated = 1, kTrouble = 2;
+
+fs::path executableDir(const char* argv0) {
+    std::error_code ec;
+    fs::path self = fs::read_symlink("/proc/self/exe", ec);  // Linux; elsewhere argv[0]
+    if (ec) self = fs::absolute(argv0, ec);
+    return self.parent_path();
+}
+
+int fail(const std::string& text) {
+    std::cerr << "velmora-cli: " << text << "\n";
+    return kTrouble;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    cli::Parsed parsed = cli::parseArguments(args);
+    if (!parsed.options) {
+        std::cerr << "velmora-cli: " << parsed.error << "\n\n" << cli::kUsage;
+        return kTrouble;
+    }
+    const cli::Options& opt = *parsed.options;
+    if (opt.help) {
+        std::cout << cli::kUsage;
+        return kOk;
+    }
+    if (opt.version) {
+        std::cout << "velmora-cli " VELMORA_VERSION "\n";
+        return kOk;
+    }
+
+    Record rec;
+    if (opt.design) {
+        ReadOutcome read = ReadDesign(*opt.design, rec);
+        if (read.status == ReadOutcome::cannotOpen)
+            return fail("не удалось прочитать проект \"" + *opt.design + "\"");
+        if (read.status == ReadOutcome::refused) return fail(read.error);
+    }
+    for (const auto& [key, value] : opt.sets) assignFromText(rec, *findField(key), value);
+
+    std::optional<fs::path> folder;
+    if (opt.data) folder = fs::path(*opt.data);
+    else folder = FindDataFolder(executableDir(argv[0]));
+    if (!folder) return fail(std::string("не найден файл \"") + std::string(kKindListFile) + "\"");
+
+    WireKinds kinds = LoadWireKinds(*folder);
+    if (!kinds.ok) return fail(kinds.message.text);
+    std::vector<Message> messages;
+    KindSelection sel = SelectKind(kinds.names, rec.Conductor);
+    rec.Conductor = sel.conductor;
+    if (sel.message) messages.push_back(*sel.message);
+    WireSizes sizes = LoadWireSizes(*folder, rec.Conductor);
+    if (!sizes.ok) return fail(sizes.message.text);
+
+    rec.diag_width = opt.diagramWidth;
+    RunResult run = Calculate(rec, sizes.table);
+    messages.insert(messages.end(), run.messages.begin(), run.messages.end());
+
+    std::cout << (opt.json ? cli::runAsJson(rec, run, messages)
+                           : cli::runAsSummary(rec, run, messages));
+
+    int status = run.status == RunStatus::ok ? kOk : kNotCalculated;
+    if (opt.report) {
+        ReportText report = BuildReport(rec, run);
+        if (!report.ok) {
+            std::cerr << "velmora-cli: " << report.error << "\n";
+            status = std::max(status, kNotCalculated);
+        } else if (WriteOutcome w = WriteTextFileCp1251(*opt.report, report.text); !w.ok) {
+            std::cerr << "velmora-cli: " << w.error << "\n";
+            status = kTrouble;
+        }
+    }
+    if (opt.save) {
+        if (WriteOutcome w = WriteDesign(*opt.save, rec); !w.ok) {
+            std::cerr << "velmora-cli: " << w.error << "\n";
+            status = kTrouble;
+        }
+    }
+    return status;
+}

@@ -1,0 +1,130 @@
+#include "output.hpp"
+
+#include <map>
+
+namespace velmora::cli {
+namespace {
+
+// Length of the valid UTF-8 sequence at s[i], 0 when the bytes there are not one.
+size_t utf8Sequence(std::string_view s, size_t i) {
+    auto b = [&](size_t k) { return static_cast<unsigned char>(s[k]); };
+    unsigned c = b(i);
+    size_t n = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
+    if (n == 0 || i + n > s.size()) return 0;
+    unsigned cp = n == 1 ? c : c & (0x7F >> n);
+    for (size_t k = 1; k < n; ++k) {
+        if ((b(i + k) & 0xC0) != 0x80) return 0;
+        cp = (cp << 6) | (b(i + k) & 0x3F);
+    }
+    static constexpr unsigned least[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (cp < least[n] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
+    return n;
+}
+
+std::string crlfToLf(std::string_view s) {
+    std::string out;
+    for (size_t i = 0; i < s.size(); ++i)
+        if (!(s[i] == '\r' && i + 1 < s.size() && s[i + 1] == '\n')) out += s[i];
+    return out;
+}
+
+}  // namespace
+
+std::string jsonString(std::string_view s) {
+    std::string out = "\"";
+    for (size_t i = 0; i < s.size();) {
+        size_t n = utf8Sequence(s, i);
+        if (n == 0) {
+            out += "\\ufffd";
+            ++i;
+            continue;
+        }
+        char c = s[i];
+        if (n > 1) out.append(s.substr(i, n));
+        else if (c == '"') out += "\\\"";
+        else if (c == '\\') out += "\\\\";
+        else if (c == '\n') out += "\\n";
+        else if (c == '\r') out += "\\r";
+        else if (c == '\t') out += "\\t";
+        else if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
+            static constexpr char hex[] = "0123456789abcdef";
+            out += "\\u00";
+            out += hex[(c >> 4) & 0xF];
+            out += hex[c & 0xF];
+        } else {
+            out += c;
+        }
+        i += n;
+    }
+    return out + "\"";
+}
+
+std::string runAsJson(const Record& r, const RunResult& run, const std::vector<Message>& messages) {
+    std::string o = "{\n  \"status\": " + jsonString(statusName(run.status)) + ",\n  \"fields\": {";
+    bool first = true;
+    for (const Field& f : fields()) {
+        o += first ? "\n    " : ",\n    ";
+        first = false;
+        o += jsonString(f.name) + ": ";
+        o += f.kind == FieldKind::text ? jsonString(f.textIn(r)) : std::to_string(f.intIn(r));
+    }
+    o += "\n  },\n  \"comment\": " + jsonString(r.comment) + ",\n  \"messages\": [";
+    first = true;
+    for (const Message& m : messages) {
+        o += first ? "\n    " : ",\n    ";
+        first = false;
+        o += "{\"caption\": " + jsonString(m.caption) + ", \"text\": " + jsonString(m.text) + "}";
+    }
+    o += first ? "],\n  \"hints\": {" : "\n  ],\n  \"hints\": {";
+    std::map<int, std::string> hints;  // the last text set on a control is the one it shows
+    for (const Hint& h : run.hints) hints[h.id] = h.text;
+    first = true;
+    for (const auto& [id, text] : hints) {
+        o += first ? "\n    " : ",\n    ";
+        first = false;
+        o += jsonString(std::to_string(id)) + ": " + jsonString(text);
+    }
+    o += first ? "},\n  \"extents\": {" : "\n  },\n  \"extents\": {";
+    o += "\"ext1\": " + std::to_string(r.ext1);
+    for (int i = 0; i < kSecondaries; ++i)
+        o += ", \"ext2_" + std::to_string(i + 1) + "\": " + std::to_string(r.ext2[i]);
+    return o + "}\n}\n";
+}
+
+std::string runAsSummary(const Record& r, const RunResult& run,
+                         const std::vector<Message>& messages) {
+    std::string o;
+    auto line = [&](const Field& f) {
+        const std::string& v = f.textIn(r);
+        if (v.empty()) return;
+        o += "  " + std::string(f.label) + ": " + v;
+        if (!f.unit.empty()) o += " " + std::string(f.unit);
+        o += "\n";
+    };
+    static constexpr std::string_view kinds[] = {"кольцо", "ПЛ", "ШЛ", "Ш", "Г"};
+    o += "Сердечник: ";
+    o += r.core >= 0 && r.core <= 4 ? std::string(kinds[r.core]) : std::to_string(r.core);
+    o += ", провод " + r.Conductor + "\nРасчет: " + std::string(statusName(run.status)) + "\n\n";
+    o += "Сердечник и мощность\n";
+    for (const Field& f : fields())
+        if (f.role == FieldRole::result && f.winding == 0) line(f);
+    for (int w = 1; w <= 1 + kSecondaries; ++w) {
+        std::string body;
+        std::swap(o, body);
+        for (const Field& f : fields())
+            if (f.role == FieldRole::result && f.winding == w) line(f);
+        std::swap(o, body);
+        if (body.empty()) continue;
+        o += w == 1 ? "\nПервичная обмотка 1.\n" : "\nВторичная обмотка 2." + std::to_string(w - 1) + "\n";
+        o += body;
+    }
+    if (!messages.empty()) {
+        o += "\nСообщения\n";
+        for (const Message& m : messages) o += "  " + m.caption + " " + crlfToLf(m.text) + "\n";
+    }
+    o += "\nКомментарий\n" + crlfToLf(r.comment);
+    if (!o.empty() && o.back() != '\n') o += "\n";
+    return o;
+}
+
+}  // namespace velmora::cli

@@ -1,0 +1,99 @@
+#include "design_file.hpp"
+
+#include <string_view>
+
+#include "codec.hpp"
+#include "misfit.hpp"
+#include "numtext.hpp"
+#include "textfile.hpp"
+
+namespace velmora {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A control character would end the value on reading and spill the rest into the
+// next key: it is written as a blank.
+std::string singleLine(std::string value) {
+    for (char& c : value)
+        if (static_cast<unsigned char>(c) < 32) c = ' ';
+    return value;
+}
+
+bool isWordByte(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+}
+
+// Whether the value holds the key standing whole, followed by blanks and '=': the
+// reader would then take that key's value from this line rather than from its own.
+bool holdsAssignment(std::string_view value, std::string_view key) {
+    for (size_t pos = value.find(key); pos != std::string_view::npos; pos = value.find(key, pos + 1)) {
+        size_t end = pos + key.size();
+        if ((pos > 0 && isWordByte(value[pos - 1])) || (end < value.size() && isWordByte(value[end])))
+            continue;
+        while (end < value.size() && (value[end] == ' ' || value[end] == '\t')) ++end;
+        if (end < value.size() && value[end] == '=') return true;
+    }
+    return false;
+}
+
+std::string fieldName(const Field& f) {
+    return "\"" + std::string(f.label) + "\" (" + std::string(f.name) + ")";
+}
+
+}  // namespace
+
+DesignText FormatDesign(const Record& r) {
+    DesignText d;
+    const auto all = inputFields();
+    for (size_t i = 0; i < all.size(); ++i) {
+        const Field& f = all[i];
+        std::string value = singleLine(valueAsText(r, f));
+        std::optional<std::string> bytes = utf8ToCp1251(value);
+        if (!bytes) {
+            d.bytes.clear();
+            d.error = "Значение поля " + fieldName(f) + " нельзя сохранить: в нём есть " +
+                      cp1251MisfitText(value) + ".";
+            return d;
+        }
+        for (const Field& later : all.subspan(i + 1)) {
+            if (!holdsAssignment(value, later.name)) continue;
+            d.bytes.clear();
+            d.error = "Значение поля " + fieldName(f) + " нельзя сохранить: в нём стоит \"" +
+                      std::string(later.name) + " =\", и при чтении файла оно попало бы в поле " +
+                      fieldName(later) + ".";
+            return d;
+        }
+        d.bytes += f.name;
+        d.bytes += "\t= ";
+        d.bytes += *bytes;
+        d.bytes += "\r\n";
+    }
+    d.ok = true;
+    return d;
+}
+
+WriteOutcome WriteDesign(const fs::path& path, const Record& r) {
+    DesignText d = FormatDesign(r);
+    if (!d.ok) return {false, "Файл \"" + pathToUtf8(path) + "\" не записан. " + d.error};
+    return WriteFileAtomic(path, d.bytes);
+}
+
+ReadOutcome ReadDesign(const fs::path& path, Record& r) {
+    TextFile file = ReadTextFile(path);
+    if (file.status == TextFile::cannotOpen) return {ReadOutcome::cannotOpen, {}};
+    if (file.status == TextFile::tooLarge) return {ReadOutcome::refused, file.error};
+
+    KeyValueIndex index(file.text);
+    int core = textToInt(index.value("core"));
+    if (core < 0 || core > 4)
+        return {ReadOutcome::refused,
+                "Файл \"" + pathToUtf8(path) + "\" не загружен: форма сердечника (core = " +
+                    std::to_string(core) + ") должна быть числом от 0 до 4."};
+
+    for (const Field& f : inputFields()) assignFromText(r, f, index.value(f.name));
+    return {ReadOutcome::ok, {}};
+}
+
+}  // namespace velmora

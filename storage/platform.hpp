@@ -1,0 +1,26 @@
+// The few file operations the standard library cannot do well: creating a file that
+// must be new, flushed to the disk; the read-only test; the replacing rename. One
+// implementation per system family (platform_posix.cpp, platform_portable.cpp).
+#pragma once
+
+#include <filesystem>
+#include <string_view>
+#include <system_error>
+
+namespace velmora::platform {
+
+// Creates `file`, which must not exist yet (std::errc::file_exists when the name is
+// taken), writes `bytes` and flushes them to the disk. When `likeFile` is not empty,
+// the new file takes that file's permissions (and its owner, where the system lets
+// us); otherwise those of any newly created file. On failure nothing is left behind.
+std::error_code writeNewFile(const std::filesystem::path& file, std::string_view bytes,
+                             const std::filesystem::path& likeFile);
+
+// A file the user has made read-only: its owner may not write it (which even the
+// administrator respects here), or this process may not.
+bool isReadOnly(const std::filesystem::path& file);
+
+// Puts `from` in the place of `to` in one step, and makes the change durable.
+std::error_code replaceFile(const std::filesystem::path& from, const std::filesystem::path& to);
+
+}  // namespace velmora::platform

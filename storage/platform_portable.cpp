@@ -1,0 +1,44 @@
+// Systems without the POSIX calls: the standard library only. The data is flushed to
+// the system but not forced to the disk, and the owner of a replaced file is not kept.
+#include <fstream>
+
+#include "platform.hpp"
+
+namespace velmora::platform {
+
+namespace fs = std::filesystem;
+
+std::error_code writeNewFile(const fs::path& file, std::string_view bytes, const fs::path& likeFile) {
+    std::error_code probe, ec;
+    if (fs::exists(fs::symlink_status(file, probe))) return std::make_error_code(std::errc::file_exists);
+    {
+        std::ofstream out(file, std::ios::binary | std::ios::trunc);
+        if (!out) return std::make_error_code(std::errc::permission_denied);
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.flush();
+        if (!out) ec = std::make_error_code(std::errc::io_error);
+    }
+    if (!ec && !likeFile.empty()) {
+        fs::perms p = fs::status(likeFile, ec).permissions();
+        if (!ec) fs::permissions(file, p, ec);
+    }
+    if (ec) {
+        std::error_code ignored;
+        fs::remove(file, ignored);
+    }
+    return ec;
+}
+
+bool isReadOnly(const fs::path& file) {
+    std::error_code ec;
+    fs::file_status st = fs::status(file, ec);
+    return !ec && (st.permissions() & fs::perms::owner_write) == fs::perms::none;
+}
+
+std::error_code replaceFile(const fs::path& from, const fs::path& to) {
+    std::error_code ec;
+    fs::rename(from, to, ec);
+    return ec;
+}
+
+}  // namespace velmora::platform

@@ -1,0 +1,75 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "platform.hpp"
+
+namespace velmora::platform {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::error_code lastError() { return {errno, std::generic_category()}; }
+
+std::error_code writeAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return lastError();
+        }
+        bytes.remove_prefix(static_cast<size_t>(n));
+    }
+    return {};
+}
+
+void keepOwner(int fd, const struct stat& like) {
+    // Only the administrator may give a file away; a user may still keep its group.
+    if (::fchown(fd, like.st_uid, like.st_gid) == 0) return;
+    if (::fchown(fd, static_cast<uid_t>(-1), like.st_gid) != 0) {
+        // The file then belongs to whoever saves it, as with any new file.
+    }
+}
+
+}  // namespace
+
+std::error_code writeNewFile(const fs::path& file, std::string_view bytes, const fs::path& likeFile) {
+    struct stat like{};
+    bool keep = !likeFile.empty() && ::stat(likeFile.c_str(), &like) == 0;
+    int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, keep ? 0600 : 0666);
+    if (fd < 0) return lastError();
+
+    std::error_code ec;
+    if (keep) {
+        keepOwner(fd, like);  // before the mode: a change of owner clears set-id bits
+        if (::fchmod(fd, like.st_mode & 07777) != 0) ec = lastError();
+    }
+    if (!ec) ec = writeAll(fd, bytes);
+    if (!ec && ::fsync(fd) != 0) ec = lastError();
+    if (::close(fd) != 0 && !ec) ec = lastError();
+    if (ec) ::unlink(file.c_str());
+    return ec;
+}
+
+bool isReadOnly(const fs::path& file) {
+    struct stat st{};
+    if (::stat(file.c_str(), &st) != 0) return false;  // the write itself will tell
+    return (st.st_mode & S_IWUSR) == 0 || ::access(file.c_str(), W_OK) != 0;
+}
+
+std::error_code replaceFile(const fs::path& from, const fs::path& to) {
+    if (::rename(from.c_str(), to.c_str()) != 0) return lastError();
+    // The new name must reach the disk too; a folder that cannot be synced is no failure.
+    fs::path folder = to.parent_path();
+    int dir = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
+    return {};
+}
+
+}  // namespace velmora::platform

@@ -1,0 +1,49 @@
+#include "options.hpp"
+
+#include <gtest/gtest.h>
+
+using velmora::cli::parseArguments;
+
+TEST(CliOptions, ReadsEveryOptionInOrder) {
+    auto p = parseArguments({"--data", "/d", "--set", "Bm=1,2", "--set", "U2_2=a=b", "--json",
+                             "--diagram-width", "640", "--report", "r.txt", "--save", "s",
+                             "design.sav"});
+    ASSERT_TRUE(p.options) << p.error;
+    const auto& o = *p.options;
+    EXPECT_EQ(*o.data, "/d");
+    ASSERT_EQ(o.sets.size(), 2u);
+    EXPECT_EQ(o.sets[0], (std::pair<std::string, std::string>{"Bm", "1,2"}));
+    EXPECT_EQ(o.sets[1].second, "a=b");  // split at the first '='
+    EXPECT_TRUE(o.json);
+    EXPECT_EQ(o.diagramWidth, 640);
+    EXPECT_EQ(*o.report, "r.txt");
+    EXPECT_EQ(*o.save, "s");
+    EXPECT_EQ(*o.design, "design.sav");
+}
+
+TEST(CliOptions, DefaultsWithoutArguments) {
+    auto p = parseArguments({});
+    ASSERT_TRUE(p.options);
+    EXPECT_EQ(p.options->diagramWidth, 900);
+    EXPECT_FALSE(p.options->json);
+    EXPECT_FALSE(p.options->design);
+}
+
+TEST(CliOptions, UsageErrors) {
+    for (auto args : std::vector<std::vector<std::string>>{
+             {"--set", "W1=5"},            // a result, not a design-file key
+             {"--set", "bm=1"},            // keys are case-sensitive
+             {"--set", "Bm"},              // no '='
+             {"--diagram-width", "0"},
+             {"--diagram-width", "100001"},
+             {"--diagram-width", "12px"},
+             {"--diagram-width"},
+             {"--bogus"},
+             {"a.sav", "b.sav"}}) {
+        auto p = parseArguments(args);
+        EXPECT_FALSE(p.options) << args[0];
+        EXPECT_FALSE(p.error.empty());
+    }
+    EXPECT_TRUE(parseArguments({"--diagram-width", "100000"}).options);
+    EXPECT_TRUE(parseArguments({"--set", "core=9"}).options);  // kept: the run refuses it
+}

@@ -1,0 +1,35 @@
+#include "output.hpp"
+
+#include <gtest/gtest.h>
+
+using namespace velmora;
+using velmora::cli::jsonString;
+
+TEST(CliJson, StringsAreEscapedAndStayUtf8) {
+    EXPECT_EQ(jsonString("ПЭТ-155"), "\"ПЭТ-155\"");
+    EXPECT_EQ(jsonString("a\"b\\c"), "\"a\\\"b\\\\c\"");
+    EXPECT_EQ(jsonString("1\r\n2\t"), "\"1\\r\\n2\\t\"");
+    EXPECT_EQ(jsonString(std::string("\x01", 1)), "\"\\u0001\"");
+    EXPECT_EQ(jsonString("\xC0\xAF"), "\"\\ufffd\\ufffd\"");  // an overlong sequence is no UTF-8
+    EXPECT_EQ(jsonString("\xD0"), "\"\\ufffd\"");
+    EXPECT_EQ(jsonString("€"), "\"€\"");
+}
+
+TEST(CliJson, HoldsEveryFieldHintAndExtent) {
+    Record r;
+    r.W1 = "1000";
+    r.ext2[4] = 17;
+    RunResult run;
+    run.status = RunStatus::overfill;
+    run.hints = {{1015, "a"}, {1015, "b"}, {1032, ""}};
+    std::string j = cli::runAsJson(r, run, {{"Внимание!", "x\ny"}});
+    EXPECT_NE(j.find("\"status\": \"overfill\""), std::string::npos);
+    for (const Field& f : fields()) EXPECT_NE(j.find(jsonString(f.name) + ": "), std::string::npos) << f.name;
+    EXPECT_NE(j.find("\"core\": 2,"), std::string::npos);
+    EXPECT_NE(j.find("\"W1\": \"1000\""), std::string::npos);
+    EXPECT_NE(j.find("\"1015\": \"b\""), std::string::npos);  // the text the control shows last
+    EXPECT_EQ(j.find("\"1015\": \"a\""), std::string::npos);
+    EXPECT_NE(j.find("\"1032\": \"\""), std::string::npos);
+    EXPECT_NE(j.find("\"ext2_5\": 17"), std::string::npos);
+    EXPECT_NE(j.find("{\"caption\": \"Внимание!\", \"text\": \"x\\ny\"}"), std::string::npos);
+}

@@ -1,0 +1,119 @@
+// velmora-cli as a script sees it: exit codes, the JSON, files written.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Outcome {
+    int status = -1;
+    std::string out, err;
+};
+
+std::string quote(const std::string& s) {
+    std::string q = "'";
+    for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+std::string slurp(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+class CliProcess : public ::testing::Test {
+protected:
+    fs::path dir;
+    void SetUp() override {
+        dir = fs::temp_directory_path() /
+              ("velmora-cli-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    Outcome cli(const std::string& args) {
+        fs::path err = dir / "stderr";
+        std::string cmd = "cd " + quote(dir.string()) + " && " + quote(VELMORA_CLI) + " --data " +
+                          quote(VELMORA_DATA_DIR) + " " + args + " 2>" + quote(err.string());
+        Outcome r;
+        FILE* p = popen(cmd.c_str(), "r");
+        char buf[4096];
+        size_t n;
+        while ((n = fread(buf, 1, sizeof buf, p)) > 0) r.out.append(buf, n);
+        int w = pclose(p);
+        r.status = WIFEXITED(w) ? WEXITSTATUS(w) : -1;
+        r.err = slurp(err);
+        return r;
+    }
+};
+
+bool has(const std::string& s, const std::string& part) { return s.find(part) != std::string::npos; }
+
+}  // namespace
+
+TEST_F(CliProcess, DefaultDesignComputes) {
+    Outcome r = cli("--json");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(has(r.out, "\"status\": \"ok\"")) << r.out;
+    EXPECT_TRUE(has(r.out, "\"Conductor\": \"ПЭТ-155\""));
+    EXPECT_TRUE(has(r.out, "\"Sst\": \"7.20\""));  // 25 x 32 x 0.9 mm2
+    EXPECT_FALSE(has(r.out, "\"W1\": \"\""));
+    EXPECT_TRUE(has(r.out, "Первичная обмотка"));
+    Outcome text = cli("");
+    EXPECT_EQ(text.status, 0);
+    EXPECT_TRUE(has(text.out, "Площадь сечения по стали: 7.20 см2")) << text.out;
+}
+
+TEST_F(CliProcess, ExitCodesTellWhatHappened) {
+    EXPECT_EQ(cli("--help").status, 0);
+    EXPECT_TRUE(has(cli("--version").out, "3.8"));
+    Outcome usage = cli("--set nope=1 --json");
+    EXPECT_EQ(usage.status, 2);
+    EXPECT_EQ(usage.out, "");  // no JSON on a usage error
+    Outcome refused = cli("--set core=7 --json");
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_TRUE(has(refused.out, "\"status\": \"refused\""));
+    EXPECT_TRUE(has(refused.out, "Расчет невозможен: "));
+    Outcome overfill = cli("--set I2_1=500 --json");
+    EXPECT_EQ(overfill.status, 1);
+    EXPECT_TRUE(has(overfill.out, "\"status\": \"overfill\""));
+    EXPECT_EQ(cli("missing.sav").status, 2);
+    EXPECT_EQ(cli("--data /nonexistent --json").status, 2);
+}
+
+TEST_F(CliProcess, SavesADesignThatLoadsBack) {
+    Outcome saved = cli("--set U2_2=6 --set I2_2=0,5 --set double2_2=1 --save d.sav");
+    ASSERT_EQ(saved.status, 0) << saved.err;
+    std::string bytes = slurp(dir / "d.sav");
+    EXPECT_EQ(bytes.rfind("core\t= 2\r\n", 0), 0u);
+    EXPECT_TRUE(has(bytes, "I2_2\t= 0.5\r\n"));  // the run has read it with the number rule
+    EXPECT_TRUE(has(bytes, "Conductor\t= \xCF\xDD\xD2-155\r\n"));  // Windows-1251
+    Outcome again = cli("--json d.sav");
+    ASSERT_EQ(again.status, 0);
+    EXPECT_TRUE(has(again.out, "\"double2_2\": 1"));
+    EXPECT_TRUE(has(again.out, "\"I2_2\": \"0.5\""));  // read with the number rule by the run
+}
+
+TEST_F(CliProcess, ReportIsWrittenOnlyWhenItCanBeMade) {
+    Outcome ok = cli("--report r.txt");
+    ASSERT_EQ(ok.status, 0) << ok.err;
+    std::string report = slurp(dir / "r.txt");
+    EXPECT_EQ(report.rfind("\xD1\xE5\xF0\xE4\xE5\xF7\xED\xE8\xEA: ", 0), 0u);  // "Сердечник: "
+    Outcome over = cli("--set I2_1=500 --report over.txt");
+    EXPECT_EQ(over.status, 1);
+    EXPECT_FALSE(fs::exists(dir / "over.txt"));
+    EXPECT_FALSE(over.err.empty());
+    Outcome bad = cli("--save " + quote((dir / "no" / "such" / "d.sav").string()));
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_FALSE(bad.err.empty());
+}

@@ -1,0 +1,56 @@
+// The whole run on records built from arbitrary bytes: it ends with one of its three
+// statuses and writes no "inf", "nan" or comma into a result.
+#include <algorithm>
+
+#include "calculation.hpp"
+#include "fuzz_support.hpp"
+#include "numtext.hpp"
+
+using namespace velmora;
+
+namespace {
+
+// A size table from the tail of the input: ascending diameters with a plausible enamel.
+WireTable tableFrom(const std::string& spec) {
+    WireTable t;
+    double d = 0.0;
+    for (unsigned char c : spec) {
+        d += 0.001 + c / 100.0;
+        t.D.push_back(d);
+        t.Diz.push_back(d + (c % 17) / 100.0);
+        t.S.push_back(d * d * 0.7853981633974483);
+        t.M.push_back(8.89 * t.S.back());
+        if (t.D.size() == 120) break;
+    }
+    return t;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
+    auto parts = fuzz::split(data, size, '|', 41);
+    Record r;
+    int k = 0;
+    for (const Field& f : inputFields()) {
+        if (k >= static_cast<int>(parts.size()) - 1) break;
+        if (f.kind == FieldKind::text) f.textIn(r) = parts[k];
+        else f.intIn(r) = textToInt(parts[k]);
+        ++k;
+    }
+    if (!parts.empty() && parts.size() > 40) r.diag_width = std::clamp(textToInt(parts[39]), 1, 100000);
+    WireTable wires = tableFrom(parts.size() > 1 ? parts.back() : std::string("\x10\x20\x30"));
+
+    RunResult run = Calculate(r, wires);
+    if (run.status != RunStatus::ok && (run.messages.empty() || run.messages.back().text.empty()))
+        fuzz::broken("a stopped run without its message");
+    if (run.status == RunStatus::refused && r.comment != run.messages.back().text)
+        fuzz::broken("refusal not in the comment");
+    for (const Field& f : fields()) {
+        if (f.role != FieldRole::result) continue;
+        const std::string& v = f.textIn(r);
+        if (v.find("inf") != std::string::npos || v.find("nan") != std::string::npos)
+            fuzz::broken("non-finite result text");
+        if (v.find(',') != std::string::npos) fuzz::broken("comma in a result");
+    }
+    return 0;
+}
