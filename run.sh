@@ -5,6 +5,11 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 scripts/setup.sh default
+if [ ! -x build/ui/velmora ]; then
+  echo "run: the window is not built yet; the default design from velmora-cli:"
+  echo
+  exec build/cli/velmora-cli --data data
+fi
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "run: no display here (DISPLAY and WAYLAND_DISPLAY are unset);"
   echo "run: the default design from velmora-cli instead:"
