@@ -1,5 +1,7 @@
 #include "design_file.hpp"
 
+#include <algorithm>
+
 #include <string_view>
 
 #include "codec.hpp"
@@ -69,6 +71,21 @@ DesignText FormatDesign(const Record& r) {
         d.bytes += "\t= ";
         d.bytes += *bytes;
         d.bytes += "\r\n";
+    }
+    // A reader takes a file whose bytes are valid UTF-8 with non-ASCII for UTF-8; a
+    // Windows-1251 file that happens to look so would read back altered.
+    if (isValidUtf8(d.bytes) && cp1251ToUtf8(d.bytes) != decodeFileText(d.bytes)) {
+        for (const Field& f : all) {
+            const std::string value = valueAsText(r, f);
+            if (std::any_of(value.begin(), value.end(), [](char c) { return c & 0x80; })) {
+                d.error = "Значение поля " + fieldName(f) +
+                          " нельзя сохранить: в кодировке Windows-1251 его буквы читались бы "
+                          "как другие.";
+                break;
+            }
+        }
+        d.bytes.clear();
+        return d;
     }
     d.ok = true;
     return d;

@@ -137,5 +137,27 @@ TEST(DesignFile, AValueWithoutWindows1251CodeRefusesTheWrite) {
     EXPECT_FALSE(fs::exists(dir / "new.sav"));
 }
 
+// "МЅ" is 0xCC 0xBD in Windows-1251, which is also valid UTF-8 (U+033D): a file of
+// such bytes would read back as UTF-8, altered. The write is refused instead.
+TEST(DesignFile, AValueWhoseBytesWouldReadAsUtf8IsNotWritten) {
+    ScratchFolder dir;
+    const fs::path file = dir / "d.sav";
+    Record old;
+    ASSERT_TRUE(WriteDesign(file, old).ok);
+    const std::string before = readBytes(file);
+    Record r;
+    r.Conductor = "AWG";
+    r.hok = "I1_МЅm";
+    WriteOutcome w = WriteDesign(file, r);
+    EXPECT_FALSE(w.ok);
+    EXPECT_NE(w.error.find("hok"), std::string::npos) << w.error;
+    EXPECT_EQ(readBytes(file), before);
+    r.hok = "МЅ Д";  // 0xC4 breaks the UTF-8 reading: an ordinary Windows-1251 file
+    ASSERT_TRUE(WriteDesign(file, r).ok);
+    Record back;
+    ASSERT_EQ(ReadDesign(file, back).status, ReadOutcome::ok);
+    EXPECT_EQ(back.hok, "МЅ Д");
+}
+
 }  // namespace
 }  // namespace velmora
