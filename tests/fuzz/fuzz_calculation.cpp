@@ -11,10 +11,10 @@ using namespace velmora;
 namespace {
 
 // A size table from the tail of the input: ascending diameters with a plausible enamel.
-WireTable tableFrom(const std::string& spec) {
+WireTable tableFrom(const std::string& seed) {
     WireTable t;
     double d = 0.0;
-    for (unsigned char c : spec) {
+    for (unsigned char c : seed) {
         d += 0.001 + c / 100.0;
         t.D.push_back(d);
         t.Diz.push_back(d + (c % 17) / 100.0);
