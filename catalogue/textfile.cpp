@@ -51,6 +51,8 @@ TextFile ReadTextFile(const fs::path& path) {
     TextFile f;
     f.status = TextFile::ok;
     f.text = decodeFileText(bytes);
+    const size_t zero = bytes.find('\0');
+    f.cutAtZero = zero != std::string::npos && bytes.find_first_not_of('\0', zero) != std::string::npos;
     return f;
 }
 

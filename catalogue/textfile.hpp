@@ -17,6 +17,9 @@ struct TextFile {
     enum Status { ok, cannotOpen, tooLarge } status = cannotOpen;
     std::string text;   // UTF-8 (decodeFileText), when ok
     std::string error;  // a message for the user when tooLarge (names the file)
+    // A zero byte ended the text with more than zero bytes after it: the file is
+    // damaged or no text, and the text lacks part of it.
+    bool cutAtZero = false;
 };
 
 // Reads the whole file. A path that is no regular file, or cannot be opened, is

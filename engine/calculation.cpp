@@ -165,6 +165,7 @@ RunResult calculatePasses(Record& r, const WireTable& wires, int passes) {
     out.hints = std::move(d.hints);
     out.n1 = d.n1;
     out.n2 = d.n2;
+    out.repetitions = d.repetitionsAll;
     if (!stop) return out;
     if (stop->status == RunStatus::overfill)
         stopWith(out, r, RunStatus::overfill, kOverfillComment, kOverfillBox);

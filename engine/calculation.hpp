@@ -45,6 +45,9 @@ struct RunResult {
     std::vector<Hint> hints;  // in the order set; a later text replaces an earlier one
     double n1 = 1;            // strands of the primary
     std::array<double, kSecondaries> n2{1, 1, 1, 1, 1};  // strands of each secondary
+    // Repetitions of each secondary's drop compensation, all passes together: at most
+    // 100 a pass, so that every run ends.
+    std::array<int, kSecondaries> repetitions{};
 };
 
 // Runs the whole calculation on the record as the controls left it (the caller has

@@ -106,6 +106,7 @@ struct Design {
     D5 W2{}, n2{1, 1, 1, 1, 1}, S2{}, Sw2{}, R2{}, dU2{}, Pcu2{}, Lpr2{}, Nsl2{};
     double sumPcu2 = 0, Sw = 0, Pcu = 0;
     std::array<int, kSecondaries> repetitions{};  // of the last drop compensation
+    std::array<int, kSecondaries> repetitionsAll{};  // of every pass together
 
     // The winding last wound, where the next secondary starts.
     double buildLast = 0, LturnLast = 0;

@@ -150,6 +150,7 @@ void secondaryStep(Design& d, Record& r, const WireTable& wires, int i) {
 
     Placed p;
     for (int rep = 1;; ++rep) {
+        ++d.repetitionsAll[i];  // begun, whether or not it ends the run
         d.W2[i] = (d.U2[i] + d.dU2[i]) / d.ew;
         d.W2[i] = wholeTurns(d, r, r.W2[i], d.W2[i]);
         if (!(d.W2[i] >= 1))

@@ -2,12 +2,12 @@
 // to a hidden file beside the target, which then replaces the target in one rename.
 #include "atomic_file.hpp"
 
-#include <cerrno>
 #include <random>
 
 #include "codec.hpp"
 #include "misfit.hpp"
 #include "platform.hpp"
+#include "system_reason.hpp"
 #include "textfile.hpp"
 
 namespace velmora {
@@ -15,27 +15,6 @@ namespace velmora {
 namespace fs = std::filesystem;
 
 namespace {
-
-// The reason of a failed system call, for the user.
-std::string reasonText(const std::error_code& ec) {
-    using E = std::errc;
-    if (ec == E::permission_denied || ec == E::operation_not_permitted) return "нет прав на запись";
-    if (ec == E::no_space_on_device) return "на диске нет места";
-#ifdef EDQUOT
-    if (ec.value() == EDQUOT && ec.category() == std::generic_category())
-        return "исчерпана дисковая квота";
-#endif
-    if (ec == E::file_too_large) return "файл слишком велик";
-    if (ec == E::read_only_file_system) return "диск доступен только для чтения";
-    if (ec == E::no_such_file_or_directory) return "папка не существует";
-    if (ec == E::not_a_directory) return "путь к файлу проходит не через папку";
-    if (ec == E::is_a_directory) return "по этому пути находится папка";
-    if (ec == E::filename_too_long) return "слишком длинное имя файла";
-    if (ec == E::too_many_symbolic_link_levels) return "слишком много символических ссылок";
-    if (ec == E::io_error) return "ошибка ввода-вывода";
-    if (ec == E::device_or_resource_busy || ec == E::text_file_busy) return "файл занят";
-    return "системная ошибка " + std::to_string(ec.value()) + " (" + ec.message() + ")";
-}
 
 WriteOutcome failure(const fs::path& path, const std::string& reason) {
     return {false, "Не удалось записать файл \"" + pathToUtf8(path) + "\": " + reason + "."};
@@ -63,9 +42,9 @@ WriteOutcome WriteFileAtomic(const fs::path& path, std::string_view bytes) {
     // A symbolic link stays a link: the file it points to is the one replaced.
     fs::path target = path;
     for (int hops = 0; fs::is_symlink(fs::symlink_status(target, ec)); ++hops) {
-        if (hops == kMaxLinks) return failure(path, reasonText(std::make_error_code(std::errc::too_many_symbolic_link_levels)));
+        if (hops == kMaxLinks) return failure(path, systemReason(std::make_error_code(std::errc::too_many_symbolic_link_levels)));
         fs::path link = fs::read_symlink(target, ec);
-        if (ec) return failure(path, reasonText(ec));
+        if (ec) return failure(path, systemReason(ec));
         target = link.is_absolute() ? link : target.parent_path() / link;
     }
 
@@ -86,12 +65,12 @@ WriteOutcome WriteFileAtomic(const fs::path& path, std::string_view bytes) {
         fs::path temp = folder / hiddenName();
         ec = platform::writeNewFile(temp, bytes, exists ? target : fs::path());
         if (ec == std::errc::file_exists) continue;
-        if (ec) return failure(path, reasonText(ec));
+        if (ec) return failure(path, systemReason(ec));
         ec = platform::replaceFile(temp, target);
         if (ec) {
             std::error_code ignored;
             fs::remove(temp, ignored);
-            return failure(path, reasonText(ec));
+            return failure(path, systemReason(ec));
         }
         return {true, {}};
     }

@@ -40,6 +40,27 @@ bool holdsAssignment(std::string_view value, std::string_view key) {
     return false;
 }
 
+// Whether some line sets one of the design's fields ("Bm = 1,5", blanks allowed).
+// A file without any, empty or binary or some other text, is no design: reading it
+// would only empty every field.
+bool setsAField(std::string_view text) {
+    for (size_t pos = 0; pos < text.size();) {
+        size_t end = text.find_first_of("\r\n", pos);
+        if (end == std::string_view::npos) end = text.size();
+        std::string_view line = text.substr(pos, end - pos);
+        pos = end + 1;
+        size_t k = line.find_first_not_of(" \t");
+        if (k == std::string_view::npos) continue;
+        const size_t start = k;
+        while (k < line.size() && isWordByte(line[k])) ++k;
+        const Field* f = findField(line.substr(start, k - start));
+        if (!f || f->role != FieldRole::input) continue;
+        k = line.find_first_not_of(" \t", k);
+        if (k != std::string_view::npos && line[k] == '=') return true;
+    }
+    return false;
+}
+
 std::string fieldName(const Field& f) {
     return "\"" + std::string(f.label) + "\" (" + std::string(f.name) + ")";
 }
@@ -101,6 +122,15 @@ ReadOutcome ReadDesign(const fs::path& path, Record& r) {
     TextFile file = ReadTextFile(path);
     if (file.status == TextFile::cannotOpen) return {ReadOutcome::cannotOpen, {}};
     if (file.status == TextFile::tooLarge) return {ReadOutcome::refused, file.error};
+
+    if (file.cutAtZero)
+        return {ReadOutcome::refused,
+                "Файл \"" + pathToUtf8(path) +
+                    "\" не загружен: в нём есть нулевые байты, он повреждён или записан не как "
+                    "текст в кодировке Windows-1251 или UTF-8."};
+    if (!setsAField(file.text))
+        return {ReadOutcome::refused,
+                "Файл \"" + pathToUtf8(path) + "\" не загружен: в нём нет ни одного поля расчета."};
 
     KeyValueIndex index(file.text);
     int core = textToInt(index.value("core"));

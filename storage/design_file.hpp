@@ -27,7 +27,10 @@ struct ReadOutcome {
     std::string error;  // a message for the user when refused
 };
 
-// Sets all 39 input fields from the file; the record is unchanged unless ok.
+// Sets all 39 input fields from the file; the record is unchanged unless ok. Refused:
+// a file over 1 MiB, one with a zero byte before more data (damaged, or no text),
+// one with no line setting a field (empty, or another kind of file), and one with a
+// core kind outside 0..4.
 ReadOutcome ReadDesign(const std::filesystem::path& path, Record& r);
 
 }  // namespace velmora

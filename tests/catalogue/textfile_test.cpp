@@ -18,6 +18,11 @@ TEST(TextFile, ReadsWindows1251AndUtf8FilesAsUtf8) {
     EXPECT_EQ(utf.text, "Conductor1 = ПЭТВ-2\n");
     TextFile cut = ReadTextFile(dir.write("zero.txt", std::string_view("d1 = 1\0d2 = 2", 13)));
     EXPECT_EQ(cut.text, "d1 = 1");
+    EXPECT_TRUE(cut.cutAtZero);
+    TextFile padded = ReadTextFile(dir.write("padded.txt", std::string_view("d1 = 1\0\0\0", 9)));
+    EXPECT_EQ(padded.text, "d1 = 1");
+    EXPECT_FALSE(padded.cutAtZero);  // zero bytes at the end only: nothing is lost
+    EXPECT_FALSE(cp.cutAtZero);
     TextFile empty = ReadTextFile(dir.write("empty.txt", ""));
     EXPECT_EQ(empty.status, TextFile::ok);
     EXPECT_EQ(empty.text, "");

@@ -1,5 +1,6 @@
 // The whole run on records built from arbitrary bytes: it ends with one of its three
-// statuses and writes no "inf", "nan" or comma into a result it writes.
+// statuses within its bounded repetitions and writes no "inf", "nan" or comma into a
+// result it writes.
 #include <algorithm>
 
 #include "calculation.hpp"
@@ -46,6 +47,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
         fuzz::broken("a stopped run without its message");
     if (run.status == RunStatus::refused && r.comment != run.messages.back().text)
         fuzz::broken("refusal not in the comment");
+    for (int rep : run.repetitions)
+        if (rep < 0 || rep > 3 * 100) fuzz::broken("drop compensation beyond its hundred a pass");
     for (const Field& f : fields()) {
         if (f.role != FieldRole::result) continue;
         const std::string& v = f.textIn(r);

@@ -133,4 +133,8 @@ TEST_F(StateLocation, ParentFolderIsCreatedWhenWriting) {
     EXPECT_FALSE(refused.ok);
     EXPECT_NE(refused.error.find((root / "blocker" / "Velmora").string()), std::string::npos)
         << refused.error;
+    // The reason in the user's words, naming what stands in the way.
+    EXPECT_NE(refused.error.find("\"" + (root / "blocker").string() + "\" — файл, а не папка."),
+              std::string::npos)
+        << refused.error;
 }
