@@ -12,6 +12,7 @@ packages=(
   clang libclang-rt-14-dev
   xvfb xauth fonts-dejavu-core fonts-liberation2
   locales
+  dpkg-dev appstream desktop-file-utils shared-mime-info
 )
 
 missing=()
