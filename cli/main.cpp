@@ -9,6 +9,7 @@
 #include "calculation.hpp"
 #include "design_file.hpp"
 #include "options.hpp"
+#include "platform.hpp"
 #include "output.hpp"
 #include "record.hpp"
 #include "texts.hpp"
@@ -21,12 +22,7 @@ namespace {
 
 constexpr int kOk = 0, kNotCalculated = 1, kTrouble = 2;
 
-fs::path executableDir(const char* argv0) {
-    std::error_code ec;
-    fs::path self = fs::read_symlink("/proc/self/exe", ec);  // Linux; elsewhere argv[0]
-    if (ec) self = fs::absolute(argv0, ec);
-    return self.parent_path();
-}
+fs::path executableDir(const char* argv0) { return platform::executableFile(argv0).parent_path(); }
 
 int fail(const std::string& text) {
     std::cerr << "velmora-cli: " << text << "\n";

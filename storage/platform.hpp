@@ -1,5 +1,6 @@
 // The few file operations the standard library cannot do well: creating a file that
-// must be new, flushed to the disk; the read-only test; the replacing rename. One
+// must be new, flushed to the disk; the read-only test; the replacing rename; the
+// program's own file. One
 // implementation per system family (platform_posix.cpp, platform_portable.cpp).
 #pragma once
 
@@ -22,5 +23,8 @@ bool isReadOnly(const std::filesystem::path& file);
 
 // Puts `from` in the place of `to` in one step, and makes the change durable.
 std::error_code replaceFile(const std::filesystem::path& from, const std::filesystem::path& to);
+
+// The running program's own file; `argv0` made absolute when the system cannot tell.
+std::filesystem::path executableFile(const char* argv0);
 
 }  // namespace velmora::platform

@@ -1,6 +1,10 @@
 // Systems without the POSIX calls: the standard library only. The data is flushed to
 // the system but not forced to the disk, and the owner of a replaced file is not kept.
 #include <fstream>
+#include <string>
+#if defined(_WIN32)
+#include <windows.h>
+#endif
 
 #include "platform.hpp"
 
@@ -39,6 +43,16 @@ std::error_code replaceFile(const fs::path& from, const fs::path& to) {
     std::error_code ec;
     fs::rename(from, to, ec);
     return ec;
+}
+
+fs::path executableFile(const char* argv0) {
+#if defined(_WIN32)
+    std::wstring buf(32768, L'\0');
+    const DWORD n = GetModuleFileNameW(nullptr, buf.data(), static_cast<DWORD>(buf.size()));
+    if (n > 0 && n < buf.size()) return fs::path(buf.substr(0, n));
+#endif
+    std::error_code ec;
+    return fs::absolute(argv0 ? argv0 : "", ec);
 }
 
 }  // namespace velmora::platform

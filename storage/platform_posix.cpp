@@ -1,8 +1,12 @@
+#if defined(__APPLE__)
+#include <mach-o/dyld.h>
+#endif
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 
 #include "platform.hpp"
 
@@ -70,6 +74,19 @@ std::error_code replaceFile(const fs::path& from, const fs::path& to) {
         ::close(dir);
     }
     return {};
+}
+
+fs::path executableFile(const char* argv0) {
+    std::error_code ec;
+#if defined(__APPLE__)
+    char buf[4096];
+    std::uint32_t size = sizeof buf;
+    if (_NSGetExecutablePath(buf, &size) == 0) return fs::weakly_canonical(fs::path(buf), ec);
+#else
+    fs::path self = fs::read_symlink("/proc/self/exe", ec);
+    if (!ec) return self;
+#endif
+    return fs::absolute(argv0 ? argv0 : "", ec);
 }
 
 }  // namespace velmora::platform

@@ -5,6 +5,10 @@
 #include <random>
 #include <system_error>
 
+#include "platform.hpp"
+#include "system_reason.hpp"
+#include "textfile.hpp"
+
 namespace velmora {
 
 namespace fs = std::filesystem;
@@ -34,6 +38,17 @@ std::optional<fs::path> folderFromEnv(const StateLocationInputs& in, const char*
     return p;
 }
 
+// The nearest part of the folder's path that exists, when it is no folder.
+fs::path fileInTheWay(const fs::path& folder) {
+    for (fs::path p = folder; !p.empty(); p = p.parent_path()) {
+        std::error_code ec;
+        const fs::file_status st = fs::status(p, ec);
+        if (fs::exists(st)) return fs::is_directory(st) ? fs::path() : p;
+        if (p == p.parent_path()) break;
+    }
+    return {};
+}
+
 }  // namespace
 
 StateLocationInputs ProcessStateLocationInputs(const fs::path& dataFolder, const fs::path& exeDir) {
@@ -58,10 +73,16 @@ fs::path StateFilePath(const StateLocationInputs& in) {
     if (portable && in.writable && in.writable(data)) return data / kStateFileName;
 
     fs::path config;
+#if defined(_WIN32)
+    if (auto appData = folderFromEnv(in, "APPDATA")) config = *appData;
+#elif defined(__APPLE__)
+    if (auto home = folderFromEnv(in, "HOME")) config = *home / "Library" / "Application Support";
+#else
     if (auto xdg = folderFromEnv(in, "XDG_CONFIG_HOME"))
         config = *xdg;
     else if (auto home = folderFromEnv(in, "HOME"))
         config = *home / ".config";
+#endif
     // Without any home the data folder is the only place left; a failure to write
     // there is reported like any other.
     if (config.empty()) return data / kStateFileName;
@@ -75,13 +96,13 @@ bool FolderWritable(const fs::path& folder) {
     for (int attempt = 0; attempt < 8; ++attempt) {
         const auto tag = (static_cast<unsigned long long>(rd()) << 32) ^ rd();
         const fs::path probe = folder / (".Velmora-probe-" + std::to_string(tag));
-        // "x": created here or not at all, never an existing file opened.
-        if (std::FILE* f = std::fopen(probe.c_str(), "wx")) {
-            std::fclose(f);
+        // Created here or not at all, never an existing file opened.
+        const std::error_code made = platform::writeNewFile(probe, {}, {});
+        if (!made) {
             fs::remove(probe, ec);
             return true;
         }
-        if (!fs::exists(probe, ec)) return false;  // refused, not a clash of names
+        if (made != std::errc::file_exists) return false;  // refused, not a clash of names
     }
     return false;
 }
@@ -94,8 +115,11 @@ FolderOutcome EnsureParentFolder(const fs::path& file) {
     fs::create_directories(folder, ec);
     std::error_code check;
     if (ec || !fs::is_directory(folder, check)) {
-        const std::string reason = ec ? ec.message() : std::string("это не папка");
-        return {false, "Не удалось создать папку \"" + folder.string() + "\": " + reason};
+        const fs::path blocker = fileInTheWay(folder);
+        const std::string reason = !blocker.empty() ? "\"" + pathToUtf8(blocker) + "\" — файл, а не папка"
+                                   : ec             ? systemReason(ec)
+                                                    : std::string("это не папка");
+        return {false, "Не удалось создать папку \"" + pathToUtf8(folder) + "\": " + reason + "."};
     }
     return {true, {}};
 }
