@@ -1,0 +1,26 @@
+#include "window_fixture.hpp"
+
+#include <QTest>
+
+void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
+namespace velmora::uitest {
+
+void WindowTest::type(const char* name, const QString& text) {
+    QLineEdit* e = edit(name);
+    ASSERT_NE(e, nullptr);
+    e->setFocus();
+    e->selectAll();
+    if (text.isEmpty())
+        QTest::keyClick(e, Qt::Key_Delete);
+    else
+        QTest::keyClicks(e, text);  // ASCII only: Cyrillic aborts the test library
+}
+
+void WindowTest::click(const char* name) {
+    auto* b = find<QAbstractButton>(name);
+    ASSERT_NE(b, nullptr);
+    QTest::mouseClick(b, Qt::LeftButton);
+}
+
+}  // namespace velmora::uitest

@@ -1,0 +1,101 @@
+#include "app.hpp"
+
+#include <QApplication>
+#include <QIcon>
+#include <clocale>
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <string_view>
+
+#include "about_dialog.hpp"
+#include "calculation.hpp"
+#include "command_line.hpp"
+#include "file_pickers.hpp"
+#include "main_dialog.hpp"
+#include "message_boxes.hpp"
+#include "state_location.hpp"
+#include "termination.hpp"
+#include "textfile.hpp"
+#include "wires.hpp"
+
+namespace velmora::ui {
+namespace {
+
+bool set(const char* name) {
+    const char* v = std::getenv(name);
+    return v && *v;
+}
+
+// On X11 and Wayland systems the toolkit aborts without a display; say what to do.
+bool noDisplay() {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    return !set("QT_QPA_PLATFORM") && !set("DISPLAY") && !set("WAYLAND_DISPLAY");
+#else
+    return false;
+#endif
+}
+
+bool asked(int argc, char** argv, std::string_view longName, std::string_view shortName) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view a = argv[i];
+        if (a == "--") break;
+        if (a == longName || a == shortName) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+int CBrevinorApp::run(int argc, char** argv) {
+    catchTerminationRequests();
+    // Answered before the toolkit starts, so they work without a display.
+    if (asked(argc, argv, "--help", "-h")) {
+        std::cout << kUsage;
+        return 0;
+    }
+    if (asked(argc, argv, "--version", "-v")) {
+        std::cout << "velmora " << kVersion << "\n";
+        return 0;
+    }
+    if (noDisplay()) {
+        std::cerr << "velmora: нет дисплея (DISPLAY и WAYLAND_DISPLAY не заданы); "
+                     "без окна проекты считает velmora-cli\n";
+        return 2;
+    }
+    QApplication app(argc, argv);  // takes its own options out of argv
+    const CommandLine cl = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    if (!cl.error.empty()) {
+        std::cerr << "velmora: " << cl.error << "\n\n" << kUsage;
+        return 2;
+    }
+    // The toolkit set the locale from the environment; numbers stay with a point.
+    std::setlocale(LC_NUMERIC, "C");
+    QApplication::setApplicationName(QStringLiteral("Velmora"));
+    QApplication::setApplicationVersion(QString::fromLatin1(kVersion));
+    QGuiApplication::setDesktopFileName(QStringLiteral("velmora"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/res/velmora.svg")));
+
+    QtMessageBoxes boxes;
+    QtFilePickers pickers(boxes);
+
+    const std::filesystem::path exeDir =
+        pathFromUtf8(QCoreApplication::applicationDirPath().toStdString());
+    const auto dataFolder = FindDataFolder(exeDir);
+    if (!dataFolder) {
+        boxes.show(nullptr, QString::fromUtf8(kCaptionWarning.data()),
+                   QStringLiteral("В папке с программой отсутствует файл перечня применяемых в "
+                                  "программе проводов."));
+        return 1;
+    }
+    DialogOptions options{*dataFolder,
+                          StateFilePath(ProcessStateLocationInputs(*dataFolder, exeDir))};
+    CBrevinorDlg dlg(boxes, pickers, options);
+    onTerminationRequest(&dlg, [&dlg] { dlg.closeFromOutside(); });
+    if (!dlg.start()) return 1;
+    if (cl.design && !dlg.closed()) dlg.loadDesign(QString::fromStdString(*cl.design), true);
+    if (!dlg.closed()) dlg.exec();  // a request to end may have come during the start
+    return 0;
+}
+
+}  // namespace velmora::ui

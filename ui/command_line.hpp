@@ -1,0 +1,31 @@
+// The arguments of `velmora`: --help, --version and at most one design file (as the
+// desktop's "open with" passes it).
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace velmora::ui {
+
+struct CommandLine {
+    bool help = false;
+    bool version = false;
+    std::optional<std::string> design;  // a file to load after the start
+    std::string error;                  // not empty: a usage error
+};
+
+inline constexpr const char* kUsage =
+    "Использование: velmora [ПРОЕКТ.sav]\n"
+    "Расчет сетевого силового трансформатора.\n"
+    "\n"
+    "  ПРОЕКТ.sav   открыть этот проект, как кнопкой \"Загрузить\", и рассчитать\n"
+    "  --help       эта справка\n"
+    "  --version    версия программы\n"
+    "\n"
+    "Без окна (скрипты, машины без дисплея) проекты считает velmora-cli.\n";
+
+// `args` without the program name and without the toolkit's own options.
+CommandLine ParseCommandLine(const std::vector<std::string>& args);
+
+}  // namespace velmora::ui

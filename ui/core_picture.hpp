@@ -1,0 +1,36 @@
+// The sketch of the chosen core kind, with its dimension letters, at the top left of
+// the main window.
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <memory>
+
+class QSvgRenderer;
+
+namespace velmora::ui {
+
+inline constexpr int kPictureWidth = 177;
+inline constexpr int kPictureHeight = 130;
+
+class CorePicture : public QWidget {
+    Q_OBJECT
+public:
+    explicit CorePicture(QWidget* parent = nullptr);
+    ~CorePicture() override;
+
+    void setCore(int core);  // 0..4; any other kind leaves the rectangle empty
+    int core() const { return core_; }
+    bool hasPicture(int core) const;  // the sketch of that kind could be read
+
+    QSize sizeHint() const override { return {kPictureWidth, kPictureHeight}; }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    int core_ = -1;
+    std::array<std::unique_ptr<QSvgRenderer>, 5> sketches_;
+};
+
+}  // namespace velmora::ui

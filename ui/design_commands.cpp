@@ -1,0 +1,141 @@
+// The commands that move designs between the window and files: load, save, the state
+// file at exit, and the report.
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QPlainTextEdit>
+#include <system_error>
+
+#include "atomic_file.hpp"
+#include "design_file.hpp"
+#include "file_pickers.hpp"
+#include "fill_diagram.hpp"
+#include "main_dialog.hpp"
+#include "message_boxes.hpp"
+#include "state_location.hpp"
+#include "textfile.hpp"
+#include "texts.hpp"
+
+namespace velmora::ui {
+namespace {
+
+namespace fs = std::filesystem;
+
+fs::path pathOf(const QString& name) { return pathFromUtf8(name.toStdString()); }
+
+bool exists(const QString& name) {
+    std::error_code ec;
+    return fs::exists(pathOf(name), ec);
+}
+
+QString replaceQuestion(const QString& path) {
+    return QStringLiteral("Заменить файл \"%1\"?").arg(QFileInfo(path).fileName());
+}
+
+}  // namespace
+
+void CBrevinorDlg::OnLoad() {
+    if (const std::optional<QString> name = pickers_.openDesign(this)) loadDesign(*name, false);
+    focusCalculate();
+}
+
+void CBrevinorDlg::loadDesign(const QString& file, bool tellIfMissing) {
+    const ReadOutcome read = ReadDesign(pathOf(file), rec_);
+    if (read.status == ReadOutcome::cannotOpen) {
+        if (tellIfMissing) warn("Не удалось открыть файл \"" + file.toStdString() + "\".");
+        return;
+    }
+    if (read.status == ReadOutcome::refused) {
+        warn(read.error);
+        return;
+    }
+    showRecord();
+    applyCorePresentation();
+    selectKind(false);
+    diagram_->update();
+    OnCalculate();
+}
+
+void CBrevinorDlg::OnSave() {
+    OnCalculate();  // the saved fields are the ones the calculation leaves, overfilled or not
+    takeRecord();
+    const QString proposed = QString::fromStdString(DefaultDesignName(rec_, ".sav"));
+    const std::optional<QString> name = pickers_.saveDesign(this, proposed);
+    if (!name || name->isEmpty()) {
+        focusCalculate();
+        return;
+    }
+    QString file = *name;
+    if (!file.contains(QStringLiteral(".sav"))) file += QStringLiteral(".sav");
+    const WriteOutcome written = WriteDesign(pathOf(file), rec_);
+    if (!written.ok) warn(written.error);
+    focusCalculate();
+}
+
+void CBrevinorDlg::OnSaveReport() {
+    const RunResult run = OnCalculate();
+    takeRecord();
+    // A comment without the headings (an overfill) makes no report: say so before a
+    // file is chosen, and write nothing.
+    const ReportText report = BuildReport(rec_, run);
+    if (!report.ok) {
+        warn(report.error);
+        return;
+    }
+    const QString proposed = QString::fromStdString(DefaultDesignName(rec_, ".txt"));
+    const std::optional<FilePickers::ReportTarget> target = pickers_.saveReport(this, proposed);
+    if (!target) {
+        focusCalculate();
+        return;
+    }
+    QString path = target->path;
+    if (!path.contains(QStringLiteral(".txt"))) path += QStringLiteral(".txt");
+    // The system dialog asked about the path it returned; an appended ".txt" names
+    // another file, which is not replaced without a word.
+    const bool askedAlready = target->asked && path == target->path;
+    if (!askedAlready && exists(path) &&
+        !boxes_.ask(this, QString::fromUtf8(kCaptionWarning.data()), replaceQuestion(path)))
+        return;
+    const WriteOutcome written = WriteTextFileCp1251(pathOf(path), report.text);
+    if (!written.ok) warn(written.error);
+}
+
+void CBrevinorDlg::OnExit() {
+    if (closing_) return;
+    if (started_) {
+        takeRecord();
+        const FolderOutcome folder = EnsureParentFolder(options_.stateFile);
+        if (!folder.ok) {
+            warn(folder.error);
+        } else {
+            const WriteOutcome written = WriteDesign(options_.stateFile, rec_);
+            if (!written.ok) warn(written.error);
+        }
+    }
+    closing_ = true;
+    QDialog::done(QDialog::Rejected);
+}
+
+void CBrevinorDlg::reject() { OnExit(); }
+
+void CBrevinorDlg::closeFromOutside() {
+    // A modal box or picker of ours would keep its own loop running; close them first
+    // (a bounded number: one that refuses to close is left).
+    for (int i = 0; i < 8; ++i) {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || modal == this) break;
+        modal->close();
+    }
+    OnExit();
+}
+
+void CBrevinorDlg::closeEvent(QCloseEvent* e) {
+    if (closing_) {
+        e->accept();
+        return;
+    }
+    e->ignore();
+    OnExit();
+}
+
+}  // namespace velmora::ui

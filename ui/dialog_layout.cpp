@@ -1,0 +1,276 @@
+// The controls of the main window, made from the field table, and their places: the
+// core picture and the core data at the top, one column per winding with its inputs
+// above and its results below, the totals and the comment at the right, the buttons,
+// and the fill strip across the whole width.
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "core_picture.hpp"
+#include "fill_diagram.hpp"
+#include "main_dialog.hpp"
+
+namespace velmora::ui {
+namespace {
+
+QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+constexpr std::array<const char*, 6> kColumnHeads{"1.", "2.1", "2.2", "2.3", "2.4", "2.5"};
+
+QLabel* caption(QWidget* parent, std::string_view text, const char* name = nullptr) {
+    auto* l = new QLabel(qs(text), parent);
+    if (name) l->setObjectName(QString::fromLatin1(name));
+    return l;
+}
+
+QFrame* rule(QWidget* parent) {
+    auto* line = new QFrame(parent);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    return line;
+}
+
+}  // namespace
+
+void CBrevinorDlg::buildControls() {
+    const int numberWidth = fontMetrics().horizontalAdvance(QStringLiteral("0000.000")) + 12;
+
+    // One control per field, named after it.
+    coreGroup_ = new QButtonGroup(this);
+    for (const Field& f : fields()) {
+        QWidget* w = nullptr;
+        switch (f.control) {
+            case ControlKind::edit: {
+                auto* e = new QLineEdit(this);
+                e->setFixedWidth(numberWidth);
+                w = e;
+                break;
+            }
+            case ControlKind::check: {
+                const bool centreTap = f.name.starts_with("double2");
+                w = new QCheckBox(centreTap ? QStringLiteral("Да") : qs(f.label), this);
+                break;
+            }
+            case ControlKind::radio:
+                for (int k = 0; k < 5; ++k) {
+                    auto* b = new QRadioButton(qs(kCoreRadioTexts[k]), this);
+                    b->setObjectName(QStringLiteral("core%1").arg(k));
+                    coreGroup_->addButton(b, k);
+                    byId_[kCoreRadioIds[k]] = b;
+                }
+                bindings_.push_back({&f, nullptr});
+                break;
+            case ControlKind::combo:
+                conductor_ = new QComboBox(this);
+                conductor_->setEditable(false);
+                conductor_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+                w = conductor_;
+                break;
+            case ControlKind::label: {
+                auto* l = new QLabel(this);
+                l->setFrameShape(QFrame::StyledPanel);
+                l->setFrameShadow(QFrame::Sunken);
+                l->setMinimumWidth(numberWidth);
+                l->setAlignment(Qt::AlignCenter);
+                l->setTextInteractionFlags(Qt::TextSelectableByMouse);
+                w = l;
+                break;
+            }
+        }
+        if (!w) continue;
+        w->setObjectName(qs(f.name));
+        byName_.emplace(std::string(f.name), w);
+        byId_[f.id] = w;
+        if (f.control != ControlKind::combo) bindings_.push_back({&f, w});
+    }
+    auto field = [this](const char* name) { return control(name); };
+    auto label = [](const char* name) { return findField(name)->label; };
+
+    // Top band: picture, core kind, core and magnetic data, bobbin and insulation.
+    picture_ = new CorePicture(this);
+    picture_->setObjectName(QString::fromLatin1(names::picture));
+
+    auto* kinds = new QGroupBox(qs(findField("core")->label), this);
+    auto* kindsLayout = new QVBoxLayout(kinds);
+    kindsLayout->setSpacing(2);
+    for (QAbstractButton* b : coreGroup_->buttons()) kindsLayout->addWidget(b);
+    kindsLayout->addStretch();
+
+    auto* core = new QGridLayout;
+    core->setVerticalSpacing(3);
+    const std::array<std::pair<const char*, const char*>, 4> dims{{{"lst", names::lstLabel},
+                                                                   {"hst", names::hstLabel},
+                                                                   {"lok", names::lokLabel},
+                                                                   {"hok", names::hokLabel}}};
+    for (int c = 0; c < 4; ++c) {
+        auto [name, labelName] = dims[static_cast<std::size_t>(c)];
+        core->addWidget(caption(this, label(name), labelName), 0, c, Qt::AlignBottom);
+        core->addWidget(field(name), 1, c);
+        byId_[std::array{1020, 1021, 1022, 1055}[static_cast<std::size_t>(c)]] =
+            control(labelName);
+    }
+    QSizePolicy keepPlace = field("hok")->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true);
+    field("hok")->setSizePolicy(keepPlace);
+    int row = 2;
+    for (const char* name : {"Bm", "j", "F"}) {
+        core->addWidget(caption(this, label(name)), row, 0, 1, 3);
+        core->addWidget(field(name), row++, 3);
+    }
+    core->setRowStretch(row, 1);
+
+    auto* bobbin = new QGridLayout;
+    bobbin->setVerticalSpacing(3);
+    bobbin->addWidget(caption(this, label("hkar")), 0, 0, 1, 4);
+    bobbin->addWidget(caption(this, "", names::hkarPrefix), 1, 0, Qt::AlignRight);
+    bobbin->addWidget(field("hkar"), 1, 1);
+    bobbin->addWidget(caption(this, "", names::hkar1Prefix), 1, 2, Qt::AlignRight);
+    bobbin->addWidget(field("hkar1"), 1, 3);
+    bobbin->addWidget(caption(this, label("lkar")), 2, 0, 1, 3);
+    bobbin->addWidget(field("lkar"), 2, 3);
+    bobbin->addWidget(field("razmery"), 3, 0, 1, 4);
+    bobbin->addWidget(caption(this, label("megsl")), 4, 0, 1, 3);
+    bobbin->addWidget(field("megsl"), 4, 3);
+    bobbin->addWidget(caption(this, label("megob")), 5, 0, 1, 3);
+    bobbin->addWidget(field("megob"), 5, 3);
+    bobbin->setRowStretch(6, 1);
+    byId_[1057] = control(names::hkarPrefix);
+    byId_[1097] = control(names::hkar1Prefix);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(picture_, 0, Qt::AlignTop);
+    top->addWidget(kinds);
+    top->addSpacing(6);
+    top->addLayout(core);
+    top->addSpacing(10);
+    top->addLayout(bobbin);
+    top->addStretch();
+
+    // The windings: the row labels once on the left, one column per winding.
+    auto* windings = new QGridLayout;
+    windings->setHorizontalSpacing(4);
+    windings->setVerticalSpacing(2);
+    for (int c = 0; c < 6; ++c) {
+        auto* head = new QLabel(QString::fromLatin1(kColumnHeads[static_cast<std::size_t>(c)]), this);
+        head->setAlignment(Qt::AlignCenter);
+        QFont bold = head->font();
+        bold.setBold(true);
+        head->setFont(bold);
+        windings->addWidget(head, 0, c + 1);
+    }
+    std::map<std::string_view, int> rows;
+    int nextRow = 1;
+    auto place = [&](FieldRole role) {
+        for (const Field& f : fields()) {
+            if (f.winding < 1 || f.role != role) continue;
+            auto [it, added] = rows.try_emplace(f.label, nextRow);
+            if (added) windings->addWidget(caption(this, f.label), nextRow++, 0);
+            QWidget* w = control(f.name);
+            if (f.name == "d11") {
+                // The desired diameter of the primary carries its own "1." in front.
+                auto* cell = new QHBoxLayout;
+                cell->setSpacing(2);
+                cell->addWidget(caption(this, "1.", "d11_label"));
+                cell->addWidget(w);
+                windings->addLayout(cell, it->second, f.winding, Qt::AlignRight);
+            } else {
+                windings->addWidget(w, it->second, f.winding, Qt::AlignCenter);
+            }
+        }
+    };
+    place(FieldRole::input);
+    windings->addWidget(rule(this), nextRow++, 0, 1, 7);
+    place(FieldRole::result);
+    for (const Field& f : fields())
+        if (f.winding >= 1 && f.role == FieldRole::result) control(f.name)->setFixedWidth(numberWidth);
+
+    // Right: the wire kind, the totals, the comment.
+    auto* right = new QGridLayout;
+    right->setVerticalSpacing(2);
+    int r = 0;
+    right->addWidget(caption(this, label("Conductor")), r, 0);
+    right->addWidget(conductor_, r++, 1, 1, 2);
+    right->addWidget(field("use_d"), r++, 0, 1, 3);
+    for (const Field& f : fields()) {
+        if (f.winding != 0 || f.role != FieldRole::result) continue;
+        right->addWidget(caption(this, f.label), r, 0);
+        right->addWidget(control(f.name), r, 1);
+        right->addWidget(caption(this, f.unit), r++, 2);
+    }
+    right->addWidget(caption(this, "Комментарий"), r++, 0, 1, 3);
+    comment_ = new QPlainTextEdit(this);
+    comment_->setObjectName(QString::fromLatin1(names::comment));
+    comment_->setReadOnly(true);
+    comment_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    comment_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    comment_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    byId_[1099] = comment_;
+    right->addWidget(comment_, r, 0, 1, 3);
+    right->setRowStretch(r, 1);
+    right->setColumnStretch(0, 1);
+
+    auto* middle = new QHBoxLayout;
+    middle->addLayout(windings);
+    middle->addSpacing(10);
+    middle->addLayout(right, 1);
+
+    // Buttons: "Рассчитать" is the default, Enter calculates.
+    auto button = [this](const char* text, const char* id) {
+        auto* b = new QPushButton(QString::fromUtf8(text), this);
+        b->setObjectName(QString::fromLatin1(id));
+        byId_[QString::fromLatin1(id).toInt()] = b;
+        return b;
+    };
+    calculate_ = button("Рассчитать", names::calculate);
+    calculate_->setDefault(true);
+    QPushButton* load = button("Загрузить", names::load);
+    QPushButton* save = button("Сохранить", names::save);
+    QPushButton* report = button("Сохранить в файле", names::saveReport);
+    QPushButton* exit = button("Выход", names::exit);
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* b : {calculate_, load, save, report}) buttons->addWidget(b);
+    buttons->addStretch();
+    buttons->addWidget(exit);
+
+    diagram_ = new FillDiagram(this);
+    diagram_->setObjectName(QString::fromLatin1(names::diagram));
+
+    auto* menu = new QMenuBar(this);
+    QAction* help = menu->addAction(QStringLiteral("Помощь"));
+    QAction* about = menu->addAction(QStringLiteral("О программе..."));
+    help->setObjectName(QString::fromLatin1(names::help));
+    about->setObjectName(QString::fromLatin1(names::about));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setMenuBar(menu);
+    layout->setContentsMargins(8, 6, 8, 6);
+    layout->setSpacing(4);
+    layout->addLayout(top);
+    layout->addWidget(rule(this));
+    layout->addLayout(middle, 1);
+    layout->addLayout(buttons);
+    layout->addWidget(caption(this, "Диаграмма заполнения окна обмотками"));
+    layout->addWidget(diagram_);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(help, &QAction::triggered, this, &CBrevinorDlg::OnHelp);
+    connect(about, &QAction::triggered, this, &CBrevinorDlg::OnAbout);
+    connect(calculate_, &QPushButton::clicked, this, [this] { OnCalculate(); });
+    connect(exit, &QPushButton::clicked, this, &CBrevinorDlg::OnExit);
+    connect(load, &QPushButton::clicked, this, &CBrevinorDlg::OnLoad);
+    connect(save, &QPushButton::clicked, this, &CBrevinorDlg::OnSave);
+    connect(report, &QPushButton::clicked, this, &CBrevinorDlg::OnSaveReport);
+}
+
+}  // namespace velmora::ui

@@ -1,0 +1,86 @@
+#include "fill_diagram.hpp"
+
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+
+namespace velmora::ui {
+namespace {
+
+const QColor kFree(0, 255, 0);
+const QColor kPrimary(160, 0, 64);
+const QColor kSecondary(160, 0, 96);
+const QColor kReserve(255, 0, 0);
+const QColor kText(255, 255, 255);
+
+constexpr std::array<const char*, kSecondaries> kSecondaryNames{"2.1", "2.2", "2.3", "2.4", "2.5"};
+
+// A filled box from x0 to x1 with a one-pixel black border inside it, as a
+// rectangle of the old drawing interface looks.
+void box(QPainter& p, int x0, int x1, int h, const QColor& fill) {
+    if (x1 <= x0) return;
+    const QRect r(x0, 0, x1 - x0, h);
+    p.fillRect(r, fill);
+    p.setPen(Qt::black);
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(r.adjusted(0, 0, -1, -1));
+}
+
+// The text centred between x0 and x1 on the text line (it may overflow a narrow box).
+void label(QPainter& p, int x0, int x1, int h, const QString& text) {
+    const int w = p.fontMetrics().horizontalAdvance(text);
+    const int top = (h - kDiagramTextHeight) / 2;
+    p.setPen(kText);
+    p.drawText(QRect((x0 + x1 - w) / 2, top, w, kDiagramTextHeight),
+               Qt::AlignCenter | Qt::TextDontClip, text);
+}
+
+}  // namespace
+
+FillDiagram::FillDiagram(QWidget* parent) : QWidget(parent) {
+    // Arial where it exists, its metric twin (Liberation Sans) or any sans elsewhere.
+    font_.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                       QStringLiteral("DejaVu Sans")});
+    font_.setStyleHint(QFont::SansSerif);
+    font_.setPixelSize(kDiagramTextHeight);
+    font_.setWeight(QFont::Medium);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+}
+
+QSize FillDiagram::sizeHint() const { return {600, 20}; }
+QSize FillDiagram::minimumSizeHint() const { return {100, 20}; }
+
+void FillDiagram::setExtents(const FillExtents& e) {
+    e_ = e;
+    update();
+}
+
+void FillDiagram::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setFont(font_);
+    const int w = width(), h = height();
+
+    box(p, 0, w, h, kFree);
+    if (e_.ext1 != 0) {
+        box(p, 0, e_.ext1, h, kPrimary);
+        label(p, 0, e_.ext1, h, QStringLiteral("1"));
+    }
+    // Each secondary starts where the last winding drawn before it ends, so an unused
+    // secondary between two used ones leaves no overlap.
+    int from = e_.ext1;
+    for (int i = 0; i < kSecondaries; ++i) {
+        const int to = e_.ext2[i];
+        if (to == 0) continue;
+        box(p, from, to, h, kSecondary);
+        label(p, from, to, h, QString::fromLatin1(kSecondaryNames[i]));
+        from = to;
+    }
+    if (e_.core == 0) {
+        const double reserve = std::trunc(w * e_.kfree);
+        const int x0 = std::isfinite(reserve) ? w - static_cast<int>(std::clamp(reserve, 0.0, double(w))) : w;
+        box(p, x0, w, h, kReserve);
+        label(p, x0, w, h, QStringLiteral("Полностью дырку от бублика нельзя занимать!"));
+    }
+}
+
+}  // namespace velmora::ui

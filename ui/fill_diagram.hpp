@@ -1,0 +1,41 @@
+// The strip under "Диаграмма заполнения окна обмотками": how much of the core window
+// the windings take, drawn from the extents the calculation leaves (pixels from the
+// strip's left edge to the right end of each winding; 0: not drawn).
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+#include "record.hpp"
+
+namespace velmora::ui {
+
+struct FillExtents {
+    int ext1 = 0;
+    Ints5 ext2{};
+    int core = 2;
+    double kfree = 0.3;  // the share of a ring's hole that must stay free
+};
+
+inline constexpr int kDiagramTextHeight = 12;
+
+class FillDiagram : public QWidget {
+    Q_OBJECT
+public:
+    explicit FillDiagram(QWidget* parent = nullptr);
+
+    void setExtents(const FillExtents& e);
+    const FillExtents& extents() const { return e_; }
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    FillExtents e_;
+    QFont font_;
+};
+
+}  // namespace velmora::ui

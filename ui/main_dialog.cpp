@@ -1,0 +1,358 @@
+#include "main_dialog.hpp"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QIcon>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "about_dialog.hpp"
+#include "core_picture.hpp"
+#include "core_presentation.hpp"
+#include "design_file.hpp"
+#include "file_pickers.hpp"
+#include "fill_diagram.hpp"
+#include "help_dialog.hpp"
+#include "hints.hpp"
+#include "message_boxes.hpp"
+#include "wires.hpp"
+
+// Resources live in the static library; the linker keeps them only when asked.
+static void initVelmoraResources() { Q_INIT_RESOURCE(velmora); }
+
+namespace velmora::ui {
+namespace {
+
+QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+// Sets a flag for the life of a scope and puts back what it was (exchanges nest).
+class Guard {
+public:
+    explicit Guard(bool& flag) : flag_(flag), old_(flag) { flag_ = true; }
+    ~Guard() { flag_ = old_; }
+    Guard(const Guard&) = delete;
+    Guard& operator=(const Guard&) = delete;
+
+private:
+    bool& flag_;
+    bool old_;
+};
+
+const QString kWindowTitle =
+    QStringLiteral("Velmora - Расчет сетевого силового трансформатора (Версия ") +
+    QString::fromLatin1(kVersion) + QStringLiteral(")");
+
+constexpr std::array<int, 6> kWireDiameterStatics{1015, 1032, 1033, 1034, 1044, 1052};
+constexpr std::array<int, 6> kWireMassStatics{1063, 1058, 1059, 1060, 1061, 1062};
+
+}  // namespace
+
+CBrevinorDlg::CBrevinorDlg(MessageBoxes& boxes, FilePickers& pickers, DialogOptions options,
+                           QWidget* parent)
+    : QDialog(parent), boxes_(boxes), pickers_(pickers), options_(std::move(options)) {
+    initVelmoraResources();
+    if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance()))
+        installHintStyle(*app);
+
+    setObjectName(QStringLiteral("CBrevinorDlg"));
+    setWindowTitle(kWindowTitle);
+    setWindowIcon(QIcon(QStringLiteral(":/res/velmora.svg")));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setWindowFlag(Qt::WindowMinimizeButtonHint, true);
+    buildControls();
+
+    for (const HintText& h : startHints())
+        if (QWidget* w = controlById(h.id)) setHint(w, h.text);
+    for (int id : kWireDiameterStatics) setHint(controlById(id), kWireDiameterHint);
+    for (int id : kWireMassStatics) setHint(controlById(id), kWireMassHint);
+
+    // What the user does; the exchanges' own changes are ignored.
+    connect(coreGroup_, &QButtonGroup::idClicked, this, &CBrevinorDlg::OnCoreChanged);
+    const std::array<std::pair<const char*, void (*)(Record&)>, 4> dimensions{
+        {{"lst", deriveFromLst}, {"hst", deriveFromHst}, {"lok", deriveFromLok}, {"hok", deriveFromHok}}};
+    for (auto [name, derive] : dimensions)
+        connect(static_cast<QLineEdit*>(control(name)), &QLineEdit::textChanged, this,
+                [this, derive = derive] { onDimensionEdited(derive); });
+    for (const char* name : {"lkar", "hkar1", "hkar"})
+        connect(static_cast<QLineEdit*>(control(name)), &QLineEdit::textChanged, this,
+                &CBrevinorDlg::onBobbinEdited);
+    connect(static_cast<QCheckBox*>(control("razmery")), &QCheckBox::clicked, this,
+            &CBrevinorDlg::OnRazmery);
+    connect(conductor_, &QComboBox::activated, this, &CBrevinorDlg::OnSelchangeConductor);
+
+    showRecord();
+    applyCorePresentation();
+    // Polish and lay the window out now, so that the strip has its real width for the
+    // first calculation, which runs before the window is shown.
+    ensurePolished();
+    layout()->activate();
+}
+
+CBrevinorDlg::~CBrevinorDlg() = default;
+
+QWidget* CBrevinorDlg::control(std::string_view name) const {
+    if (auto it = byName_.find(name); it != byName_.end()) return it->second;
+    return findChild<QWidget*>(qs(name));
+}
+
+QWidget* CBrevinorDlg::controlById(int id) const {
+    auto it = byId_.find(id);
+    return it == byId_.end() ? nullptr : it->second;
+}
+
+bool CBrevinorDlg::start() {
+    const ReadOutcome state = ReadDesign(options_.stateFile, rec_);
+    if (state.status == ReadOutcome::refused) warn(state.error);
+    showRecord();
+    applyCorePresentation();
+
+    WireKinds kinds = LoadWireKinds(options_.dataFolder);
+    if (!kinds.ok) {
+        message(kinds.message);
+        return false;
+    }
+    kinds_ = std::move(kinds.names);
+    {
+        Guard g(exchanging_);
+        conductor_->clear();
+        for (const std::string& k : kinds_) conductor_->addItem(qs(k));
+    }
+    if (!selectKind(true)) return false;
+    started_ = true;
+    OnCalculate();
+    return true;
+}
+
+// The kind that Conductor begins with, or the first kind with a word why; then its
+// size table. At start a table that cannot be read ends the program; later the
+// previous kind and table stay.
+bool CBrevinorDlg::selectKind(bool atStart) {
+    const KindSelection sel = SelectKind(kinds_, rec_.Conductor);
+    if (sel.message) message(*sel.message);
+    if (sel.index < 0) return !atStart;
+    WireSizes sizes = LoadWireSizes(options_.dataFolder, sel.conductor);
+    if (!sizes.ok) {
+        message(sizes.message);
+        if (atStart) return false;
+        if (kindIndex_ >= 0) rec_.Conductor = kinds_[static_cast<std::size_t>(kindIndex_)];
+    } else {
+        rec_.Conductor = sel.conductor;
+        wires_ = std::move(sizes.table);
+        kindIndex_ = sel.index;
+    }
+    Guard g(exchanging_);
+    conductor_->setCurrentIndex(kindIndex_);
+    return true;
+}
+
+// ---- the exchanges ---------------------------------------------------------------
+
+void CBrevinorDlg::takeRecord() {
+    Guard g(exchanging_);
+    for (const Binding& b : bindings_) {
+        const Field& f = *b.field;
+        switch (f.control) {
+            case ControlKind::edit:
+                f.textIn(rec_) = static_cast<QLineEdit*>(b.widget)->text().toStdString();
+                break;
+            case ControlKind::label:
+                f.textIn(rec_) = static_cast<QLabel*>(b.widget)->text().toStdString();
+                break;
+            case ControlKind::check:
+                f.intIn(rec_) = static_cast<QCheckBox*>(b.widget)->isChecked() ? 1 : 0;
+                break;
+            case ControlKind::radio:
+                f.intIn(rec_) = coreGroup_->checkedId();  // -1 when none is checked
+                break;
+            case ControlKind::combo:
+                break;
+        }
+    }
+}
+
+void CBrevinorDlg::showRecord() {
+    Guard g(exchanging_);
+    for (const Binding& b : bindings_) {
+        const Field& f = *b.field;
+        switch (f.control) {
+            case ControlKind::edit: {
+                // Only a different text is put in, so the cursor and the undo history
+                // of the edit being typed into stay.
+                auto* e = static_cast<QLineEdit*>(b.widget);
+                const QString v = qs(f.textIn(rec_));
+                if (e->text() != v) e->setText(v);
+                break;
+            }
+            case ControlKind::label: {
+                auto* l = static_cast<QLabel*>(b.widget);
+                const QString v = qs(f.textIn(rec_));
+                if (l->text() != v) l->setText(v);
+                break;
+            }
+            case ControlKind::check:
+                static_cast<QCheckBox*>(b.widget)->setChecked(f.intIn(rec_) != 0);
+                break;
+            case ControlKind::radio: {
+                const int core = f.intIn(rec_);
+                if (QAbstractButton* button = coreGroup_->button(core)) {
+                    button->setChecked(true);
+                } else {
+                    coreGroup_->setExclusive(false);
+                    for (QAbstractButton* other : coreGroup_->buttons()) other->setChecked(false);
+                    coreGroup_->setExclusive(true);
+                }
+                break;
+            }
+            case ControlKind::combo:
+                break;
+        }
+    }
+}
+
+// ---- core kind and dimensions ----------------------------------------------------
+
+void CBrevinorDlg::applyCoreLabels() {
+    const CorePresentation& p = presentationFor(rec_.core);
+    static_cast<QLabel*>(control(names::lstLabel))->setText(qs(p.lstLabel));
+    static_cast<QLabel*>(control(names::hstLabel))->setText(qs(p.hstLabel));
+    static_cast<QLabel*>(control(names::lokLabel))->setText(qs(p.lokLabel));
+    static_cast<QLabel*>(control(names::hokLabel))->setText(qs(p.hokLabel));
+    static_cast<QLabel*>(control(names::hkarPrefix))->setText(qs(p.hkarPrefix));
+    static_cast<QLabel*>(control(names::hkar1Prefix))->setText(qs(p.hkar1Prefix));
+    control("hok")->setVisible(p.hokVisible);
+    control("lkar")->setEnabled(p.lkarEnabled);
+}
+
+void CBrevinorDlg::applyCoreHints() {
+    const CorePresentation& p = presentationFor(rec_.core);
+    setHint(control("lst"), p.lstHint);
+    setHint(control("hst"), p.hstHint);
+    setHint(control("lok"), p.lokHint);
+}
+
+void CBrevinorDlg::applyCorePresentation() {
+    applyCoreLabels();
+    applyCoreHints();
+    picture_->setCore(rec_.core);
+}
+
+void CBrevinorDlg::OnCoreChanged(int kind) {
+    takeRecord();
+    rec_.core = kind;
+    applyCoreLabels();
+    if (kind == 0) {
+        onDimensionEdited(deriveFromHst);
+        onDimensionEdited(deriveFromLok);
+    } else {
+        onDimensionEdited(deriveFromLst);
+        onDimensionEdited(deriveFromHst);
+        onDimensionEdited(deriveFromHok);
+    }
+    rec_.Bm = std::string(inductionFor(kind));
+    picture_->setCore(kind);
+    showRecord();
+    applyCoreHints();
+}
+
+void CBrevinorDlg::onDimensionEdited(void (*derive)(Record&)) {
+    if (exchanging_) return;
+    takeRecord();
+    derive(rec_);
+    showRecord();
+}
+
+void CBrevinorDlg::onBobbinEdited() {
+    if (exchanging_) return;
+    takeRecord();
+    rec_.razmery = 1;
+    showRecord();
+}
+
+void CBrevinorDlg::OnRazmery() { control("lkar")->setEnabled(lkarEnabledFor(rec_.core)); }
+
+// ---- calculation -----------------------------------------------------------------
+
+RunResult CBrevinorDlg::OnCalculate() {
+    takeRecord();
+    // The wire-kind list may have widened the window since it was last laid out.
+    layout()->activate();
+    rec_.diag_width = diagram_->width();
+    rec_.diag_text_h = kDiagramTextHeight;
+    RunResult run = Calculate(rec_, wires_);
+
+    // Warnings and notices come while the old results are still on screen; an
+    // overfill or a refusal after the record and the comment are shown.
+    const bool stopped = run.status != RunStatus::ok && !run.messages.empty();
+    const std::size_t before = run.messages.size() - (stopped ? 1 : 0);
+    for (std::size_t i = 0; i < before; ++i) message(run.messages[i]);
+    comment_->setPlainText(qs(rec_.comment));
+    applyHints(run.hints);
+    showRecord();
+    applyDiagram();
+    if (stopped) message(run.messages.back());
+    return run;
+}
+
+void CBrevinorDlg::applyHints(const std::vector<Hint>& hints) {
+    for (const Hint& h : hints)
+        if (QWidget* w = controlById(h.id)) setHint(w, h.text);
+}
+
+void CBrevinorDlg::applyDiagram() {
+    diagram_->setExtents({rec_.ext1, rec_.ext2, rec_.core, rec_.kfree});
+    picture_->setCore(rec_.core);
+}
+
+void CBrevinorDlg::OnSelchangeConductor(int index) {
+    if (exchanging_ || index < 0 || index >= static_cast<int>(kinds_.size())) return;
+    takeRecord();
+    const std::string& kind = kinds_[static_cast<std::size_t>(index)];
+    WireSizes sizes = LoadWireSizes(options_.dataFolder, kind);
+    if (!sizes.ok) {
+        // The previous kind stays, in the list and in the record.
+        message(sizes.message);
+        Guard g(exchanging_);
+        conductor_->setCurrentIndex(kindIndex_);
+        return;
+    }
+    rec_.Conductor = kind;
+    wires_ = std::move(sizes.table);
+    kindIndex_ = index;
+    showRecord();
+    OnCalculate();
+}
+
+// ---- help, about, messages -------------------------------------------------------
+
+void CBrevinorDlg::OnHelp() {
+    const HelpText help = readHelpText(options_.dataFolder);
+    if (!help.ok) {
+        boxes_.show(this, help.caption, help.message);
+        return;
+    }
+    CHelpDlg dlg(help.text, this);
+    dlg.exec();
+}
+
+void CBrevinorDlg::OnAbout() {
+    CAboutDlg dlg(this);
+    dlg.exec();
+}
+
+// Once the window is closing, what a command still had to say is no longer shown.
+void CBrevinorDlg::message(const Message& m) {
+    if (!closing_) boxes_.show(this, qs(m.caption), qs(m.text));
+}
+
+void CBrevinorDlg::warn(const std::string& text) { message({std::string(kCaptionWarning), text}); }
+
+void CBrevinorDlg::focusCalculate() { calculate_->setFocus(Qt::OtherFocusReason); }
+
+}  // namespace velmora::ui
