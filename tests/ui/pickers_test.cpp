@@ -18,6 +18,7 @@
 #include <functional>
 
 #include "file_pickers.hpp"
+#include "fake_boxes.hpp"
 #include "message_boxes.hpp"
 #include "open_file.hpp"
 #include "save_file.hpp"
@@ -25,27 +26,9 @@
 // Readable failures.
 void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
-namespace {
+using velmora::uitest::FakeBoxes;
 
-// Records every box and answers the questions from a queue (OK when it runs dry).
-class FakeBoxes : public MessageBoxes {
-public:
-    struct Box {
-        QString caption, text;
-    };
-    void show(QWidget*, const QString& caption, const QString& text) override {
-        shown.push_back({caption, text});
-    }
-    bool ask(QWidget*, const QString& caption, const QString& text) override {
-        asked.push_back({caption, text});
-        if (answers.empty()) return true;
-        const bool a = answers.front();
-        answers.pop_front();
-        return a;
-    }
-    std::vector<Box> shown, asked;
-    std::deque<bool> answers;
-};
+namespace {
 
 QStringList entries(const QListWidget* list) {
     QStringList names;

@@ -23,6 +23,7 @@
 #include <string>
 #include <vector>
 
+#include "fake_boxes.hpp"
 #include "file_pickers.hpp"
 #include "main_dialog.hpp"
 #include "message_boxes.hpp"
@@ -33,29 +34,6 @@ void PrintTo(const QString& s, std::ostream* os);
 namespace velmora::uitest {
 
 namespace fs = std::filesystem;
-
-// Records every box; questions are answered from a queue (OK when it runs dry).
-// `onShow` runs inside a box, while it would be on screen.
-class FakeBoxes : public MessageBoxes {
-public:
-    struct Box {
-        QString caption, text;
-    };
-    void show(QWidget*, const QString& caption, const QString& text) override {
-        shown.push_back({caption, text});
-        if (onShow) onShow(shown.back());
-    }
-    bool ask(QWidget*, const QString& caption, const QString& text) override {
-        asked.push_back({caption, text});
-        if (answers.empty()) return true;
-        const bool a = answers.front();
-        answers.pop_front();
-        return a;
-    }
-    std::vector<Box> shown, asked;
-    std::deque<bool> answers;
-    std::function<void(const Box&)> onShow;
-};
 
 // Answers the pickers from queues; an empty queue cancels. Records the proposals.
 class FakePickers : public FilePickers {
