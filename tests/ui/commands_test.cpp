@@ -294,3 +294,21 @@ TEST(CommandLine, AtMostOneDesignAndTheKnownOptions) {
     EXPECT_TRUE(ParseCommandLine({}).error.empty());
     EXPECT_FALSE(ParseCommandLine({}).design);
 }
+
+TEST_F(Commands, ARequestToEndClosesTheOpenBoxesThenExitsWithTheState) {
+    openClean();
+    type("U2_1", "15");
+    bool aboutOpen = false;
+    onNextModal([&](QWidget* w) {
+        aboutOpen = w->isVisible();
+        dlg_->closeFromOutside();  // as a SIGTERM does, while the about box is up
+    });
+    dlg_->OnAbout();  // returns once the box has been closed
+    EXPECT_TRUE(aboutOpen);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_FALSE(dlg_->isVisible());
+    EXPECT_TRUE(dlg_->closed());
+    Record state;
+    ASSERT_EQ(ReadDesign(stateFile_, state).status, ReadOutcome::ok);
+    EXPECT_EQ(state.U2[0], "15");
+}
