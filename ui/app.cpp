@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
-#include <string_view>
 
 #include "about_dialog.hpp"
 #include "calculation.hpp"
@@ -36,25 +35,18 @@ bool noDisplay() {
 #endif
 }
 
-bool asked(int argc, char** argv, std::string_view longName, std::string_view shortName) {
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view a = argv[i];
-        if (a == "--") break;
-        if (a == longName || a == shortName) return true;
-    }
-    return false;
-}
-
 }  // namespace
 
 int CBrevinorApp::run(int argc, char** argv) {
     catchTerminationRequests();
-    // Answered before the toolkit starts, so they work without a display.
-    if (asked(argc, argv, "--help", "-h")) {
+    // Answered before the toolkit starts, so they work without a display; the
+    // toolkit's own options still stand among the arguments here.
+    const CommandLine early = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    if (early.help) {
         std::cout << kUsage;
         return 0;
     }
-    if (asked(argc, argv, "--version", "-v")) {
+    if (early.version) {
         std::cout << "velmora " << kVersion << "\n";
         return 0;
     }

@@ -4,6 +4,11 @@ namespace velmora::ui {
 
 CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     CommandLine cl;
+    // Every argument is looked at, so --help and --version are seen behind a wrong one;
+    // the first wrong one is the error.
+    auto wrong = [&cl](std::string text) {
+        if (cl.error.empty()) cl.error = std::move(text);
+    };
     bool optionsEnded = false;
     for (const std::string& a : args) {
         if (!optionsEnded && a == "--") {
@@ -13,13 +18,12 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
         } else if (!optionsEnded && (a == "--version" || a == "-v")) {
             cl.version = true;
         } else if (!optionsEnded && a.size() > 1 && a.front() == '-') {
-            cl.error = "неизвестный параметр \"" + a + "\"";
+            wrong("неизвестный параметр \"" + a + "\"");
         } else if (cl.design) {
-            cl.error = "можно открыть только один проект";
+            wrong("можно открыть только один проект");
         } else {
             cl.design = a;
         }
-        if (!cl.error.empty()) break;
     }
     return cl;
 }

@@ -25,7 +25,8 @@ inline constexpr const char* kUsage =
     "\n"
     "Без окна (скрипты, машины без дисплея) проекты считает velmora-cli.\n";
 
-// `args` without the program name and without the toolkit's own options.
+// `args` without the program name. The toolkit's own options count as wrong ones, so
+// the design and the error are taken from the arguments the toolkit has left.
 CommandLine ParseCommandLine(const std::vector<std::string>& args);
 
 }  // namespace velmora::ui

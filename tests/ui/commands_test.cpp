@@ -288,6 +288,10 @@ TEST(CommandLine, AtMostOneDesignAndTheKnownOptions) {
     EXPECT_EQ(ParseCommandLine({"a.sav"}).design, "a.sav");
     EXPECT_TRUE(ParseCommandLine({"--version"}).version);
     EXPECT_TRUE(ParseCommandLine({"a.sav", "--help"}).help);
+    // Seen behind the toolkit's own options, which are wrong ones before it takes them.
+    const ui::CommandLine early = ParseCommandLine({"-platform", "offscreen", "--version"});
+    EXPECT_TRUE(early.version);
+    EXPECT_EQ(early.error, "неизвестный параметр \"-platform\"");
     EXPECT_EQ(ParseCommandLine({"--", "-odd.sav"}).design, "-odd.sav");
     EXPECT_FALSE(ParseCommandLine({"a.sav", "b.sav"}).error.empty());
     EXPECT_FALSE(ParseCommandLine({"--bogus"}).error.empty());
