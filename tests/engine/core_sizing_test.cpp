@@ -39,9 +39,7 @@ std::vector<std::string> warnings(int core, const char* Bm) {
     Record r;
     r.core = core;
     if (core == 0) {
-        r.lst = "100";
-        r.hst = "60";
-        r.lok = "30";
+        test::makeRing(r);
     } else {
         r.lok = "40";
         r.hok = "60";

@@ -151,10 +151,7 @@ TEST(Refusal, RulesThatDoNotApplyLetTheRunGoOn) {
     r.I2[1] = "7";
     EXPECT_EQ(Calculate(r, testWires()).status, RunStatus::ok) << r.comment;
     Record ring;
-    ring.core = 0;
-    ring.lst = "100";
-    ring.hst = "60";
-    ring.lok = "30";
+    test::makeRing(ring);
     ring.hok = "-40";  // no window height on a ring
     ring.razmery = 1;
     ring.hkar = "22";
@@ -211,10 +208,7 @@ TEST(Refusal, DuringTheRunKeepsWhatWasWritten) {
          "значение «Полная заданная мощность» получается бесконечным или неопределенным."},
         {"ring wires beyond 32 bits",
          [](Record& r) {
-             r.core = 0;
-             r.lst = "100";
-             r.hst = "60";
-             r.lok = "30";
+             test::makeRing(r);
              r.U1nom = r.U1max = "1e12";
          },
          "число проводов для намотки первичной обмотки получается бесконечным или слишком "
@@ -289,11 +283,7 @@ TEST(Overfill, InALaterPassKeepsPowerAndEfficiencyOfThePassBefore) {
             auto design = [&] {
                 Record r;
                 r.core = core;
-                if (core == 0) {
-                    r.lst = "100";
-                    r.hst = "60";
-                    r.lok = "30";
-                }
+                if (core == 0) test::makeRing(r);
                 r.U2[0] = fixed((core == 0 ? 45 : 20) + 0.05 * k, 2);
                 return r;
             };

@@ -1,5 +1,5 @@
-// A small hand-made size table for the engine tests: twelve copper diameters with
-// the enamel and mass of ordinary winding wire.
+// A small hand-made size table for the engine tests (twelve copper diameters with
+// the enamel and mass of ordinary winding wire), and the ring they share.
 #pragma once
 
 #include <initializer_list>
@@ -24,6 +24,14 @@ inline const WireTable& testWires() {
     static const WireTable w =
         wiresOf({0.1, 0.2, 0.3, 0.4, 0.5, 0.6, 0.7, 0.8, 0.9, 1.0, 1.2, 1.5});
     return w;
+}
+
+// A ring of 100 x 60 x 30 mm (D, d, H): room enough for the default windings.
+inline void makeRing(Record& r) {
+    r.core = 0;
+    r.lst = "100";
+    r.hst = "60";
+    r.lok = "30";
 }
 
 // The last text a run set on a control, or nullptr when it set none.
