@@ -118,6 +118,27 @@ void overfillTotals(Design& d, Record& r) {
     put(r, r.Kok, d.Sw / d.Sok, 3);
 }
 
+RunFigures figuresOf(const Design& d) {
+    RunFigures f;
+    f.core = d.core;
+    f.lst = d.lst; f.hst = d.hst; f.lok = d.lok; f.hok = d.hok;
+    f.hkar = d.hkar; f.hkar1 = d.hkar1; f.lkar = d.lkar;
+    f.F = d.F; f.U1nom = d.U1nom; f.U1max = d.U1max;
+    f.Sst = d.Sst; f.lm = d.lm; f.Sok = d.Sok; f.room = d.room;
+    f.Pzad = d.Pzad; f.Pcu = d.Pcu; f.Pcu1 = d.Pcu1;
+    f.W1 = d.W1; f.I1 = d.I1; f.Imu = d.Imu; f.R1 = d.R1; f.E1xx = d.E1xx; f.ew = d.ew;
+    f.Lpr1 = d.Lpr1; f.M1 = d.M1; f.n1 = d.n1; f.Diz1 = d.Diz1; f.build1 = d.build1;
+    for (int i = 0; i < kSecondaries; ++i) {
+        f.used[i] = d.P2[i] != 0;
+        f.centre[i] = d.centre[i];
+        f.W2[i] = d.W2[i]; f.I2[i] = d.I2[i]; f.R2[i] = d.R2[i];
+        f.U2xx[i] = d.W1 != 0 ? d.E1xx * d.W2[i] / d.W1 : 0;
+        f.Lpr2[i] = d.Lpr2[i]; f.M2[i] = d.M2[i]; f.n2[i] = d.n2[i]; f.Diz2[i] = d.Diz2[i];
+        f.build2[i] = d.build2[i];
+    }
+    return f;
+}
+
 void stopWith(RunResult& out, Record& r, RunStatus status, std::string_view comment,
               std::string_view box) {
     out.status = status;
@@ -166,6 +187,7 @@ RunResult calculatePasses(Record& r, const WireTable& wires, int passes) {
     out.n1 = d.n1;
     out.n2 = d.n2;
     out.repetitions = d.repetitionsAll;
+    out.figures = figuresOf(d);
     if (!stop) return out;
     if (stop->status == RunStatus::overfill)
         stopWith(out, r, RunStatus::overfill, kOverfillComment, kOverfillBox);

@@ -35,6 +35,27 @@ struct Hint {
 };
 
 enum class RunStatus { ok, overfill, refused };
+
+// The run's own quantities, as numbers, for the modules that work on after it (steel
+// and heating, rectifier loads): nothing has to be read back from the result texts.
+// Units: mm, mm2, m, g/m, ohm (cold), V, W, Hz. Meaningful for a run that ended ok.
+struct RunFigures {
+    int core = 0;
+    double lst = 0, hst = 0, lok = 0, hok = 0;  // core sizes as read
+    double hkar = 0, hkar1 = 0, lkar = 0;       // bobbin sizes as used
+    double F = 0, U1nom = 0, U1max = 0;
+    double Sst = 0;     // steel section (stacking factor applied), mm2
+    double lm = 0;      // mean magnetic path, mm
+    double Sok = 0;     // window area, mm2
+    double room = 0;    // room for the windings, mm
+    double Pzad = 0, Pcu = 0, Pcu1 = 0;  // W; copper loss with the warm factor
+    double W1 = 0, I1 = 0, Imu = 0, R1 = 0, E1xx = 0, ew = 0;
+    double Lpr1 = 0, M1 = 0, n1 = 1, Diz1 = 0;  // wire length (all strands), g/m, strands
+    double build1 = 0;  // ring: hole left after the primary; else build-up, mm
+    std::array<bool, kSecondaries> used{}, centre{};
+    std::array<double, kSecondaries> W2{}, I2{}, R2{}, U2xx{}, Lpr2{}, M2{}, n2{}, Diz2{},
+        build2{};
+};
 std::string_view statusName(RunStatus s);  // "ok", "overfill", "refused"
 
 struct RunResult {
@@ -48,6 +69,7 @@ struct RunResult {
     // Repetitions of each secondary's drop compensation, all passes together: at most
     // 100 a pass, so that every run ends.
     std::array<int, kSecondaries> repetitions{};
+    RunFigures figures;
 };
 
 // Runs the whole calculation on the record as the controls left it (the caller has

@@ -101,9 +101,11 @@ struct Design {
     // Primary.
     double Ia1 = 0, I1 = 0, n1 = 1, S1 = 0, Sw1 = 0, Lpr1 = 0, Nsl1 = 0, R1 = 0;
     double dUv1 = 0, E1 = 0, E1xx = 0, Pcu1 = 0, build1 = 0, Lturn1 = 0;
+    double M1 = 0, Diz1 = 0;  // the primary's wire: g per metre, enamelled diameter
 
     // Secondaries.
     D5 W2{}, n2{1, 1, 1, 1, 1}, S2{}, Sw2{}, R2{}, dU2{}, Pcu2{}, Lpr2{}, Nsl2{};
+    D5 M2{}, Diz2{}, build2{};
     double sumPcu2 = 0, Sw = 0, Pcu = 0;
     std::array<int, kSecondaries> repetitions{};  // of the last drop compensation
     std::array<int, kSecondaries> repetitionsAll{};  // of every pass together

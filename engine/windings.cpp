@@ -97,6 +97,8 @@ void primaryStep(Design& d, Record& r, const WireTable& wires) {
     const Wire w = chooseWire(d, wires, Sreq, d.d11, kPrimary);
     d.n1 = w.n;
     d.S1 = w.S;
+    d.M1 = w.M;
+    d.Diz1 = w.Diz;
     r.D1 = diameterText(w, kPrimary);
     r.d11 = fixed(w.D, 3);
     d.Sw1 = d.S1 * d.W1 * d.n1;
@@ -142,6 +144,8 @@ void secondaryStep(Design& d, Record& r, const WireTable& wires, int i) {
     const Wire w = chooseWire(d, wires, Sreq, d.d2[i], winding);
     d.n2[i] = w.n;
     d.S2[i] = w.S;
+    d.M2[i] = w.M;
+    d.Diz2[i] = w.Diz;
     r.D2[i] = diameterText(w, winding);
     r.d2[i] = fixed(w.D, 3);
 
@@ -184,6 +188,7 @@ void secondaryStep(Design& d, Record& r, const WireTable& wires, int i) {
     r.comment += secondaryText(d, p, i);
     setHints(d, kHintD2[i], kHintLpr2[i], w, d.Lpr2[i], winding);
 
+    d.build2[i] = p.build;
     d.buildLast = p.build;
     d.LturnLast = p.Lturn;
 }
