@@ -28,7 +28,7 @@ namespace calc {
 namespace {
 
 constexpr std::string_view kOverfillComment =
-    "Расчет прерван!\r\nОкно сердечника слишком заполнено.\r\nПолная заданная мощность сишком "
+    "Расчет прерван!\r\nОкно сердечника слишком заполнено.\r\nПолная заданная мощность слишком "
     "велика.\r\nУменьшите полную заданную мощность.";
 constexpr std::string_view kOverfillBox =
     "Расчет прерван!\nОкно сердечника слишком заполнено.\nПолная заданная мощность слишком "
@@ -64,19 +64,17 @@ void parseInputs(Design& d, Record& r) {
     d.diag_width = r.diag_width;
 }
 
-// Secondaries start every run from nothing; so do their texts, Pgab and the extents.
-void reset(Design& d, Record& r) {
+// Every run starts from nothing: no result text, extent or wire hint of an earlier
+// design may stand beside these inputs, whatever this run comes to.
+void reset(Design& d, Record& r, RunResult& out) {
     d.kst = 0.9;
     d.eta = 0.9;
     d.kfree = 0.3;
     r.kfree = d.kfree;
     d.n2 = {1, 1, 1, 1, 1};
     d.W2 = d.S2 = d.R2 = d.dU2 = d.Sw2 = d.Pcu2 = D5{};
-    for (Texts5* texts : {&r.W2, &r.D2, &r.R2, &r.Lpr2, &r.U2xx, &r.U2h, &r.Nsl2})
-        for (std::string& s : *texts) s.clear();
-    r.Pgab.clear();
-    r.ext1 = 0;
-    r.ext2 = {};
+    clearResults(r);
+    for (int id : kWireHints) out.hints.push_back({id, {}});
 }
 
 void totals(Design& d, Record& r) {
@@ -154,8 +152,7 @@ RunResult calculatePasses(Record& r, const WireTable& wires, int passes) {
     parseInputs(d, r);
     if (auto why = checkInputs(d, r, wires)) {
         // Nothing of an earlier design may stand beside these inputs.
-        clearResults(r);
-        for (int id : kWireHints) out.hints.push_back({id, {}});
+        reset(d, r, out);
         const std::string text = std::string(kRefusalPrefix) + *why;
         stopWith(out, r, RunStatus::refused, text, text);
         return out;
@@ -163,7 +160,7 @@ RunResult calculatePasses(Record& r, const WireTable& wires, int passes) {
 
     std::optional<Stop> stop;
     try {
-        reset(d, r);
+        reset(d, r, out);
         sizeCore(d, r);
         d.Pcu1 = 0;
         d.sumPcu2 = 0;
@@ -183,12 +180,16 @@ RunResult calculatePasses(Record& r, const WireTable& wires, int passes) {
     }
 
     out.messages = std::move(d.messages);
-    out.hints = std::move(d.hints);
+    out.hints.insert(out.hints.end(), d.hints.begin(), d.hints.end());
     out.n1 = d.n1;
     out.n2 = d.n2;
     out.repetitions = d.repetitionsAll;
     out.figures = figuresOf(d);
     if (!stop) return out;
+    if (stop->status == RunStatus::overfill) {
+        out.overfilled = stop->winding;
+        if (stop->ext >= 0 && stop->winding >= secondary(0)) r.ext2[stop->winding - secondary(0)] = stop->ext;
+    }
     if (stop->status == RunStatus::overfill)
         stopWith(out, r, RunStatus::overfill, kOverfillComment, kOverfillBox);
     else

@@ -70,6 +70,9 @@ struct RunResult {
     // 100 a pass, so that every run ends.
     std::array<int, kSecondaries> repetitions{};
     RunFigures figures;
+    // The winding that did not fit after an overfill: 1 the primary, 2..6 the
+    // secondaries 2.1..2.5; 0 when the run did not overfill.
+    int overfilled = 0;
 };
 
 // Runs the whole calculation on the record as the controls left it (the caller has

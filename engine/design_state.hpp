@@ -23,11 +23,13 @@ using D5 = std::array<double, kSecondaries>;
 struct Stop {
     RunStatus status;
     std::string text;
+    int winding = 0;  // the winding that did not fit, for an overfill
+    int ext = -1;     // its diagram extent, where it was computed before the test
 };
 
 inline constexpr std::string_view kRefusalPrefix = "Расчет невозможен: ";
 
-[[noreturn]] void overfill();
+[[noreturn]] void overfill(int winding, int ext = -1);
 [[noreturn]] void refuse(std::string_view why);  // why: the text after the prefix
 
 // Windings are numbered as in the field table: 1 the primary, 2..6 the secondaries.

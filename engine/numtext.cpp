@@ -113,6 +113,29 @@ double number(std::string& field) {
     return textToDouble(field);
 }
 
+std::optional<double> misread(std::string_view field) {
+    std::string text(field);
+    std::replace(text.begin(), text.end(), ',', '.');
+    size_t i = 0, end = text.size();
+    while (i < end && isCSpace(text[i])) ++i;
+    while (end > i && isCSpace(text[end - 1])) --end;
+    if (i == end) return std::nullopt;  // an empty field reads 0 and is not marked
+    size_t k = i;
+    if (text[k] == '+' || text[k] == '-') ++k;
+    const std::string_view rest = std::string_view(text).substr(k, end - k);
+    if (!rest.empty() && decimalLength(rest) == rest.size())
+        return std::nullopt;
+    return textToDouble(text);
+}
+
+std::string shortest(double v) {
+    if (!std::isfinite(v)) return fixed(v, 0);
+    char buf[64];
+    auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v);
+    (void)ec;
+    return std::string(buf, end);
+}
+
 std::string fixed(double v, int decimals) {
     if (std::isnan(v)) return std::signbit(v) ? "-nan" : "nan";
     if (std::isinf(v)) return v < 0 ? "-inf" : "inf";

@@ -3,6 +3,7 @@
 // locale that the window toolkit sets at start).
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,6 +21,14 @@ int textToInt(std::string_view s);
 // The record's number rule: every ',' of the field becomes '.', in the field
 // itself, and the text is then read by textToDouble.
 double number(std::string& field);
+
+// A field whose text is not wholly a number after the comma rule ("abc", "5O",
+// "1,2,3", "12 мм"): the value it reads as. Empty fields and numbers (blanks around
+// them allowed) give nothing.
+std::optional<double> misread(std::string_view field);
+
+// The shortest text that reads back as v, with '.' ("5", "1.2", "1e+300").
+std::string shortest(double v);
 
 // printf "%.Nf" with '.' (exact halves to even, as the C library rounds).
 std::string fixed(double v, int decimals);

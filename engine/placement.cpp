@@ -32,8 +32,8 @@ struct RingFit {
 };
 
 // Fills the layers in order with N wire passes; more than they hold is an overfill.
-RingFit fillRing(const Layers& L, std::int64_t N) {
-    if (L.capacity == 0 || N > L.capacity) overfill();
+RingFit fillRing(const Layers& L, std::int64_t N, int winding) {
+    if (L.capacity == 0 || N > L.capacity) overfill(winding);
     RingFit f;
     f.rest = N;
     while (f.rest > L.turns[f.m]) f.rest -= L.turns[f.m++];
@@ -52,13 +52,13 @@ Placed ringPrimary(Design& d, const Wire& w) {
     const double p = 1.15 * w.Diz;
     buildRingLayers(d.layers, d.room, d.Lturn0 + 4 * t, t, p, kPrimary);
     const std::int64_t N = wirePasses(w.n, d.W1, kPrimary);
-    const RingFit f = fillRing(d.layers, N);
+    const RingFit f = fillRing(d.layers, N, kPrimary);
 
     Placed out;
     out.Lpr = f.L / 1000;
     out.Nsl = f.Nsl;
     out.build = d.room - 2 * out.Nsl * t - 2 * d.megob;
-    if (out.build < 0) overfill();  // no hole left
+    if (out.build < 0) overfill(kPrimary);  // no hole left
     out.Lturn = d.layers.len[f.m] + 4 * d.megob;
     out.ext = toInt32((d.room - out.build) / d.room * d.diag_width, "размер на схеме", kPrimary);
     out.Kfill = 0.91 * d.W1 * w.n * w.S / (kQuarterPi * (d.room * d.room - out.build * out.build));
@@ -80,13 +80,13 @@ struct CoilLayout {
 CoilLayout coilLayout(const Design& d, const Wire& w, int winding) {
     const double p = 1.15 * w.Diz;
     const int Nt = toInt32(d.lkar / p, "число витков в слое", winding);
-    if (Nt < 1) overfill();
+    if (Nt < 1) overfill(winding);
     return {d.megsl + w.Diz, twoCoils(d.core) ? 0.5 : 1.0, Nt};
 }
 
 Placed coilPrimary(Design& d, const Wire& w) {
     const CoilLayout c = coilLayout(d, w, kPrimary);
-    if (d.room <= 0) overfill();
+    if (d.room <= 0) overfill(kPrimary);
     const int Lmax = toInt32((d.room - d.Nobm * d.megob) / c.t, "наибольшее число слоев", kPrimary);
     std::int64_t capacity = static_cast<std::int64_t>(c.Nt) * Lmax;
     if (twoCoils(d.core)) capacity *= 2;
@@ -96,7 +96,7 @@ Placed coilPrimary(Design& d, const Wire& w) {
     out.Nsl = w.n * d.W1 / c.Nt * c.h;
     const double mean = d.Lturn0 + 4 * out.Nsl * c.t;
     out.build = out.Nsl * c.t + d.megob;
-    if (out.build > d.room) overfill();
+    if (out.build > d.room) overfill(kPrimary);
     out.Lpr = mean * d.W1 * w.n / 1000;
     out.Lturn = d.Lturn0 + 8 * out.Nsl * c.t;
     out.ext = toInt32(out.build / d.room * d.diag_width, "размер на схеме", kPrimary);
@@ -122,16 +122,18 @@ Placed ringSecondary(Design& d, const Wire& w, double W, int i) {
     const double t = d.megsl + w.Diz;
     std::int64_t N = wirePasses(w.n, W, secondary(i));
     if (d.centre[i]) N *= 2;
-    const RingFit f = fillRing(d.layers, N);
+    const RingFit f = fillRing(d.layers, N, secondary(i));
 
     Placed out;
     out.Lpr = f.L / 1000;
     out.Nsl = f.Nsl;
     out.build = d.buildLast - 2 * out.Nsl * t - 2 * d.megob;
     out.Lturn = d.layers.len[f.m] + 4 * d.megob;
-    if (out.build < d.kfree * d.room) overfill();  // the hole must stay open for the shuttle
+    // The extent comes first, so that a winding that closes the hole is still drawn.
     out.ext =
         toInt32((d.room - out.build) / d.room * d.diag_width, "размер на схеме", secondary(i));
+    if (out.build < d.kfree * d.room)  // the hole must stay open for the shuttle
+        overfill(secondary(i), out.ext);
     out.m = f.m;
     out.rest = f.rest;
     return out;
@@ -144,7 +146,7 @@ Placed coilSecondary(Design& d, const Wire& w, double W, int i) {
     if (d.centre[i]) out.Nsl *= 2;
     const double mean = d.LturnLast + 4 * out.Nsl * c.t;
     out.build = d.buildLast + out.Nsl * c.t + d.megob;
-    if (out.build > d.room) overfill();
+    if (out.build > d.room) overfill(secondary(i));
     out.Lpr = W * mean / 1000 * w.n;  // one half of a centre tap
     out.Lturn = mean + 4 * out.Nsl * c.t;
     out.ext = toInt32(out.build / d.room * d.diag_width, "размер на схеме", secondary(i));
@@ -187,7 +189,7 @@ void prepareSecondary(Design& d, const Wire& w, int i) {
 
 Placed placePrimary(Design& d, const Wire& w) {
     if (d.core == 0) {
-        if (d.room <= 0) overfill();
+        if (d.room <= 0) overfill(kPrimary);
         return ringPrimary(d, w);
     }
     return coilPrimary(d, w);

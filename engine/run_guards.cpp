@@ -7,7 +7,7 @@
 
 namespace velmora::calc {
 
-void overfill() { throw Stop{RunStatus::overfill, {}}; }
+void overfill(int winding, int ext) { throw Stop{RunStatus::overfill, {}, winding, ext}; }
 
 void refuse(std::string_view why) {
     throw Stop{RunStatus::refused, std::string(kRefusalPrefix) + std::string(why)};

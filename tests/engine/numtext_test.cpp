@@ -129,3 +129,29 @@ TEST(NumbersUnderACommaLocale, StillReadAndWriteAPoint) {
     EXPECT_EQ(fixed(-12345.678, 2), "-12345.68");
     std::setlocale(LC_ALL, "C");
 }
+
+// A field that is not wholly a number is marked with the value it reads as; the
+// reading itself stays the number rule.
+TEST(Misread, MarksTextThatIsNotWhollyANumberWithTheValueItReads) {
+    struct Case {
+        const char* text;
+        std::optional<double> reads;
+    };
+    const Case cases[] = {
+        {"abc", 0.0},    {"5O", 5.0},      {"1,2,3", 1.2}, {"12 мм", 12.0}, {"-", 0.0},
+        {"1e", 1.0},     {"inf", INFINITY}, {".", 0.0},     {"2..5", 2.0},
+        {"", std::nullopt},    {"   ", std::nullopt},  {"1,5", std::nullopt},
+        {" 2 ", std::nullopt}, {"-0.5", std::nullopt}, {"1e3", std::nullopt},
+        {"+7", std::nullopt},  {",5", std::nullopt},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(misread(c.text), c.reads) << c.text;
+        if (c.reads) {
+            std::string field = c.text;
+            EXPECT_EQ(number(field), *c.reads) << "the mark must name what the rule reads: " << c.text;
+        }
+    }
+    EXPECT_EQ(shortest(5.0), "5");
+    EXPECT_EQ(shortest(1.2), "1.2");
+    EXPECT_EQ(shortest(0.1 + 0.2), "0.30000000000000004");
+}

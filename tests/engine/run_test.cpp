@@ -22,7 +22,7 @@ const std::string kOverfillBox =
     "Расчет прерван!\nОкно сердечника слишком заполнено.\nПолная заданная мощность слишком "
     "велика.\nУменьшите полную заданную мощность.";
 const std::string kOverfillComment =
-    "Расчет прерван!\r\nОкно сердечника слишком заполнено.\r\nПолная заданная мощность сишком "
+    "Расчет прерван!\r\nОкно сердечника слишком заполнено.\r\nПолная заданная мощность слишком "
     "велика.\r\nУменьшите полную заданную мощность.";
 
 bool hasResults(const Record& r) {
@@ -268,10 +268,72 @@ TEST(Overfill, InTheFirstPassLeavesTheLaterSecondariesEmpty) {
     EXPECT_EQ(r.D2[2], "");
     EXPECT_EQ(r.ext2[2], 0);
     EXPECT_EQ(r.Pgab, "");
-    EXPECT_EQ(r.KPD, "77.77");
+    EXPECT_EQ(r.KPD, "");  // nothing of the earlier run stands
     EXPECT_FALSE(r.Kok.empty());
     EXPECT_FALSE(r.W1.empty());
     EXPECT_EQ(r.Bm, "1.75");
+}
+
+TEST(Overfill, AFreshRecordWhoseFirstRunOverfillsShowsNoEfficiency) {
+    Record r;  // KPD holds the record's default text before any run
+    r.I2[0] = "50";
+    const RunResult run = Calculate(r, testWires());
+    ASSERT_EQ(run.status, RunStatus::overfill);
+    EXPECT_EQ(r.KPD, "");
+    EXPECT_EQ(r.Pgab, "");
+    EXPECT_EQ(run.overfilled, 1 + 0) << "the primary cannot hold the current of 1000 W";
+}
+
+TEST(Overfill, ARingPrimaryOverfillLeavesNothingOfTheDesignBefore) {
+    Record r;
+    test::makeRing(r);
+    const WireTable wires = testWires();
+    ASSERT_EQ(Calculate(r, wires).status, RunStatus::ok);
+    ASSERT_FALSE(r.I1.empty());
+    // No secondary; raise the mains voltage until the primary alone fills the hole.
+    r.U2[0] = "";
+    RunResult run;
+    for (int volts = 220; volts < 1000000; volts += volts / 4) {
+        r.U1nom = r.U1max = std::to_string(volts);
+        run = Calculate(r, wires);
+        if (run.status != RunStatus::ok) break;
+    }
+    ASSERT_EQ(run.status, RunStatus::overfill);
+    EXPECT_EQ(run.overfilled, 1);
+    // The wire of this run was chosen before placing; everything placed after it is empty.
+    for (const std::string* s : {&r.I1, &r.Nsl1, &r.Lpr1, &r.R1, &r.dU1, &r.KPD, &r.Pgab,
+                                 &r.W2[0], &r.D2[0], &r.R2[0], &r.U2xx[0]})
+        EXPECT_EQ(*s, "");
+    EXPECT_EQ(r.ext1, 0);
+    // Every wire hint is emptied before anything else the run says.
+    ASSERT_GE(run.hints.size(), 12u);
+    for (size_t k = 0; k < 12; ++k) EXPECT_EQ(run.hints[k].text, "") << k;
+}
+
+TEST(Overfill, NamesTheWindingThatDidNotFitAndDrawsARingSecondaryThatClosesTheHole) {
+    for (int core : {0, 3}) {
+        // Raise the second secondary's current until it, not the primary, overfills.
+        RunResult run;
+        Record r;
+        for (int amps = 1; amps < 200; ++amps) {
+            r = Record();
+            if (core == 0) test::makeRing(r);
+            r.core = core;
+            r.I2[0] = "1";
+            r.U2[1] = "12";
+            r.I2[1] = std::to_string(amps);
+            run = Calculate(r, testWires());
+            if (run.status != RunStatus::ok) break;
+        }
+        ASSERT_EQ(run.status, RunStatus::overfill) << core;
+        EXPECT_EQ(run.overfilled, 3) << core;
+        EXPECT_GT(r.ext2[0], 0) << core;
+        if (core == 0) {
+            // Computed before the test that the hole stays open: the winding reaches past
+            // the one before it on the strip.
+            EXPECT_GT(r.ext2[1], r.ext2[0]);
+        }
+    }
 }
 
 TEST(Overfill, InALaterPassKeepsPowerAndEfficiencyOfThePassBefore) {

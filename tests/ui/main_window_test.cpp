@@ -28,7 +28,7 @@ const QString kOverfillBox = QStringLiteral(
     "Расчет прерван!\nОкно сердечника слишком заполнено.\nПолная заданная мощность слишком "
     "велика.\nУменьшите полную заданную мощность.");
 const QString kOverfillComment = QStringLiteral(
-    "Расчет прерван!\nОкно сердечника слишком заполнено.\nПолная заданная мощность сишком "
+    "Расчет прерван!\nОкно сердечника слишком заполнено.\nПолная заданная мощность слишком "
     "велика.\nУменьшите полную заданную мощность.");
 
 // The engine's own answer for a record, with the table of a kind of the shipped data.
