@@ -12,6 +12,10 @@ jobs="$(nproc)"
 scripts/setup.sh default
 ctest --preset default -j "$jobs"
 
+# The Release type at -O3, as a packager builds it, so that no optimiser-only warning
+# comes back unnoticed (engine, CLI and tests; built, not run twice).
+scripts/setup.sh release
+
 scripts/setup.sh asan
 ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp" \
 UBSAN_OPTIONS=print_stacktrace=1 ctest --preset asan -j "$jobs"

@@ -83,7 +83,7 @@ std::optional<fs::path> FindDataFolder(const fs::path& exeDir) {
     return std::nullopt;
 }
 
-WireKinds LoadWireKinds(const fs::path& folder) {
+WireKinds LoadWireKinds(const fs::path& folder, SizeFiles sizeFiles) {
     WireKinds kinds;
     TextFile list = ReadTextFile(folder / pathFromUtf8(kKindListFile));
     if (list.status == TextFile::cannotOpen) {
@@ -98,11 +98,13 @@ WireKinds LoadWireKinds(const fs::path& folder) {
     for (int n = 1;; ++n) {
         std::string kind = index.value("Conductor" + std::to_string(n));
         if (kind.empty()) break;
-        WireSizes sizes = LoadWireSizes(folder, kind);
-        if (!sizes.ok) {
-            kinds.names.clear();
-            kinds.message = sizes.message;
-            return kinds;
+        if (sizeFiles == SizeFiles::check) {
+            WireSizes sizes = LoadWireSizes(folder, kind);
+            if (!sizes.ok) {
+                kinds.names.clear();
+                kinds.message = sizes.message;
+                return kinds;
+            }
         }
         if (std::find(kinds.names.begin(), kinds.names.end(), kind) == kinds.names.end())
             kinds.names.push_back(kind);

@@ -23,9 +23,11 @@ struct WireKinds {
     Message message;                 // why the program cannot go on, when !ok
 };
 
-// Reads the kind list of the folder and checks that every kind's size file exists
-// and is sound. Any failure (no list, no kind, a missing or refused size file) is !ok.
-WireKinds LoadWireKinds(const std::filesystem::path& folder);
+// Reads the kind list of the folder and (with `check`) checks that every kind's size
+// file exists and is sound. Any failure (no list, no kind, a missing or refused size
+// file) is !ok. A single calculation needs only the list and its own kind's file.
+enum class SizeFiles { check, unread };
+WireKinds LoadWireKinds(const std::filesystem::path& folder, SizeFiles sizeFiles = SizeFiles::check);
 
 struct WireSizes {
     bool ok = false;

@@ -62,7 +62,7 @@ int main(int argc, char** argv) {
     else folder = FindDataFolder(executableDir(argv[0]));
     if (!folder) return fail(std::string("не найден файл \"") + std::string(kKindListFile) + "\"");
 
-    WireKinds kinds = LoadWireKinds(*folder);
+    WireKinds kinds = LoadWireKinds(*folder, SizeFiles::unread);
     if (!kinds.ok) return fail(kinds.message.text);
     std::vector<Message> messages;
     KindSelection sel = SelectKind(kinds.names, rec.Conductor);
@@ -72,11 +72,12 @@ int main(int argc, char** argv) {
     if (!sizes.ok) return fail(sizes.message.text);
 
     rec.diag_width = opt.diagramWidth;
+    const std::vector<cli::MisreadText> misread = cli::misreadTexts(rec);
     RunResult run = Calculate(rec, sizes.table);
     messages.insert(messages.end(), run.messages.begin(), run.messages.end());
 
-    std::cout << (opt.json ? cli::runAsJson(rec, run, messages)
-                           : cli::runAsSummary(rec, run, messages));
+    std::cout << (opt.json ? cli::runAsJson(rec, run, messages, misread)
+                           : cli::runAsSummary(rec, run, messages, misread));
 
     int status = run.status == RunStatus::ok ? kOk : kNotCalculated;
     if (opt.report) {

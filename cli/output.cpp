@@ -1,6 +1,9 @@
 #include "output.hpp"
 
+#include <cmath>
 #include <map>
+
+#include "numtext.hpp"
 
 namespace velmora::cli {
 namespace {
@@ -59,7 +62,15 @@ std::string jsonString(std::string_view s) {
     return out + "\"";
 }
 
-std::string runAsJson(const Record& r, const RunResult& run, const std::vector<Message>& messages) {
+std::vector<MisreadText> misreadTexts(const Record& r) {
+    std::vector<MisreadText> out;
+    for (const MisreadField& m : misreadInputs(r))
+        out.push_back({m.field, m.field->textIn(r), m.reads});
+    return out;
+}
+
+std::string runAsJson(const Record& r, const RunResult& run, const std::vector<Message>& messages,
+                      const std::vector<MisreadText>& misread) {
     std::string o = "{\n  \"status\": " + jsonString(statusName(run.status)) + ",\n  \"fields\": {";
     bool first = true;
     for (const Field& f : fields()) {
@@ -84,7 +95,15 @@ std::string runAsJson(const Record& r, const RunResult& run, const std::vector<M
         first = false;
         o += jsonString(std::to_string(id)) + ": " + jsonString(text);
     }
-    o += first ? "},\n  \"extents\": {" : "\n  },\n  \"extents\": {";
+    o += first ? "},\n  \"warnings\": [" : "\n  },\n  \"warnings\": [";
+    first = true;
+    for (const MisreadText& m : misread) {
+        o += first ? "\n    " : ",\n    ";
+        first = false;
+        o += "{\"field\": " + jsonString(m.field->name) + ", \"text\": " + jsonString(m.text) +
+             ", \"reads\": " + (std::isfinite(m.reads) ? shortest(m.reads) : "null") + "}";
+    }
+    o += first ? "],\n  \"extents\": {" : "\n  ],\n  \"extents\": {";
     o += "\"ext1\": " + std::to_string(r.ext1);
     for (int i = 0; i < kSecondaries; ++i)
         o += ", \"ext2_" + std::to_string(i + 1) + "\": " + std::to_string(r.ext2[i]);
@@ -92,19 +111,24 @@ std::string runAsJson(const Record& r, const RunResult& run, const std::vector<M
 }
 
 std::string runAsSummary(const Record& r, const RunResult& run,
-                         const std::vector<Message>& messages) {
+                         const std::vector<Message>& messages,
+                         const std::vector<MisreadText>& misread) {
     std::string o;
     auto line = [&](const Field& f) {
         const std::string& v = f.textIn(r);
         if (v.empty()) return;
-        o += "  " + std::string(f.label) + ": " + v;
-        if (!f.unit.empty()) o += " " + std::string(f.unit);
+        o.append("  ").append(f.label).append(": ").append(v);
+        if (!f.unit.empty()) o.append(" ").append(f.unit);
         o += "\n";
     };
     static constexpr std::string_view kinds[] = {"кольцо", "ПЛ", "ШЛ", "Ш", "Г"};
     o += "Сердечник: ";
     o += r.core >= 0 && r.core <= 4 ? std::string(kinds[r.core]) : std::to_string(r.core);
-    o += ", провод " + r.Conductor + "\nРасчет: " + std::string(statusName(run.status)) + "\n\n";
+    o += ", провод " + r.Conductor + "\nРасчет: " + std::string(statusName(run.status)) + "\n";
+    for (const MisreadText& m : misread)
+        o += "Не число: " + std::string(m.field->name) + " = \"" + m.text + "\", читается как " +
+             shortest(m.reads) + "\n";
+    o += "\n";
     o += "Сердечник и мощность\n";
     for (const Field& f : fields())
         if (f.role == FieldRole::result && f.winding == 0) line(f);

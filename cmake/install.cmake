@@ -41,6 +41,19 @@ foreach(dir IN LISTS data_dirs)
           COMPONENT velmora FILES_MATCHING PATTERN "*.txt")
 endforeach()
 
+# The licence, in Debian's machine-readable copyright format (made from LICENSE).
+if(UNIX AND NOT APPLE)
+  file(READ ${PROJECT_SOURCE_DIR}/LICENSE velmora_license)
+  string(REGEX REPLACE "^MIT License\n\nCopyright \\(c\\) [^\n]*\n\n" "" velmora_license_body "${velmora_license}")
+  string(REGEX REPLACE "\n\n" "\n.\n" velmora_license_body "${velmora_license_body}")
+  string(REGEX REPLACE "\n([^\n])" "\n \\1" velmora_license_body " ${velmora_license_body}")
+  string(REGEX REPLACE "\n $" "\n" velmora_license_body "${velmora_license_body}")
+  configure_file(${PROJECT_SOURCE_DIR}/packaging/copyright.in
+                 ${PROJECT_BINARY_DIR}/packaging/copyright @ONLY)
+  install(FILES ${PROJECT_BINARY_DIR}/packaging/copyright
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/velmora COMPONENT velmora)
+endif()
+
 if(TARGET velmora AND UNIX AND NOT APPLE)
   set(pkg ${PROJECT_SOURCE_DIR}/packaging)
   configure_file(${pkg}/${VELMORA_APP_ID}.metainfo.xml.in

@@ -174,6 +174,14 @@ Record::Record() {
     for (const Field& f : fields()) assignFromText(*this, f, f.def);
 }
 
+std::vector<MisreadField> misreadInputs(const Record& r) {
+    std::vector<MisreadField> out;
+    for (const Field& f : inputFields())
+        if (f.control == ControlKind::edit)
+            if (auto v = misread(f.textIn(r))) out.push_back({&f, *v});
+    return out;
+}
+
 void clearResults(Record& r) {
     for (const Field& f : fields())
         if (f.role == FieldRole::result) f.textIn(r).clear();

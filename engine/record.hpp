@@ -8,6 +8,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace velmora {
 
@@ -90,6 +91,13 @@ inline constexpr std::array<std::string_view, 5> kCoreRadioTexts{
 void assignFromText(Record& r, const Field& f, std::string_view value);
 // The value as the design file writes it ("%i" for integers).
 std::string valueAsText(const Record& r, const Field& f);
+
+// An input edit whose text is not wholly a number, and the value it reads as.
+struct MisreadField {
+    const Field* field;
+    double reads;
+};
+std::vector<MisreadField> misreadInputs(const Record& r);
 
 // Empty every result text (KPD included) and the six extents.
 void clearResults(Record& r);

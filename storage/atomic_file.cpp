@@ -57,8 +57,9 @@ WriteOutcome WriteFileAtomic(const fs::path& path, std::string_view bytes) {
     fs::path folder = target.parent_path();
     if (!folder.empty()) {
         fs::file_status fst = fs::status(folder, ec);
-        if (!fs::exists(fst)) return failure(path, "папка \"" + pathToUtf8(folder) + "\" не существует");
-        if (!fs::is_directory(fst)) return failure(path, "\"" + pathToUtf8(folder) + "\" не папка");
+        const std::string quoted = std::string("\"").append(pathToUtf8(folder)).append("\"");
+        if (!fs::exists(fst)) return failure(path, "папка " + quoted + " не существует");
+        if (!fs::is_directory(fst)) return failure(path, quoted + " не папка");
     }
 
     for (int attempt = 0; attempt < 100; ++attempt) {

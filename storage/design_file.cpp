@@ -62,7 +62,11 @@ bool setsAField(std::string_view text) {
 }
 
 std::string fieldName(const Field& f) {
-    return "\"" + std::string(f.label) + "\" (" + std::string(f.name) + ")";
+    std::string s = "\"";  // appended piece by piece: GCC 12 misreads "..." + std::string at -O3
+    s += f.label;
+    s += "\" (";
+    s += f.name;
+    return s += ")";
 }
 
 }  // namespace

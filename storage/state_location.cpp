@@ -116,7 +116,7 @@ FolderOutcome EnsureParentFolder(const fs::path& file) {
     std::error_code check;
     if (ec || !fs::is_directory(folder, check)) {
         const fs::path blocker = fileInTheWay(folder);
-        const std::string reason = !blocker.empty() ? "\"" + pathToUtf8(blocker) + "\" — файл, а не папка"
+        const std::string reason = !blocker.empty() ? std::string("\"").append(pathToUtf8(blocker)).append("\" — файл, а не папка")
                                    : ec             ? systemReason(ec)
                                                     : std::string("это не папка");
         return {false, "Не удалось создать папку \"" + pathToUtf8(folder) + "\": " + reason + "."};

@@ -41,10 +41,11 @@ protected:
     }
     void TearDown() override { fs::remove_all(dir); }
 
-    Outcome cli(const std::string& args) {
+    Outcome cli(const std::string& args, bool withData = true) {
         fs::path err = dir / "stderr";
-        std::string cmd = "cd " + quote(dir.string()) + " && " + quote(VELMORA_CLI) + " --data " +
-                          quote(VELMORA_DATA_DIR) + " " + args + " 2>" + quote(err.string());
+        std::string cmd = "cd " + quote(dir.string()) + " && " + quote(VELMORA_CLI) +
+                          (withData ? " --data " + quote(VELMORA_DATA_DIR) : std::string()) + " " +
+                          args + " 2>" + quote(err.string());
         Outcome r;
         FILE* p = popen(cmd.c_str(), "r");
         char buf[4096];
@@ -116,4 +117,42 @@ TEST_F(CliProcess, ReportIsWrittenOnlyWhenItCanBeMade) {
     Outcome bad = cli("--save " + quote((dir / "no" / "such" / "d.sav").string()));
     EXPECT_EQ(bad.status, 2);
     EXPECT_FALSE(bad.err.empty());
+}
+
+TEST_F(CliProcess, TheBuildFolderFindsItsOwnCatalogue) {
+    // From a foreign folder, with no --data: the catalogue beside the program.
+    Outcome r = cli("--json", false);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(has(r.out, "\"status\": \"ok\""));
+}
+
+TEST_F(CliProcess, ACalculationReadsOnlyTheKindListAndItsOwnSizeFile) {
+    // Only the chosen kind's size file is there, and one kind's file is broken: the
+    // calculation of the chosen kind does not care.
+    const fs::path data = dir / "data";
+    fs::create_directories(data);
+    for (const char* name : {"Провода.txt", "ПЭТ-155.txt"})
+        fs::copy_file(fs::path(VELMORA_DATA_DIR) / name, data / name);
+    {
+        std::ofstream(data / "Провода.txt", std::ios::app) << "\r\nConductor7\t= Broken\r\n";
+    }
+    std::ofstream(data / "Broken.txt") << "garbage";
+    Outcome r = cli("--data " + quote(data.string()) + " --json", false);
+    EXPECT_EQ(r.status, 0) << r.err;
+    Outcome broken = cli("--data " + quote(data.string()) + " --set Conductor=Broken", false);
+    EXPECT_EQ(broken.status, 2);
+    EXPECT_TRUE(has(broken.err, "Broken")) << broken.err;
+}
+
+TEST_F(CliProcess, InputsThatAreNotNumbersAreListedWithTheValueTheyReadAs) {
+    Outcome r = cli("--json --set lst=5O --set U2_1=abc --set hok=40 --set I2_1=");
+    EXPECT_TRUE(has(r.out, "{\"field\": \"lst\", \"text\": \"5O\", \"reads\": 5}")) << r.out;
+    EXPECT_TRUE(has(r.out, "{\"field\": \"U2_1\", \"text\": \"abc\", \"reads\": 0}"));
+    EXPECT_FALSE(has(r.out, "\"field\": \"hok\""));
+    EXPECT_FALSE(has(r.out, "\"field\": \"I2_1\""));  // empty is not marked
+    Outcome text = cli("--set U1max=\"253 В\"");
+    EXPECT_EQ(text.status, 0);
+    EXPECT_TRUE(has(text.out, "Не число: U1max = \"253 В\", читается как 253\n")) << text.out;
+    Outcome clean = cli("--json");
+    EXPECT_TRUE(has(clean.out, "\"warnings\": [],")) << clean.out;
 }

@@ -206,7 +206,7 @@ Expected reference(const Inputs& in) {
         for (size_t i = 0; i < in.sec.size(); ++i) {
             if (P2[i] == 0) continue;
             const Secondary& s = in.sec[i];
-            const std::string id = "_" + std::to_string(i + 1);
+            const std::string id = std::string("_").append(std::to_string(i + 1));
             const int k = choose(s.I / in.j, n2[i]);
             S2[i] = w.S[k];
             const double dz2 = w.Diz[k], t2 = in.megsl + dz2, p2 = 1.15 * dz2;

@@ -319,8 +319,8 @@ TEST(Overfill, NamesTheWindingThatDidNotFitAndDrawsARingSecondaryThatClosesTheHo
             r = Record();
             if (core == 0) test::makeRing(r);
             r.core = core;
-            r.I2[0] = "1";
-            r.U2[1] = "12";
+            r.I2[0] = std::to_string(1);
+            r.U2[1] = std::to_string(12);
             r.I2[1] = std::to_string(amps);
             run = Calculate(r, testWires());
             if (run.status != RunStatus::ok) break;

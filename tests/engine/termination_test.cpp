@@ -142,13 +142,14 @@ TEST(Termination, ThinBareWireOfDesiredDiameterZeroOnAHugeRing) {
         r.hst = c.hst;
         r.lok = c.lok;
         r.j = c.j;
-        r.megsl = r.megob = "0";
+        const std::string zero = "0";
+        r.megsl = r.megob = zero;
         r.use_d = 1;
-        r.d11 = "0";
+        r.d11 = zero;
         for (int i = 0; i < kSecondaries; ++i) {
             r.U2[i] = c.U2;
             r.I2[i] = c.I2;
-            r.d2[i] = "0";
+            r.d2[i] = zero;
         }
         const Ending e = runOn(r);
         ASSERT_TRUE(endsSoundly(r, e.after, e.run)) << c.what;

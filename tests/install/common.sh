@@ -13,6 +13,7 @@ mime_type=application/x-velmora-design
 expected_files() {
   local source=$1 gui=$2 f
   echo bin/velmora-cli
+  echo share/doc/velmora/copyright
   for f in "$source"/data/*.txt; do echo "share/velmora/${f##*/}"; done
   if [ "$gui" = 1 ]; then
     echo bin/velmora
@@ -47,6 +48,13 @@ check_layout() {
 $(diff <(echo "$want") <(echo "$have"))"
 
   [ -x "$prefix/bin/velmora-cli" ] || fail "bin/velmora-cli is not executable"
+  local copyright=$prefix/share/doc/velmora/copyright
+  head -1 "$copyright" | grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/$' ||
+    fail "copyright: not in the machine-readable format"
+  grep -q '^License: Expat$' "$copyright" || fail "copyright: no Expat (MIT) licence"
+  grep -q '^Copyright: 2026 The Velmora developers$' "$copyright" || fail "copyright: no holder"
+  grep -q '^ THE SOFTWARE IS PROVIDED "AS IS", WITHOUT WARRANTY OF ANY KIND, EXPRESS OR$' "$copyright" ||
+    fail "copyright: the licence text is missing"
   local f
   for f in "$source"/data/*.txt; do
     cmp -s "$f" "$prefix/share/velmora/${f##*/}" || fail "share/velmora/${f##*/} differs from data/"

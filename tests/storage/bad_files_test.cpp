@@ -121,7 +121,7 @@ TEST(BadFiles, AMissingKeyEmptiesItsOwnFieldOnly) {
         Record r = other();
         ASSERT_EQ(ReadDesign(file, r).status, ReadOutcome::ok) << kDesign[i].key;
         std::vector<std::string> expected = whole;
-        expected[i] = inputFields()[i].kind == FieldKind::integer ? "0" : "";  // core 0: a ring
+        expected[i] = std::string(inputFields()[i].kind == FieldKind::integer ? "0" : "");  // core 0: a ring
         EXPECT_EQ(inputs(r), expected) << "without " << kDesign[i].key;
         EXPECT_EQ(readBytes(file), bytes);
     }
