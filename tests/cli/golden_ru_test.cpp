@@ -1,0 +1,91 @@
+// The Russian texts stay byte for byte what they were: 300 random designs of every
+// core kind (overfills, refusals, centre taps, desired diameters, commas, a missing
+// wire kind, inputs that are no numbers) and velmora-cli's JSON, text output and
+// report for each, as an earlier build wrote them (scripts/make_text_golden.py).
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Case {
+    std::vector<std::string> sets;  // KEY=VALUE
+    std::map<std::string, std::string> expected;  // json, text, report
+};
+
+std::string slurp(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+std::vector<Case> readGolden(const std::string& bytes) {
+    std::vector<Case> cases;
+    size_t i = 0;
+    while (i < bytes.size()) {
+        const size_t nl = bytes.find('\n', i);
+        std::istringstream head(bytes.substr(i, nl - i));
+        std::string marks, name;
+        size_t n = 0;
+        head >> marks >> name >> n;
+        const std::string payload = bytes.substr(nl + 1, n);
+        i = nl + 1 + n + 1;
+        if (name == "case") {
+            cases.emplace_back();
+            std::istringstream lines(payload);
+            for (std::string line; std::getline(lines, line);) cases.back().sets.push_back(line);
+        } else {
+            cases.back().expected[name] = payload;
+        }
+    }
+    return cases;
+}
+
+std::string quote(const std::string& s) {
+    std::string q = "'";
+    for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+std::string run(const std::string& args) {
+    const std::string cmd = quote(VELMORA_CLI) + " --data " + quote(VELMORA_DATA_DIR) + " " + args +
+                            " 2>/dev/null";
+    std::string out;
+    FILE* p = popen(cmd.c_str(), "r");
+    char buf[4096];
+    for (size_t n; (n = fread(buf, 1, sizeof buf, p)) > 0;) out.append(buf, n);
+    pclose(p);
+    return out;
+}
+
+}  // namespace
+
+TEST(RussianTexts, AreByteForByteThoseOfTheEarlierBuild) {
+    const std::vector<Case> cases =
+        readGolden(slurp(fs::path(VELMORA_SOURCE_DIR) / "tests/texts/golden_ru.txt"));
+    ASSERT_EQ(cases.size(), 300u);
+    const fs::path report = fs::temp_directory_path() / "velmora-golden-report.txt";
+    int n = 0;
+    for (const Case& c : cases) {
+        ++n;
+        std::string args;
+        for (const std::string& s : c.sets) args += " --set " + quote(s);
+        EXPECT_EQ(run(args + " --json"), c.expected.at("json")) << "design " << n << ":" << args;
+        EXPECT_EQ(run(args), c.expected.at("text")) << "design " << n << ":" << args;
+        fs::remove(report);
+        run(args + " --report " + quote(report.string()));
+        EXPECT_EQ(fs::exists(report) ? slurp(report) : std::string(), c.expected.at("report"))
+            << "design " << n << ":" << args;
+    }
+    fs::remove(report);
+}
