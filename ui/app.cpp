@@ -85,7 +85,14 @@ int CBrevinorApp::run(int argc, char** argv) {
     CBrevinorDlg dlg(boxes, pickers, options);
     onTerminationRequest(&dlg, [&dlg] { dlg.closeFromOutside(); });
     if (!dlg.start()) return 1;
-    if (cl.design && !dlg.closed()) dlg.loadDesign(QString::fromStdString(*cl.design), true);
+    // A design named on the command line comes after the first calculation, which
+    // runs once the window is on the screen.
+    if (cl.design) {
+        const QString design = QString::fromStdString(*cl.design);
+        QObject::connect(&dlg, &CBrevinorDlg::startFinished, &dlg, [&dlg, design] {
+            if (!dlg.closed()) dlg.loadDesign(design, true);
+        });
+    }
     if (!dlg.closed()) dlg.exec();  // a request to end may have come during the start
     return 0;
 }

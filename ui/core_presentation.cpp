@@ -32,13 +32,13 @@ void deriveFromHst(Record& r) {
     } else {
         const double lst = number(r.lst);
         const double hst = number(r.hst);
-        r.hkar = fixed((lst - hst) * 0.5 + 1, 1);
+        r.hkar = fixed((lst - hst) * 0.5 + 2, 1);
     }
 }
 
 void deriveFromLok(Record& r) {
     const double lok = number(r.lok);
-    if (r.core == 0) r.hkar1 = fixed(lok + 1, 1);
+    if (r.core == 0) r.hkar1 = fixed(lok + 2, 1);
 }
 
 void deriveFromHok(Record& r) {

@@ -29,11 +29,11 @@ inline bool lkarEnabledFor(int core) { return presentationFor(core).lkarEnabled;
 std::string_view inductionFor(int core);
 
 // The derivations of the dimension handlers ("%.1f"). Each reads its dimensions with
-// the record's number rule; a bobbin wall of 1 mm adds 2 for the steel cores, the
-// ring's insulation adds 1.
+// the record's number rule; a bobbin wall or the ring's insulation of 1 mm adds 2,
+// as the calculation's own derivation does, so the sizes do not jump when it runs.
 void deriveFromLst(Record& r);  // steel cores: hkar = lst + 2
-void deriveFromHst(Record& r);  // steel cores: hkar1 = hst + 2; ring: hkar = (lst - hst) / 2 + 1
-void deriveFromLok(Record& r);  // ring: hkar1 = lok + 1
+void deriveFromHst(Record& r);  // steel cores: hkar1 = hst + 2; ring: hkar = (lst - hst) / 2 + 2
+void deriveFromLok(Record& r);  // ring: hkar1 = lok + 2
 void deriveFromHok(Record& r);  // steel cores: lkar = hok - 2
 
 }  // namespace velmora::ui

@@ -11,6 +11,7 @@ const QColor kFree(0, 255, 0);
 const QColor kPrimary(160, 0, 64);
 const QColor kSecondary(160, 0, 96);
 const QColor kReserve(255, 0, 0);
+const QColor kOverfill(255, 0, 0);
 const QColor kText(255, 255, 255);
 
 constexpr std::array<const char*, kSecondaries> kSecondaryNames{"2.1", "2.2", "2.3", "2.4", "2.5"};
@@ -61,14 +62,17 @@ void FillDiagram::paintEvent(QPaintEvent*) {
     const int w = width(), h = height();
 
     box(p, 0, w, h, kFree);
-    if (e_.ext1 != 0) {
+    // After an overfill only the windings placed before the one that did not fit
+    // count: the extents of the others may be left from an earlier pass.
+    const int stop = e_.overfilled > 0 ? e_.overfilled : kSecondaries + 2;
+    if (e_.ext1 != 0 && stop > 1) {
         box(p, 0, e_.ext1, h, kPrimary);
         label(p, 0, e_.ext1, h, QStringLiteral("1"));
     }
     // Each secondary starts where the last winding drawn before it ends, so an unused
     // secondary between two used ones leaves no overlap.
-    int from = e_.ext1;
-    for (int i = 0; i < kSecondaries; ++i) {
+    int from = stop > 1 ? e_.ext1 : 0;
+    for (int i = 0; i < kSecondaries && i + 2 < stop; ++i) {
         const int to = e_.ext2[i];
         if (to == 0) continue;
         box(p, from, to, h, kSecondary);
@@ -79,7 +83,14 @@ void FillDiagram::paintEvent(QPaintEvent*) {
         const double reserve = std::trunc(w * e_.kfree);
         const int x0 = std::isfinite(reserve) ? w - static_cast<int>(std::clamp(reserve, 0.0, double(w))) : w;
         box(p, x0, w, h, kReserve);
-        label(p, x0, w, h, QStringLiteral("Полностью дырку от бублика нельзя занимать!"));
+        // Under an overfill the reserve may be partly covered; its text would be cut.
+        if (e_.overfilled == 0)
+            label(p, x0, w, h, QStringLiteral("Полностью дырку от бублика нельзя занимать!"));
+    }
+    if (e_.overfilled > 0) {
+        const int x0 = std::clamp(from, 0, std::max(w - 1, 0));
+        box(p, x0, w, h, kOverfill);
+        label(p, x0, w, h, QStringLiteral("не помещается"));
     }
 }
 

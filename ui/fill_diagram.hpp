@@ -1,6 +1,7 @@
 // The strip under "Диаграмма заполнения окна обмотками": how much of the core window
 // the windings take, drawn from the extents the calculation leaves (pixels from the
-// strip's left edge to the right end of each winding; 0: not drawn).
+// strip's left edge to the right end of each winding; 0: not drawn), and after an
+// overfill where the winding that did not fit would have started.
 #pragma once
 
 #include <QWidget>
@@ -15,6 +16,9 @@ struct FillExtents {
     Ints5 ext2{};
     int core = 2;
     double kfree = 0.3;  // the share of a ring's hole that must stay free
+    // The winding that did not fit (1 the primary, 2..6 the secondaries): it and the
+    // windings after it are not drawn; the strip is red from where it starts.
+    int overfilled = 0;
 };
 
 inline constexpr int kDiagramTextHeight = 12;

@@ -1,8 +1,11 @@
 #include "hints.hpp"
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QHelpEvent>
 #include <QPalette>
 #include <QProxyStyle>
+#include <QTextDocument>
 #include <QToolTip>
 #include <QWidget>
 #include <array>
@@ -58,9 +61,81 @@ public:
     }
 };
 
+// Where a control keeps its own hint and the notice that stands over it.
+constexpr const char* kHintProperty = "velmoraHint";
+constexpr const char* kNoticeProperty = "velmoraNotice";
+
+// The lines of a tip: the frame, margins and border of the tip take the rest of
+// its 350 pixels.
+constexpr int kTipTextWidth = kTipMaxWidth - 20;
+
+// A plain tip that is wider than the tip may be is cut, not wrapped, by the toolkit;
+// every plain tip is shown with its lines broken here instead.
+class TipWrapper : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() != QEvent::ToolTip || !o->isWidgetType()) return false;
+        auto* w = static_cast<QWidget*>(o);
+        const QString text = w->toolTip();
+        if (text.isEmpty() || Qt::mightBeRichText(text)) return false;
+        const auto* help = static_cast<QHelpEvent*>(e);
+        QToolTip::showText(help->globalPos(),
+                           wrapTip(text, QFontMetrics(QToolTip::font()), kTipTextWidth), w,
+                           QRect(), w->toolTipDuration());
+        return true;
+    }
+};
+
+void applyTip(QWidget* w) {
+    const QString notice = w->property(kNoticeProperty).toString();
+    w->setToolTip(notice.isEmpty() ? w->property(kHintProperty).toString() : notice);
+    w->setToolTipDuration(kTipDurationMs);
+}
+
+// Breaks a word too wide for a line alone into pieces that fit.
+QStringList pieces(const QString& word, const QFontMetrics& fm, int width) {
+    QStringList out;
+    QString piece;
+    for (QChar c : word) {
+        if (!piece.isEmpty() && fm.horizontalAdvance(piece + c) > width) {
+            out << piece;
+            piece.clear();
+        }
+        piece += c;
+    }
+    out << piece;
+    return out;
+}
+
 }  // namespace
 
 std::span<const HintText> startHints() { return kStartHints; }
+
+QString wrapTip(const QString& text, const QFontMetrics& fm, int width) {
+    QStringList lines;
+    for (const QString& paragraph : text.split(QLatin1Char('\n'))) {
+        QString line;
+        auto begin = [&](const QString& word) {  // a new line that starts with the word
+            QStringList parts = pieces(word, fm, width);
+            line = parts.takeLast();
+            lines << parts;
+        };
+        const QStringList words = paragraph.split(QLatin1Char(' '));
+        begin(words.front());
+        for (qsizetype i = 1; i < words.size(); ++i) {
+            const QString longer = line + QLatin1Char(' ') + words[i];
+            if (fm.horizontalAdvance(longer) <= width) {
+                line = longer;
+            } else {
+                lines << line;
+                begin(words[i]);
+            }
+        }
+        lines << line;
+    }
+    return lines.join(QLatin1Char('\n'));
+}
 
 void installHintStyle(QApplication& app) {
     if (app.property("velmoraHintStyle").toBool()) return;
@@ -77,11 +152,17 @@ void installHintStyle(QApplication& app) {
                       QStringLiteral("QToolTip { max-width: %1px; background-color: rgb(255, 240, 160);"
                                      " color: black; border: 1px solid #808080; }")
                           .arg(kTipMaxWidth));
+    app.installEventFilter(new TipWrapper(&app));
 }
 
 void setHint(QWidget* w, std::string_view text) {
-    w->setToolTip(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-    w->setToolTipDuration(kTipDurationMs);
+    w->setProperty(kHintProperty, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    applyTip(w);
+}
+
+void setNotice(QWidget* w, const QString& notice) {
+    w->setProperty(kNoticeProperty, notice);
+    applyTip(w);
 }
 
 }  // namespace velmora::ui

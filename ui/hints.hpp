@@ -6,6 +6,8 @@
 #include <string_view>
 
 class QApplication;
+class QFontMetrics;
+class QString;
 class QWidget;
 
 namespace velmora::ui {
@@ -29,10 +31,18 @@ inline constexpr int kTipDurationMs = 30000;
 inline constexpr int kTipMaxWidth = 350;
 
 // Installs the tip style on the application once: 100 ms delays, the background
-// (255, 240, 160), at most 350 pixels wide.
+// (255, 240, 160), at most 350 pixels wide, every tip wrapped to that width.
 void installHintStyle(QApplication& app);
 
 // A control's tip; an empty text removes it.
 void setHint(QWidget* w, std::string_view text);
+
+// A tip shown instead of the control's own hint while it is set; an empty notice
+// takes it away and the hint comes back.
+void setNotice(QWidget* w, const QString& notice);
+
+// The text broken into lines at word boundaries (a word wider than a line alone at
+// its characters), none wider than `width` pixels in the metrics' font.
+QString wrapTip(const QString& text, const QFontMetrics& fm, int width);
 
 }  // namespace velmora::ui

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTimer>
 
 #include "about_dialog.hpp"
 #include "core_picture.hpp"
@@ -21,6 +22,7 @@
 #include "fill_diagram.hpp"
 #include "help_dialog.hpp"
 #include "hints.hpp"
+#include "input_marks.hpp"
 #include "message_boxes.hpp"
 #include "wires.hpp"
 
@@ -51,6 +53,23 @@ const QString kWindowTitle =
 
 constexpr std::array<int, 6> kWireDiameterStatics{1015, 1032, 1033, 1034, 1044, 1052};
 constexpr std::array<int, 6> kWireMassStatics{1063, 1058, 1059, 1060, 1061, 1062};
+
+// Results that belong to inputs edited since are shown in this colour.
+const QColor kStaleText(128, 128, 128);
+
+// A text role of the widget in grey, or back to what it inherits.
+void grey(QWidget* w, QPalette::ColorRole role, bool on) {
+    if (!on) {
+        w->setPalette(QPalette());
+        return;
+    }
+    QPalette p = w->palette();
+    p.setColor(role, kStaleText);
+    w->setPalette(p);
+}
+
+// The first calculation waits for the window to be painted, at most this long.
+constexpr int kStartWaitMs = 500;
 
 }  // namespace
 
@@ -86,11 +105,25 @@ CBrevinorDlg::CBrevinorDlg(MessageBoxes& boxes, FilePickers& pickers, DialogOpti
     connect(static_cast<QCheckBox*>(control("razmery")), &QCheckBox::clicked, this,
             &CBrevinorDlg::OnRazmery);
     connect(conductor_, &QComboBox::activated, this, &CBrevinorDlg::OnSelchangeConductor);
+    // Any input the user changes: the results no longer belong to the inputs; a text
+    // that is no number is marked whoever put it there.
+    for (const Binding& b : bindings_) {
+        if (b.field->role != FieldRole::input || !b.widget) continue;
+        if (b.field->control == ControlKind::edit) {
+            auto* e = static_cast<QLineEdit*>(b.widget);
+            connect(e, &QLineEdit::textChanged, this, [this, e] {
+                markIfMisread(e);
+                if (!exchanging_) showStale(true);
+            });
+        } else if (b.field->control == ControlKind::check) {
+            connect(static_cast<QCheckBox*>(b.widget), &QCheckBox::clicked, this,
+                    [this] { showStale(true); });
+        }
+    }
 
     showRecord();
     applyCorePresentation();
-    // Polish and lay the window out now, so that the strip has its real width for the
-    // first calculation, which runs before the window is shown.
+    // Polish and lay the window out now, so that the strip has its real width at once.
     ensurePolished();
     layout()->activate();
 }
@@ -108,6 +141,44 @@ QWidget* CBrevinorDlg::controlById(int id) const {
 }
 
 bool CBrevinorDlg::start() {
+    holding_ = true;
+    const bool ok = prepare();
+    if (ok)
+        startPending_ = true;
+    else
+        releaseHeld();  // the window never shows: the catalogue's words come now
+    return ok;
+}
+
+// The window is on the screen once it is first painted; a window that is never
+// painted (minimised, covered) still calculates a moment after it was shown.
+void CBrevinorDlg::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    if (startPending_) QTimer::singleShot(kStartWaitMs, this, &CBrevinorDlg::finishStart);
+}
+
+void CBrevinorDlg::paintEvent(QPaintEvent* e) {
+    QDialog::paintEvent(e);
+    if (startPending_)
+        QMetaObject::invokeMethod(this, &CBrevinorDlg::finishStart, Qt::QueuedConnection);
+}
+
+void CBrevinorDlg::finishStart() {
+    if (!startPending_) return;
+    startPending_ = false;
+    releaseHeld();
+    if (!closing_) OnCalculate();
+    emit startFinished();
+}
+
+void CBrevinorDlg::releaseHeld() {
+    holding_ = false;
+    const std::vector<Message> held = std::move(held_);
+    held_.clear();
+    for (const Message& m : held) message(m);
+}
+
+bool CBrevinorDlg::prepare() {
     const ReadOutcome state = ReadDesign(options_.stateFile, rec_);
     if (state.status == ReadOutcome::refused) warn(state.error);
     showRecord();
@@ -126,7 +197,6 @@ bool CBrevinorDlg::start() {
     }
     if (!selectKind(true)) return false;
     started_ = true;
-    OnCalculate();
     return true;
 }
 
@@ -259,6 +329,7 @@ void CBrevinorDlg::OnCoreChanged(int kind) {
     picture_->setCore(kind);
     showRecord();
     applyCoreHints();
+    showStale(true);
 }
 
 void CBrevinorDlg::onDimensionEdited(void (*derive)(Record&)) {
@@ -295,9 +366,18 @@ RunResult CBrevinorDlg::OnCalculate() {
     comment_->setPlainText(qs(rec_.comment));
     applyHints(run.hints);
     showRecord();
-    applyDiagram();
+    applyDiagram(run.overfilled);
+    showStale(false);
     if (stopped) message(run.messages.back());
     return run;
+}
+
+void CBrevinorDlg::showStale(bool stale) {
+    if (stale == stale_) return;
+    stale_ = stale;
+    for (const Binding& b : bindings_)
+        if (b.field->role == FieldRole::result && b.widget) grey(b.widget, QPalette::WindowText, stale);
+    grey(comment_, QPalette::Text, stale);
 }
 
 void CBrevinorDlg::applyHints(const std::vector<Hint>& hints) {
@@ -305,8 +385,8 @@ void CBrevinorDlg::applyHints(const std::vector<Hint>& hints) {
         if (QWidget* w = controlById(h.id)) setHint(w, h.text);
 }
 
-void CBrevinorDlg::applyDiagram() {
-    diagram_->setExtents({rec_.ext1, rec_.ext2, rec_.core, rec_.kfree});
+void CBrevinorDlg::applyDiagram(int overfilled) {
+    diagram_->setExtents({rec_.ext1, rec_.ext2, rec_.core, rec_.kfree, overfilled});
     picture_->setCore(rec_.core);
 }
 
@@ -346,9 +426,14 @@ void CBrevinorDlg::OnAbout() {
     dlg.exec();
 }
 
-// Once the window is closing, what a command still had to say is no longer shown.
+// Once the window is closing, what a command still had to say is no longer shown;
+// during the start it waits until the window is on the screen.
 void CBrevinorDlg::message(const Message& m) {
-    if (!closing_) boxes_.show(this, qs(m.caption), qs(m.text));
+    if (closing_) return;
+    if (holding_)
+        held_.push_back(m);
+    else
+        boxes_.show(this, qs(m.caption), qs(m.text));
 }
 
 void CBrevinorDlg::warn(const std::string& text) { message({std::string(kCaptionWarning), text}); }

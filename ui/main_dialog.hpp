@@ -63,10 +63,15 @@ public:
     ~CBrevinorDlg() override;
 
     // The set-up once the controls exist: the state file, the record shown, the core
-    // presentation, the wire kinds and one calculation. False when the catalogue is
-    // incomplete: its message has been shown, and the program ends without writing
-    // the state file.
+    // presentation and the wire kinds. False when the catalogue is incomplete: its
+    // message has been shown, and the program ends without writing the state file.
+    // Otherwise the first calculation runs once the window is on the screen, and what
+    // the start has to say comes with it, after the window: then startFinished().
     bool start();
+    bool startPending() const { return startPending_; }
+
+    // Whether the results on screen belong to inputs edited since (shown in grey).
+    bool resultsStale() const { return stale_; }
 
     const Record& record() const { return rec_; }
     const std::vector<std::string>& wireKinds() const { return kinds_; }
@@ -93,9 +98,14 @@ public:
     void closeFromOutside();
     bool closed() const { return closing_; }
 
+signals:
+    void startFinished();
+
 protected:
     void reject() override;  // Esc
     void closeEvent(QCloseEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
 
 private:
     struct Binding {
@@ -104,6 +114,10 @@ private:
     };
 
     void buildControls();
+    bool prepare();       // start() up to the first calculation
+    void finishStart();   // the held messages and the first calculation
+    void releaseHeld();
+    void showStale(bool stale);
     QWidget* control(std::string_view name) const;
     QWidget* controlById(int id) const;
 
@@ -114,7 +128,7 @@ private:
     void applyCorePresentation();  // labels, hints, the hidden and disabled edits, picture
     void applyCoreLabels();        // labels, the hidden and disabled edits
     void applyCoreHints();
-    void applyDiagram();
+    void applyDiagram(int overfilled);
     void applyHints(const std::vector<Hint>& hints);
     bool selectKind(bool atStart);  // the combo box and the size table for Conductor
     void focusCalculate();
@@ -136,6 +150,10 @@ private:
     bool exchanging_ = false;
     bool started_ = false;
     bool closing_ = false;
+    bool startPending_ = false;
+    bool stale_ = false;
+    bool holding_ = false;        // messages wait in held_ until the window is shown
+    std::vector<Message> held_;
 
     std::vector<Binding> bindings_;
     std::map<std::string, QWidget*, std::less<>> byName_;

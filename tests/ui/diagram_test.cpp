@@ -1,13 +1,16 @@
-// The fill strip and the core pictures, painted into images; and the whole window of
-// each core kind rendered to PNG files in the build folder for people to look at.
+// The fill strip and the core pictures, painted into images, an overfill included;
+// and the whole window of each core kind and the overfilled strips rendered to PNG
+// files in the build folder for people to look at.
 #include <QImage>
 #include <QPainter>
 #include <QRadioButton>
 #include <QTest>
 
+#include "calculation.hpp"
 #include "core_picture.hpp"
 #include "fill_diagram.hpp"
 #include "window_fixture.hpp"
+#include "wires.hpp"
 
 using namespace velmora;
 using namespace velmora::ui;
@@ -130,4 +133,109 @@ TEST_F(WindowTest, EachCoreKindRendersItsWindow) {
         for (const QImage& other : shots) EXPECT_NE(shot, other) << k;
         shots.push_back(shot);
     }
+}
+
+TEST(FillDiagram, AnOverfillIsRedFromWhereTheWindingThatDidNotFitStarts) {
+    // 2.2 did not fit; 2.3 keeps an extent from an earlier pass, which is not drawn.
+    const QImage img = paint({200, {300, 450, 520, 0, 0}, 2, 0.3, 3});
+    EXPECT_EQ(at(img, 100, 3), kPrimary);
+    EXPECT_EQ(at(img, 250, 3), kSecondary);
+    EXPECT_EQ(at(img, 299), Qt::black);  // 2.1's right border
+    for (int x : {303, 400, 500, 560, kW - 3}) EXPECT_EQ(at(img, x, 3), kRed) << x;
+    const int text = firstWhite(img, 301, kW);  // "не помещается", centred on 300..600
+    EXPECT_GT(text, 380);
+    EXPECT_LT(text, 450);
+
+    // The primary did not fit: the whole strip, whatever the extents say.
+    const QImage primary = paint({250, {400, 0, 0, 0, 0}, 2, 0.3, 1});
+    for (int x : {3, 100, 260, 420, kW - 3}) EXPECT_EQ(at(primary, x, 3), kRed) << x;
+    EXPECT_EQ(at(primary, 0), Qt::black);
+}
+
+TEST(FillDiagram, ARingOverfillCoversTheHoleReserve) {
+    // 2.1 did not fit after a primary that ends at 150; it reached past the reserve.
+    const QImage img = paint({150, {590, 0, 0, 0, 0}, 0, 0.3, 2});
+    EXPECT_EQ(at(img, 75, 3), kPrimary);
+    EXPECT_EQ(at(img, 149), Qt::black);
+    for (int x : {153, 300, 430, kW - 3}) EXPECT_EQ(at(img, x, 3), kRed) << x;
+    EXPECT_EQ(at(img, 420, 3), kRed);  // no border of the reserve left inside the red
+    const int text = firstWhite(img, 151, kW);
+    EXPECT_GT(text, 300);
+    EXPECT_LT(text, 400);
+    // A primary ending inside the reserve: the reserve up to it, then the overfill.
+    const QImage late = paint({500, {}, 0, 0.3, 2});
+    EXPECT_EQ(at(late, 450, 3), kRed);
+    EXPECT_EQ(at(late, 500), Qt::black);  // the overfill's own border
+    EXPECT_EQ(at(late, 550, 3), kRed);
+}
+
+namespace {
+
+// The current of secondary 2.2 (12 V) at which it, not the primary, overfills the
+// core; 2.1 carries 1 A.
+int overfillingAmps(int core) {
+    for (int amps = 1; amps < 200; ++amps) {
+        Record r;
+        r.core = core;
+        if (core == 0) {
+            r.lst = "100";
+            r.hst = "60";
+            r.lok = "30";
+        }
+        r.I2[0] = "1";
+        r.U2[1] = "12";
+        r.I2[1] = std::to_string(amps);
+        const WireSizes sizes = LoadWireSizes(shippedData(), r.Conductor);
+        const RunResult run = Calculate(r, sizes.table);
+        if (run.status == RunStatus::overfill) return run.overfilled == 3 ? amps : -1;
+    }
+    return -1;
+}
+
+}  // namespace
+
+TEST_F(WindowTest, TheStripMarksTheWindingThatDidNotFit) {
+    openClean();
+    const QString folder = QString::fromUtf8(VELMORA_BUILD_DIR);
+    auto* strip = find<FillDiagram>(names::diagram);
+    for (int core : {2, 0}) {
+        const int amps = overfillingAmps(core);
+        ASSERT_GT(amps, 0) << core;
+        click(QStringLiteral("core%1").arg(core).toUtf8().constData());
+        if (core == 0) {
+            type("lst", "100");
+            type("hst", "60");
+            type("lok", "30");
+        }
+        type("I2_1", "1");
+        type("U2_2", "12");
+        type("I2_2", QString::number(amps));
+        boxes_.shown.clear();
+        const RunResult run = dlg_->OnCalculate();
+        ASSERT_EQ(run.status, RunStatus::overfill) << core;
+        EXPECT_EQ(run.overfilled, 3) << core;
+        EXPECT_EQ(strip->extents().overfilled, 3) << core;
+        ASSERT_FALSE(boxes_.shown.empty());
+
+        const QImage img = strip->grab().toImage();
+        EXPECT_TRUE(img.save(folder + QStringLiteral("/overfill-core-%1.png").arg(core)));
+        const int w = img.width(), y = 3;
+        const int ext1 = strip->extents().ext1, ext21 = strip->extents().ext2[0];
+        ASSERT_GT(ext1, 2);
+        ASSERT_GT(ext21, ext1 + 2);
+        ASSERT_LT(ext21, w - 4);
+        // 1 and 2.1 as usual, then red to the end; no green is left.
+        EXPECT_EQ(img.pixelColor(2, y), kPrimary) << core;
+        EXPECT_EQ(img.pixelColor(ext1 + 2, y), kSecondary) << core;
+        EXPECT_EQ(img.pixelColor(ext21 + 2, y), kRed) << core;
+        EXPECT_EQ(img.pixelColor(w - 3, y), kRed) << core;
+        int green = 0;
+        for (int x = 0; x < w; ++x) green += img.pixelColor(x, y) == kFree;
+        EXPECT_EQ(green, 0) << core;
+        EXPECT_NE(firstWhite(img, ext21 + 1, w), -1) << core;  // "не помещается"
+    }
+    // The next good design draws no overfill.
+    type("I2_2", "1");
+    EXPECT_EQ(dlg_->OnCalculate().status, RunStatus::ok);
+    EXPECT_EQ(strip->extents().overfilled, 0);
 }

@@ -9,9 +9,11 @@
 #include <QStyle>
 #include <QTest>
 #include <QToolTip>
+#include <QWindow>
 #include <set>
 
 #include "calculation.hpp"
+#include "design_file.hpp"
 #include "fill_diagram.hpp"
 #include "hints.hpp"
 #include "wires.hpp"
@@ -194,8 +196,9 @@ TEST_F(WindowTest, RingClickPresentsTheRingAndDerivesItsSizes) {
     const QString w1 = text("W1"), kok = text("Kok");
     click("core0");
     EXPECT_EQ(dlg_->record().core, 0);
-    EXPECT_EQ(text("hkar"), "16.0");
-    EXPECT_EQ(text("hkar1"), "21.0");
+    // (D - d)/2 + 2 and H + 2, as the calculation derives them.
+    EXPECT_EQ(text("hkar"), "17.0");
+    EXPECT_EQ(text("hkar1"), "22.0");
     EXPECT_TRUE(edit("hok")->isHidden());
     EXPECT_FALSE(edit("lkar")->isEnabled());
     EXPECT_EQ(text("Bm"), "1.5");
@@ -361,4 +364,36 @@ TEST_F(WindowTest, AnIncompleteCatalogueEndsTheStartWithoutAStateFile) {
         QStringLiteral("В папке с программой отсутствует файл МЭК 60317 тип 1.txt")));
     dlg_->close();
     EXPECT_FALSE(fs::exists(stateFile_));
+}
+
+TEST_F(WindowTest, TheFirstCalculationSpeaksOnlyOnceTheWindowIsOnScreen) {
+    // The last session left a wire kind that is gone, an induction to warn about and a
+    // design that overfills.
+    Record last;
+    last.Conductor = "Нет такого";
+    last.Bm = "1.75";
+    last.I2[0] = "50";
+    fs::create_directories(stateFile_.parent_path());
+    ASSERT_TRUE(WriteDesign(stateFile_, last).ok);
+
+    dlg_ = std::make_unique<ui::CBrevinorDlg>(boxes_, pickers_, ui::DialogOptions{shippedData(), stateFile_});
+    ASSERT_TRUE(dlg_->start());
+    EXPECT_TRUE(boxes_.shown.empty());  // nothing before the window
+    EXPECT_TRUE(dlg_->startPending());
+    EXPECT_EQ(text("I2_1"), "50");
+    EXPECT_EQ(text("W1"), "");
+
+    std::vector<bool> onScreen;
+    boxes_.onShow = [&](const FakeBoxes::Box&) {
+        onScreen.push_back(dlg_->isVisible() && dlg_->windowHandle() &&
+                           dlg_->windowHandle()->isExposed());
+    };
+    dlg_->show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !dlg_->startPending(); }));
+    ASSERT_EQ(boxes_.shown.size(), 3u);
+    EXPECT_TRUE(boxes_.shown[0].text.startsWith(QStringLiteral("Провод \"Нет такого\" не найден")));
+    EXPECT_TRUE(boxes_.shown[1].text.contains(QStringLiteral("Для отечественных ленточных")));
+    EXPECT_EQ(boxes_.shown[2].text, kOverfillBox);
+    EXPECT_EQ(onScreen, std::vector<bool>(3, true));
+    EXPECT_EQ(comment(), kOverfillComment);
 }

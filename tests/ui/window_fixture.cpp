@@ -6,6 +6,16 @@ void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString()
 
 namespace velmora::uitest {
 
+ui::CBrevinorDlg& WindowTest::open(const fs::path& data) {
+    dlg_ = std::make_unique<ui::CBrevinorDlg>(boxes_, pickers_, ui::DialogOptions{data, stateFile_});
+    started_ = dlg_->start();
+    if (started_) {
+        dlg_->show();
+        EXPECT_TRUE(QTest::qWaitFor([this] { return !dlg_->startPending(); }));
+    }
+    return *dlg_;
+}
+
 void WindowTest::type(const char* name, const QString& text) {
     QLineEdit* e = edit(name);
     ASSERT_NE(e, nullptr);

@@ -119,12 +119,8 @@ protected:
         return copy;
     }
 
-    ui::CBrevinorDlg& open(const fs::path& data = shippedData()) {
-        dlg_ = std::make_unique<ui::CBrevinorDlg>(boxes_, pickers_, ui::DialogOptions{data, stateFile_});
-        started_ = dlg_->start();
-        if (started_) dlg_->show();
-        return *dlg_;
-    }
+    // Started and shown, with the first calculation done once the window was painted.
+    ui::CBrevinorDlg& open(const fs::path& data = shippedData());
     // Started, with no box on the way.
     ui::CBrevinorDlg& openClean(const fs::path& data = shippedData()) {
         open(data);
