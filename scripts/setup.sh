@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  libgtest-dev libbenchmark-dev
+  libgtest-dev libbenchmark-dev ngspice
   qt6-base-dev qt6-svg-dev libgl-dev
   clang libclang-rt-14-dev
   xvfb xauth fonts-dejavu-core fonts-liberation2

@@ -1,0 +1,166 @@
+#include "steels.hpp"
+
+#include <charconv>
+#include <cmath>
+#include <unordered_set>
+
+#include "textfile.hpp"
+#include "wires.hpp"
+
+namespace velmora {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::array<std::string_view, 3> kPoint{"10", "15", "17"};  // of kGradeB
+
+// Stops the reading of one entry with a problem.
+struct Refused {
+    SteelProblem problem;
+};
+
+class EntryReader {
+public:
+    EntryReader(const KeyValueIndex& index, int n, std::string_view file)
+        : index_(index), n_(n), file_(file) {}
+
+    std::string key(std::string_view stem, bool underscore = false) const {
+        std::string k(stem);
+        if (underscore) k += '_';
+        k += std::to_string(n_);
+        return k;
+    }
+    std::string text(const std::string& k) const { return index_.value(k); }
+
+    [[noreturn]] void refuse(SteelRefusal code, const std::string& k, std::string value) const {
+        throw Refused{{code, n_, k, std::move(value), std::string(file_)}};
+    }
+
+    // A positive finite number with '.' or ',' as the decimal separator, the whole
+    // text; 0 when the key is empty and not required.
+    double number(const std::string& k, bool required) const {
+        const std::string t = text(k);
+        if (t.empty()) {
+            if (required) refuse(SteelRefusal::missingValue, k, t);
+            return 0;
+        }
+        std::string s = t;
+        for (char& c : s)
+            if (c == ',') c = '.';
+        double v = 0;
+        const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
+        if (ec != std::errc() || end != s.data() + s.size() || !std::isfinite(v))
+            refuse(SteelRefusal::badNumber, k, t);
+        if (!(v > 0)) refuse(SteelRefusal::notPositive, k, t);
+        return v;
+    }
+
+    // Points of one kind rising with the induction, as far as they are given.
+    std::array<double, 3> points(std::string_view prefix, std::string_view suffix,
+                                 SteelRefusal notRising) const {
+        std::array<double, 3> v{};
+        double before = 0;
+        for (int k = 0; k < 3; ++k) {
+            std::string stem(prefix);
+            stem += kPoint[k];
+            stem += suffix;
+            const std::string name = key(stem, true);
+            v[k] = number(name, false);
+            if (v[k] == 0) continue;
+            if (v[k] <= before) refuse(notRising, name, text(name));
+            before = v[k];
+        }
+        return v;
+    }
+
+private:
+    const KeyValueIndex& index_;
+    int n_;
+    std::string_view file_;
+};
+
+SteelGrade readEntry(const EntryReader& e, const std::string& name) {
+    SteelGrade g;
+    g.name = name;
+    const std::string familyKey = e.key("family");
+    const std::string family = e.text(familyKey);
+    if (family.empty()) e.refuse(SteelRefusal::missingValue, familyKey, family);
+    if (family == "GO")
+        g.family = SteelFamily::grainOriented;
+    else if (family == "NO")
+        g.family = SteelFamily::nonOriented;
+    else
+        e.refuse(SteelRefusal::badFamily, familyKey, family);
+    g.thickness = e.number(e.key("thickness"), true);
+    g.density = e.number(e.key("density"), true);
+    g.lossMax = e.points("P", "max", SteelRefusal::lossNotRising);
+    g.lossTyp = e.points("P", "typ", SteelRefusal::lossNotRising);
+    g.H = e.points("H", "", SteelRefusal::fieldNotRising);
+    bool any = false;
+    for (int k = 0; k < 3; ++k) {
+        any = any || g.lossMax[k] > 0 || g.lossTyp[k] > 0;
+        if (g.lossMax[k] > 0 && g.lossTyp[k] > g.lossMax[k]) {
+            std::string stem("P");
+            stem += kPoint[k];
+            stem += "typ";
+            const std::string k2 = e.key(stem, true);
+            e.refuse(SteelRefusal::typicalAboveMax, k2, e.text(k2));
+        }
+    }
+    if (!any) e.refuse(SteelRefusal::noLoss, e.key("grade"), name);
+    g.source = e.text(e.key("source"));
+    return g;
+}
+
+}  // namespace
+
+SteelCatalogue ParseSteels(std::string_view text, std::string_view file) {
+    SteelCatalogue c;
+    KeyValueIndex index(text);
+    std::unordered_set<std::string> lowerNames;
+    try {
+        for (int n = 1;; ++n) {
+            EntryReader e(index, n, file);
+            const std::string nameKey = e.key("grade");
+            const std::string name = e.text(nameKey);
+            if (name.empty()) break;
+            if (!lowerNames.insert(lowerCase(name)).second)
+                e.refuse(SteelRefusal::duplicateName, nameKey, name);
+            c.grades.push_back(readEntry(e, name));
+        }
+    } catch (const Refused& r) {
+        c.grades.clear();
+        c.problem = r.problem;
+        return c;
+    }
+    if (c.grades.empty()) {
+        c.problem = {SteelRefusal::noEntry, 0, "grade1", {}, std::string(file)};
+        return c;
+    }
+    c.ok = true;
+    return c;
+}
+
+SteelCatalogue LoadSteels(const fs::path& folder) {
+    const fs::path path = folder / pathFromUtf8(kSteelFile);
+    const std::string name = pathToUtf8(path);
+    TextFile f = ReadTextFile(path);
+    if (f.status != TextFile::ok) {
+        SteelCatalogue c;
+        c.problem.code =
+            f.status == TextFile::tooLarge ? SteelRefusal::tooLarge : SteelRefusal::noFile;
+        c.problem.file = name;
+        return c;
+    }
+    return ParseSteels(f.text, name);
+}
+
+const SteelGrade* FindSteelGrade(const std::vector<SteelGrade>& grades, std::string_view name) {
+    const std::string lower = lowerCase(name);
+    for (const SteelGrade& g : grades)
+        if (lowerCase(g.name) == lower) return &g;
+    return nullptr;
+}
+
+}  // namespace velmora

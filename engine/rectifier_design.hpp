@@ -1,0 +1,69 @@
+// Rectifier loads on the secondaries: from the DC voltage and current a builder
+// needs to the secondary's inputs (voltage, rms current, centre tap) that give them.
+//
+// The winding is the rectifier's source: its EMF is the secondary's no-load voltage
+// U2xx_i, its source resistance the warm resistance of the secondary plus the
+// primary's referred to it, Rs = 1.2·(R2_i + R1·(W2_i/W1)²) (for a centre tap: one
+// half, whose half-cycle the primary carries alone). Each round runs the whole
+// calculation, solves every rectifier for the EMF that gives its Udc and for its rms
+// current, and sets the secondary's inputs to match; the rounds end when no U2_i or
+// I2_i moves by 0.1 % or more. Left out of the model: the leakage inductance, the
+// other secondaries' share of the primary's drop, the mains' own impedance.
+#pragma once
+
+#include <array>
+
+#include "calculation.hpp"
+#include "rectifier.hpp"
+#include "record.hpp"
+
+namespace velmora {
+
+struct RectifierSpec {
+    int circuit = 0;  // 0 none, 1 bridge, 2 full wave with centre tap, 3 half wave
+    double Udc = 0, Idc = 0, C_uF = 0, Vd = 0.7, rd = 0.02;
+};
+using RectifierSpecs = std::array<RectifierSpec, kSecondaries>;
+
+// The texts the helper writes: U2_i with two decimals (as the calculation writes the
+// loaded voltage U2h_i), I2_i with three (as it writes I1).
+inline constexpr int kRectifierU2Decimals = 2;
+inline constexpr int kRectifierI2Decimals = 3;
+inline constexpr int kRectifierMaxRounds = 20;
+inline constexpr double kRectifierSettle = 1e-3;  // relative change of U2_i and I2_i
+
+enum class RectifierDesignStatus {
+    none,          // no rectifier on this secondary
+    settled,       // the inputs give the wanted DC; `reached` is the design's own
+    notSettled,    // 20 rounds without settling, or the solver did not settle
+    refused,       // inputs outside the solver's range: refusal and input say why
+    unreachable,   // no winding EMF within the solver's range gives Udc at Idc
+    overloaded,    // the capacitor is too small for Idc: its voltage falls to zero each cycle
+    designFailed,  // the calculation did not end ok: see `run`
+};
+
+enum class RectifierWarning {
+    none,
+    dcMagnetisesCore,  // half wave: the winding's DC current premagnetises the core
+};
+
+struct RectifierDesign {
+    RectifierDesignStatus status = RectifierDesignStatus::none;
+    RectifierWarning warning = RectifierWarning::none;
+    RectifierRefusal refusal = RectifierRefusal::none;
+    RectifierInput input = RectifierInput::none;
+    RunStatus run = RunStatus::ok;  // of the calculation that failed, for designFailed
+    int rounds = 0;
+    double W2 = 0;   // whole turns of the design (one half of a centre tap)
+    double E = 0;    // the EMF the wanted Udc needs, V rms
+    double Rs = 0;   // the design's source resistance, ohm
+    RectifierResult reached;  // the steady state with the design's own EMF and Rs
+};
+
+using RectifierDesigns = std::array<RectifierDesign, kSecondaries>;
+
+// Sets U2_i, I2_i and double2_i of every secondary with a rectifier (circuit 1..3);
+// the other inputs and every result text stay as they were (the caller calculates).
+RectifierDesigns applyRectifiers(Record& r, const WireTable& wires, const RectifierSpecs& specs);
+
+}  // namespace velmora

@@ -1,0 +1,249 @@
+// Steel and heating: the core loss from the grade's points, the no-load current from
+// its magnetisation points and the joints, the masses, the efficiency with the core
+// loss, and the surface temperature from a heat balance of convection and radiation.
+#include "steel.hpp"
+
+#include <cmath>
+
+namespace velmora {
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+const double kSqrt2 = std::sqrt(2.0);
+
+int familyIndex(SteelFamily f) { return f == SteelFamily::grainOriented ? 0 : 1; }
+
+bool positive(double v) { return std::isfinite(v) && v > 0; }
+
+// The points of one set with a value, in rising induction.
+struct Points {
+    std::array<double, 3> B{}, v{};
+    int n = 0;
+};
+
+Points pointsOf(const std::array<double, 3>& values) {
+    Points p;
+    for (int k = 0; k < 3; ++k)
+        if (values[k] > 0) {
+            p.B[p.n] = kGradeB[k];
+            p.v[p.n] = values[k];
+            ++p.n;
+        }
+    return p;
+}
+
+// v at B on the straight line through two points in log-log; exact at both points.
+double logLog(double B, double B1, double v1, double B2, double v2) {
+    return v1 * std::exp(std::log(v2 / v1) * std::log(B / B1) / std::log(B2 / B1));
+}
+
+bool twoCoils(int core) { return core == 1 || core == 4; }
+
+// The winding wound last: where the build-up (or a ring's hole) ends.
+double lastBuild(const RunFigures& f) {
+    double build = f.build1;
+    for (int i = 0; i < kSecondaries; ++i)
+        if (f.used[i]) build = f.build2[i];
+    return build;
+}
+
+bool figuresUsable(const RunFigures& f) {
+    return f.core >= 0 && f.core <= 4 && positive(f.W1) && positive(f.F) && positive(f.U1nom) &&
+           positive(f.Sst) && positive(f.lm) && positive(f.lst) && positive(f.hst) &&
+           positive(f.lok) && (f.core == 0 || positive(f.hok)) && std::isfinite(f.Pzad) &&
+           std::isfinite(f.Pcu) && f.Pcu >= 0;
+}
+
+}  // namespace
+
+Construction constructionOf(int core) {
+    if (core == 0) return Construction::woundRing;
+    if (core == 1 || core == 2) return Construction::cutCore;
+    return Construction::stackedLaminations;
+}
+
+std::string_view defaultSteelGrade(int core) {
+    if (core >= 0 && core <= 2) return "M150-35S";
+    if (core == 3 || core == 4) return "M800-50A";
+    return {};
+}
+
+LossBasis lossBasis(const SteelGrade& g) {
+    return pointsOf(g.lossTyp).n > 0 ? LossBasis::typical : LossBasis::guaranteedMax;
+}
+
+double specificLoss(const SteelGrade& g, double B, double F) {
+    const Points p = pointsOf(lossBasis(g) == LossBasis::typical ? g.lossTyp : g.lossMax);
+    if (p.n == 0 || !(B > 0)) return 0;
+    const int fam = familyIndex(g.family);
+    const double beta = kSteel.beta[fam];
+    double at50;
+    int k = 0;
+    while (k < p.n && p.B[k] != B) ++k;
+    if (k < p.n)
+        at50 = p.v[k];  // the grade's own figure, as it stands
+    else if (B <= p.B[0])
+        at50 = p.v[0] * std::pow(B / p.B[0], beta);
+    else if (B >= p.B[p.n - 1])
+        at50 = p.v[p.n - 1] * std::pow(B / p.B[p.n - 1], beta);
+    else {
+        k = 0;
+        while (B > p.B[k + 1]) ++k;
+        at50 = logLog(B, p.B[k], p.v[k], p.B[k + 1], p.v[k + 1]);
+    }
+    return at50 * std::pow(F / kSteel.frequencyOfData, kSteel.alpha[fam]);
+}
+
+std::optional<double> fieldStrength(const SteelGrade& g, double B) {
+    const Points p = pointsOf(g.H);
+    if (p.n == 0 || !(B >= 0) || B > p.B[p.n - 1]) return std::nullopt;
+    if (B < p.B[0]) {
+        // Below the 1.0 T point the permeability is taken as there (an assumption);
+        // a curve that starts higher says nothing of the low inductions.
+        if (p.B[0] != kGradeB[0]) return std::nullopt;
+        return p.v[0] * B / p.B[0];
+    }
+    int k = 0;
+    while (k < p.n && p.B[k] != B) ++k;
+    if (k < p.n) return p.v[k];
+    k = 0;
+    while (B > p.B[k + 1]) ++k;
+    return logLog(B, p.B[k], p.v[k], p.B[k + 1], p.v[k + 1]);
+}
+
+double coreVolume(int core, double lst, double hst, double lok, double hok) {
+    if (core == 0) return kPi / 4 * (lst * lst - hst * hst) * lok;
+    const double a = lst, b = hst, c = lok, h = hok;
+    if (twoCoils(core)) return ((2 * a + c) * (h + 2 * a) - c * h) * b;
+    return ((2 * a + 2 * c) * (h + a) - 2 * c * h) * b;
+}
+
+Surface outerSurface(const RunFigures& f) {
+    constexpr double m = 1e-3;  // mm to m
+    const double build = lastBuild(f);
+    Surface s;
+    if (f.core == 0) {
+        // The insulated ring (hkar × hkar1 around the mean diameter) lying flat, the
+        // windings as thick on every side as they take from the hole; the hole's wall
+        // sees mostly itself and is left out.
+        const double Dm = (f.lst + f.hst) / 2;
+        const double tw = (f.room - build) / 2;
+        const double Do = (Dm + f.hkar + 2 * tw) * m, Di = build * m;
+        const double Ht = (f.hkar1 + 2 * tw) * m;
+        s.vertical = kPi * Do * Ht;
+        s.height = Ht;
+        s.up = s.down = kPi / 4 * (Do * Do - Di * Di);
+        s.Lup = s.Ldown = Do - Di;  // 4·area / perimeter of the annulus
+        return s;
+    }
+    // The box around the core standing on a yoke and its coils (hkar + 2·build by
+    // hkar1 + 2·build around a leg, as high as the window).
+    const double a = f.lst, b = f.hst, c = f.lok, h = f.hok;
+    const double wc = f.hkar + 2 * build, dc = f.hkar1 + 2 * build;
+    double W, H;
+    if (twoCoils(f.core)) {
+        W = 2 * a + c + 2 * std::fmax(0.0, (wc - a) / 2);
+        H = h + 2 * a;
+    } else {
+        W = 2 * a + 2 * c;
+        H = h + a;
+    }
+    const double D = std::fmax(b, dc);
+    W *= m;
+    H *= m;
+    const double Dm = D * m;
+    s.vertical = 2 * (W + Dm) * H;
+    s.height = H;
+    s.up = s.down = W * Dm;
+    s.Lup = s.Ldown = 2 * W * Dm / (W + Dm);
+    return s;
+}
+
+double surfaceRise(const Surface& s, double P, int* steps) {
+    if (steps) *steps = 0;
+    if (!(P > 0)) return 0;
+    if (!std::isfinite(P)) return P;
+    // Q(x) = C·x^1.25 + R·((Ta + x)^4 − Ta^4): convection of the three kinds of face
+    // and radiation of the whole surface. Q is convex and rising, so Newton from the
+    // lower of the convection-only and the radiation-only roots (both lie above the
+    // answer) falls monotonically onto it.
+    const double C = kSteel.hVertical * s.vertical / std::pow(s.height, 0.25) +
+                     kSteel.hUp * s.up / std::pow(s.Lup, 0.25) +
+                     kSteel.hDown * s.down / std::pow(s.Ldown, 0.25);
+    const double R = kSteel.emissivity * kSteel.sigma * s.total();
+    const double Ta = kSteel.ambient + kSteel.kelvin;
+    if (!(C > 0) || !std::isfinite(C) || !(R > 0)) return 0;
+    const double Ta4 = Ta * Ta * Ta * Ta;
+    double x = std::fmin(std::pow(P / C, 0.8), std::sqrt(std::sqrt(Ta4 + P / R)) - Ta);
+    x = std::fmax(x, 0.0);  // rounding of a tiny P
+    for (int k = 1; k <= kSteel.maxSteps; ++k) {
+        const double q = std::sqrt(std::sqrt(x));
+        const double T = Ta + x, T2 = T * T;
+        const double f = C * x * q + R * (T2 * T2 - Ta4) - P;
+        const double df = 1.25 * C * q + 4 * R * T2 * T;
+        const double step = f / df;
+        x -= step;
+        if (steps) *steps = k;
+        if (!(x > 0)) return 0;
+        if (std::fabs(step) <= 1e-9 * (1 + x)) break;
+    }
+    return x;
+}
+
+SteelResult steelModel(const RunFigures& f, const SteelGrade& g) {
+    SteelResult r;
+    r.construction = constructionOf(f.core);
+    if (!figuresUsable(f)) {
+        r.status = SteelStatus::badFigures;
+        return r;
+    }
+    if (!positive(g.density)) {
+        r.status = SteelStatus::noDensity;
+        return r;
+    }
+    if (pointsOf(g.lossTyp).n == 0 && pointsOf(g.lossMax).n == 0) {
+        r.status = SteelStatus::noLossData;
+        return r;
+    }
+    const int fam = familyIndex(g.family);
+    const int built = static_cast<int>(r.construction);
+
+    r.volume_mm3 = coreVolume(f.core, f.lst, f.hst, f.lok, f.hok);
+    r.mass_steel_kg = r.volume_mm3 * kSteel.stacking * g.density * 1e-6;
+    r.B0_t = kSqrt2 * f.U1nom / (2 * kPi * f.F * f.W1 * f.Sst * 1e-6);
+    r.basis = lossBasis(g);
+    r.p_w_kg = specificLoss(g, r.B0_t, f.F);
+    r.loss_w = r.p_w_kg * r.mass_steel_kg * kSteel.buildingFactor[built];
+    r.I_loss_a = r.loss_w / f.U1nom;
+
+    r.H_a_m = fieldStrength(g, r.B0_t);
+    if (r.H_a_m) {
+        double IW = *r.H_a_m * f.lm * 1e-3;  // peak ampere-turns
+        if (r.construction == Construction::cutCore)
+            IW += r.B0_t * kSteel.cutJoints * kSteel.jointGap / kSteel.mu0;
+        r.I_mag_a = IW / (kSqrt2 * f.W1);
+        r.I0_a = std::hypot(r.I_loss_a, *r.I_mag_a);
+    }
+
+    r.mass_cu1_kg = f.Lpr1 * f.M1 * 1e-3;
+    r.mass_copper_kg = r.mass_cu1_kg;
+    for (int i = 0; i < kSecondaries; ++i) {
+        if (!f.used[i]) continue;
+        r.mass_cu2_kg[i] = f.Lpr2[i] * f.M2[i] * 1e-3;
+        r.mass_copper_kg += r.mass_cu2_kg[i];
+    }
+    r.mass_total_kg = r.mass_steel_kg + r.mass_copper_kg;
+
+    r.efficiency_pct = f.Pzad / (f.Pzad + f.Pcu + r.loss_w) * 100;
+    const Surface s = outerSurface(f);
+    r.surface_m2 = s.total();
+    r.rise_k = surfaceRise(s, f.Pcu + r.loss_w, &r.steps);
+
+    if (r.rise_k > kSteel.riseLimit)
+        r.warnings.push_back({SteelWarningCode::riseAboveLimit, r.rise_k, kSteel.riseLimit});
+    if (r.B0_t > kSteel.knee[fam])
+        r.warnings.push_back({SteelWarningCode::inductionAboveKnee, r.B0_t, kSteel.knee[fam]});
+    return r;
+}
+
+}  // namespace velmora

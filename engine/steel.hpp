@@ -1,0 +1,164 @@
+// Steel and heating after a run: core loss, no-load current, efficiency with the core
+// loss, temperature rise of the winding surface and the masses, from the run's own
+// quantities and one steel grade of the catalogue. Numbers and codes only; the texts
+// module says what they mean.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calculation.hpp"
+
+namespace velmora {
+
+enum class SteelFamily { grainOriented, nonOriented };
+
+// The inductions of a grade's catalogue points, T (peak, 50 Hz, sinusoidal).
+inline constexpr std::array<double, 3> kGradeB{1.0, 1.5, 1.7};
+
+// One grade of the steel catalogue. A value of 0 means "not given".
+struct SteelGrade {
+    std::string name;
+    SteelFamily family = SteelFamily::nonOriented;
+    double thickness = 0;  // mm
+    double density = 0;    // g/cm3
+    // Specific total loss at kGradeB, 50 Hz, W/kg: the standard's guaranteed maximum
+    // and a typical value, each where known.
+    std::array<double, 3> lossMax{}, lossTyp{};
+    std::array<double, 3> H{};  // field strength at kGradeB, A/m
+    std::string source;         // source keys of data/README.md
+};
+
+// How the core is built; it sets the building factor and whether joints add a gap.
+enum class Construction { woundRing, cutCore, stackedLaminations };
+Construction constructionOf(int core);  // 0 ring; 1 ПЛ, 2 ШЛ cut; 3 Ш, 4 Г stacked
+
+// The constants of the model, each with its source or marked as an assumption
+// (data/README.md, "Steel and heating", says more of each).
+struct SteelConstants {
+    // Share of the core's outline volume that is steel; the same 0.9 the core sizing
+    // applies to the section (the issue's figure for the steel volume).
+    double stacking = 0.9;
+    // Core loss of the built core over the sheet's specific loss times the mass.
+    // 1.15: "a typical value ... for a well designed transformer made of
+    // grain-oriented electrical steel" (S. Zurek, Encyclopedia Magnetica, "Building
+    // factor"). No figure by construction was found: the same value stands for each
+    // construction, an assumption.
+    std::array<double, 3> buildingFactor{1.15, 1.15, 1.15};  // by Construction
+    // Gap of one joint of a cut core, m. Assumption: no maker's figure was found; 10 µm
+    // is the worked example of the steel reference (models.md (d)).
+    double jointGap = 10e-6;
+    int cutJoints = 2;  // a pair of C-cores has two joints in the flux path
+    // Loss against frequency, P ∝ F^alpha, by family (grain-oriented, non-oriented).
+    // GO 1.68: McLyman's fit for 0.35 mm GO steel (an unverified lead of models.md (a));
+    // NO 1.3: the M800-50A typical table of a named maker, 50 → 100 Hz at 1.5 T
+    // (models.md (a): 1.30).
+    std::array<double, 2> alpha{1.68, 1.3};
+    // Loss against induction, P ∝ B^beta, where a grade has one point, or outside its
+    // points. GO 1.86: McLyman's fit (unverified lead); NO 1.9: the M800-50A 50 Hz
+    // table, 1.0–1.7 T (models.md (a): 1.91, 1.85 on 1.0–1.5 T).
+    std::array<double, 2> beta{1.86, 1.9};
+    // Induction above which the steel is near saturation: high no-load current, noise,
+    // inrush (the issue's figures: 1.75 T GO, 1.5 T NO).
+    std::array<double, 2> knee{1.75, 1.5};
+    double frequencyOfData = 50;   // Hz, of every catalogue point
+    double mu0 = 4e-7 * 3.14159265358979323846;  // H/m (models.md symbols)
+    double ambient = 25;           // °C, the issue's figure
+    double riseLimit = 60;         // K, the issue's warning threshold
+    double kelvin = 273.15;        // K at 0 °C
+    // Emissivity of the outer surface, taken as varnished: "Lacquer, heat-resistant,
+    // 100 °C, total spectrum 0.92" (FLIR emissivity table, after Bramson).
+    double emissivity = 0.92;
+    double sigma = 5.670373e-8;    // W/(m2 K4), CODATA (NIST) Stefan–Boltzmann constant
+    // Natural convection in air, laminar: h = C·(ΔT/L)^(1/4), W/(m2 K), ΔT in K, L in m
+    // (Engineers Edge, "Convection heat transfer coefficients": simplified relations
+    // for air at atmospheric pressure). Vertical surface L = its height; horizontal
+    // surfaces L = 4·area/perimeter.
+    double hVertical = 1.42, hUp = 1.32, hDown = 0.59;
+    int maxSteps = 60;  // of the heat-balance solution
+};
+inline constexpr SteelConstants kSteel{};
+
+enum class SteelStatus {
+    ok,
+    noLossData,     // the grade has no loss point
+    noDensity,      // the grade has no density
+    badFigures,     // the run's figures cannot carry the model (zero turns, section ...)
+};
+
+enum class SteelWarningCode {
+    riseAboveLimit,   // value: the rise, K; limit: kSteel.riseLimit
+    inductionAboveKnee,  // value: B0, T; limit: the family's knee
+};
+struct SteelWarning {
+    SteelWarningCode code;
+    double value;
+    double limit;
+};
+
+enum class LossBasis { typical, guaranteedMax };
+
+struct SteelResult {
+    SteelStatus status = SteelStatus::ok;
+    Construction construction = Construction::woundRing;
+    double volume_mm3 = 0;       // outline volume of the core
+    double mass_steel_kg = 0;
+    double B0_t = 0;             // peak induction at U1nom, no load
+    LossBasis basis = LossBasis::typical;  // which of the grade's points were used
+    double p_w_kg = 0;           // specific loss of the sheet at B0 and F
+    double loss_w = 0;           // core loss, building factor included
+    double I_loss_a = 0;         // in-phase part of the no-load current
+    std::optional<double> H_a_m;    // field at B0; none where the grade has no curve there
+    std::optional<double> I_mag_a;  // magnetising part, rms
+    std::optional<double> I0_a;     // no-load current
+    double efficiency_pct = 0;
+    double surface_m2 = 0;       // outer surface of the wound transformer
+    double rise_k = 0;           // surface temperature above the ambient
+    int steps = 0;               // of the heat-balance solution
+    double mass_cu1_kg = 0;
+    std::array<double, kSecondaries> mass_cu2_kg{};
+    double mass_copper_kg = 0;
+    double mass_total_kg = 0;
+    std::vector<SteelWarning> warnings;
+};
+
+// The grade each core kind starts with: grain-oriented for the tape-wound kinds
+// (0 ring, 1 ПЛ, 2 ШЛ), non-oriented for the laminations (3 Ш, 4 Г); empty otherwise.
+std::string_view defaultSteelGrade(int core);
+
+// Specific loss of the sheet at peak induction B and frequency F, W/kg: log-log
+// between the grade's points, the family's exponent beyond them or with one point,
+// F by the family's exponent. Typical points where the grade has any, else its
+// guaranteed maxima. 0 when the grade has no point.
+double specificLoss(const SteelGrade& g, double B, double F);
+LossBasis lossBasis(const SteelGrade& g);
+
+// Field strength at B, A/m: log-log between the grade's points; below the lowest of
+// them in proportion to B only when that is the 1.0 T point; none above the highest
+// point or without points.
+std::optional<double> fieldStrength(const SteelGrade& g, double B);
+
+// Outline volume of the core, mm3 (stacking not applied): ring π/4·(D² − d²)·H;
+// ШЛ, Ш (a = lst, c = lok, h = hok, b = hst) ((2a + 2c)·(h + a) − 2·c·h)·b;
+// ПЛ, Г ((2a + c)·(h + 2a) − c·h)·b.
+double coreVolume(int core, double lst, double hst, double lok, double hok);
+
+// Outer surface of the wound transformer (the faces and their orientation).
+struct Surface {
+    double vertical = 0, up = 0, down = 0;  // m2
+    double height = 0;                      // m, of the vertical faces
+    double Lup = 0, Ldown = 0;              // m, 4·area/perimeter of the horizontal faces
+    double total() const { return vertical + up + down; }
+};
+Surface outerSurface(const RunFigures& f);
+
+// Surface temperature rise, K, that carries P watts away by convection and radiation
+// from s at the ambient temperature; steps: iterations used.
+double surfaceRise(const Surface& s, double P, int* steps = nullptr);
+
+SteelResult steelModel(const RunFigures& f, const SteelGrade& g);
+
+}  // namespace velmora
