@@ -13,15 +13,19 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::string_view kNoKindList =
-    "В папке с программой отсутствует файл перечня применяемых в программе проводов.";
-constexpr std::string_view kNoSizeFile = "В папке с программой отсутствует файл ";
 constexpr double kMinDiameter = 0.001;  // mm
 
-Message warning(std::string text) { return {std::string(kCaptionWarning), std::move(text)}; }
+Message noKindList(CatalogueFault fault = CatalogueFault::none, std::string path = {}) {
+    Message m{MessageCode::noKindList};
+    m.fault = fault;
+    m.path = std::move(path);
+    return m;
+}
 
-std::string missingSizeFile(const std::string& kind) {
-    return std::string(kNoSizeFile) + kind + ".txt";
+Message sizeFile(MessageCode code, const std::string& kind) {
+    Message m{code};
+    m.text = kind;
+    return m;
 }
 
 // A kind names a file of the data folder: no folder parts, no control bytes.
@@ -39,28 +43,30 @@ struct Entry {
     std::string d, diz, m;  // the texts as the file has them
 };
 
-// Why a size table cannot be used, or "" when it is sound.
-std::string defect(const WireTable& t, const std::vector<Entry>& texts) {
-    if (t.D.empty()) return "в нём нет ни одного размера (нет строки d1)";
+// Why a size table cannot be used (fault none when it is sound): the fault, its entry
+// and the texts it concerns go into m.
+void findDefect(const WireTable& t, const std::vector<Entry>& texts, Message& m) {
+    auto at = [&](CatalogueFault f, size_t k, std::string value, std::string value2 = {}) {
+        m.fault = f;
+        m.entry = static_cast<int>(k + 1);
+        m.value = std::move(value);
+        m.value2 = std::move(value2);
+    };
+    if (t.D.empty()) {
+        m.fault = CatalogueFault::noSizes;
+        return;
+    }
     for (size_t k = 0; k < t.D.size(); ++k) {
         const Entry& e = texts[k];
-        std::string at = "в записи " + std::to_string(k + 1) + " ";
-        if (!std::isfinite(t.D[k])) return at + "диаметр по меди \"" + e.d + "\" не является числом";
-        if (!std::isfinite(t.Diz[k]))
-            return at + "диаметр по изоляции \"" + e.diz + "\" не является числом";
-        if (!std::isfinite(t.M[k])) return at + "масса \"" + e.m + "\" не является числом";
-        if (t.D[k] < kMinDiameter)
-            return at + "диаметр по меди \"" + e.d + "\" меньше 0,001 мм";
+        if (!std::isfinite(t.D[k])) return at(CatalogueFault::dNotNumber, k, e.d);
+        if (!std::isfinite(t.Diz[k])) return at(CatalogueFault::dizNotNumber, k, e.diz);
+        if (!std::isfinite(t.M[k])) return at(CatalogueFault::mNotNumber, k, e.m);
+        if (t.D[k] < kMinDiameter) return at(CatalogueFault::dBelowMin, k, e.d);
         if (k > 0 && t.D[k] <= t.D[k - 1])
-            return at + "диаметр по меди \"" + e.d + "\" не больше, чем в записи " +
-                   std::to_string(k) + " (\"" + texts[k - 1].d +
-                   "\"): размеры должны идти по возрастанию";
-        if (t.Diz[k] < t.D[k])
-            return at + "диаметр по изоляции \"" + e.diz + "\" меньше диаметра по меди \"" +
-                   e.d + "\"";
-        if (t.M[k] < 0) return at + "масса \"" + e.m + "\" отрицательна";
+            return at(CatalogueFault::notAscending, k, e.d, texts[k - 1].d);
+        if (t.Diz[k] < t.D[k]) return at(CatalogueFault::dizBelowD, k, e.diz, e.d);
+        if (t.M[k] < 0) return at(CatalogueFault::negativeMass, k, e.m);
     }
-    return {};
 }
 
 }  // namespace
@@ -87,11 +93,11 @@ WireKinds LoadWireKinds(const fs::path& folder, SizeFiles sizeFiles) {
     WireKinds kinds;
     TextFile list = ReadTextFile(folder / pathFromUtf8(kKindListFile));
     if (list.status == TextFile::cannotOpen) {
-        kinds.message = warning(std::string(kNoKindList));
+        kinds.message = noKindList();
         return kinds;
     }
     if (list.status == TextFile::tooLarge) {
-        kinds.message = warning(std::string(kNoKindList) + "\n\n" + list.error);
+        kinds.message = noKindList(CatalogueFault::tooLarge, pathToUtf8(folder / pathFromUtf8(kKindListFile)));
         return kinds;
     }
     KeyValueIndex index(list.text);
@@ -110,8 +116,7 @@ WireKinds LoadWireKinds(const fs::path& folder, SizeFiles sizeFiles) {
             kinds.names.push_back(kind);
     }
     if (kinds.names.empty()) {
-        kinds.message = warning(std::string(kNoKindList) +
-                                "\n\nВ перечне нет ни одного провода (нет строки Conductor1).");
+        kinds.message = noKindList(CatalogueFault::noEntry);
         return kinds;
     }
     std::sort(kinds.names.begin(), kinds.names.end(), [](const std::string& a, const std::string& b) {
@@ -125,15 +130,17 @@ WireKinds LoadWireKinds(const fs::path& folder, SizeFiles sizeFiles) {
 WireSizes LoadWireSizes(const fs::path& folder, const std::string& kind) {
     WireSizes sizes;
     if (!isPlainFileName(kind)) {
-        sizes.message = warning(missingSizeFile(kind));
+        sizes.message = sizeFile(MessageCode::noSizeFile, kind);
         return sizes;
     }
     const fs::path path = folder / pathFromUtf8(kind + ".txt");
     TextFile file = ReadTextFile(path);
     if (file.status != TextFile::ok) {
-        std::string text = missingSizeFile(kind);
-        if (file.status == TextFile::tooLarge) text += "\n\n" + file.error;
-        sizes.message = warning(text);
+        sizes.message = sizeFile(MessageCode::noSizeFile, kind);
+        if (file.status == TextFile::tooLarge) {
+            sizes.message.fault = CatalogueFault::tooLarge;
+            sizes.message.path = pathToUtf8(path);
+        }
         return sizes;
     }
 
@@ -151,11 +158,12 @@ WireSizes LoadWireSizes(const fs::path& folder, const std::string& kind) {
     }
     for (double d : t.D) t.S.push_back(d * d * 0.7853981633974483);
 
-    std::string why = defect(t, texts);
-    if (!why.empty()) {
+    Message bad = sizeFile(MessageCode::badSizeFile, kind);
+    bad.path = pathToUtf8(path);
+    findDefect(t, texts, bad);
+    if (bad.fault != CatalogueFault::none) {
         sizes.table = {};
-        sizes.message = warning(missingSizeFile(kind) + " в пригодном виде.\n\nФайл \"" +
-                                pathToUtf8(path) + "\" не принят: " + why + ".");
+        sizes.message = std::move(bad);
         return sizes;
     }
     sizes.ok = true;
@@ -178,8 +186,10 @@ KindSelection SelectKind(const std::vector<std::string>& names, const std::strin
     }
     s.index = 0;
     s.conductor = names[0];
-    s.message = warning("Провод \"" + conductor + "\" не найден в перечне проводов. Используется провод \"" +
-                        names[0] + "\".");
+    Message m{MessageCode::kindMissing};
+    m.text = conductor;
+    m.text2 = names[0];
+    s.message = std::move(m);
     return s;
 }
 

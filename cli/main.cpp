@@ -24,7 +24,7 @@ constexpr int kOk = 0, kNotCalculated = 1, kTrouble = 2;
 
 fs::path executableDir(const char* argv0) { return platform::executableFile(argv0).parent_path(); }
 
-int fail(const std::string& text) {
+int fail(const std::string& text) {  // worded by the caller
     std::cerr << "velmora-cli: " << text << "\n";
     return kTrouble;
 }
@@ -34,13 +34,15 @@ int fail(const std::string& text) {
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     cli::Parsed parsed = cli::parseArguments(args);
+    const texts::Lang lang = texts::langFromCode(parsed.lang);
     if (!parsed.options) {
-        std::cerr << "velmora-cli: " << parsed.error << "\n\n" << cli::kUsage;
+        std::cerr << "velmora-cli: " << texts::usageError(parsed.error, parsed.what, lang) << "\n\n"
+                  << texts::usage(lang);
         return kTrouble;
     }
     const cli::Options& opt = *parsed.options;
     if (opt.help) {
-        std::cout << cli::kUsage;
+        std::cout << texts::usage(lang);
         return kOk;
     }
     if (opt.version) {
@@ -52,7 +54,7 @@ int main(int argc, char** argv) {
     if (opt.design) {
         ReadOutcome read = ReadDesign(*opt.design, rec);
         if (read.status == ReadOutcome::cannotOpen)
-            return fail("не удалось прочитать проект \"" + *opt.design + "\"");
+            return fail(texts::cliFailure(texts::CliFailure::cannotReadDesign, *opt.design, lang));
         if (read.status == ReadOutcome::refused) return fail(read.error);
     }
     for (const auto& [key, value] : opt.sets) assignFromText(rec, *findField(key), value);
@@ -60,28 +62,30 @@ int main(int argc, char** argv) {
     std::optional<fs::path> folder;
     if (opt.data) folder = fs::path(*opt.data);
     else folder = FindDataFolder(executableDir(argv[0]));
-    if (!folder) return fail(std::string("не найден файл \"") + std::string(kKindListFile) + "\"");
+    if (!folder)
+        return fail(texts::cliFailure(texts::CliFailure::noCatalogue, std::string(kKindListFile), lang));
 
     WireKinds kinds = LoadWireKinds(*folder, SizeFiles::unread);
-    if (!kinds.ok) return fail(kinds.message.text);
+    if (!kinds.ok) return fail(texts::message(kinds.message, lang).text);
     std::vector<Message> messages;
     KindSelection sel = SelectKind(kinds.names, rec.Conductor);
     rec.Conductor = sel.conductor;
     if (sel.message) messages.push_back(*sel.message);
     WireSizes sizes = LoadWireSizes(*folder, rec.Conductor);
-    if (!sizes.ok) return fail(sizes.message.text);
+    if (!sizes.ok) return fail(texts::message(sizes.message, lang).text);
 
     rec.diag_width = opt.diagramWidth;
-    const std::vector<cli::MisreadText> misread = cli::misreadTexts(rec);
+    const std::vector<texts::Misread> misread = cli::misreadTexts(rec);
     RunResult run = Calculate(rec, sizes.table);
+    rec.comment = texts::comment(run, lang);
     messages.insert(messages.end(), run.messages.begin(), run.messages.end());
 
-    std::cout << (opt.json ? cli::runAsJson(rec, run, messages, misread)
-                           : cli::runAsSummary(rec, run, messages, misread));
+    std::cout << (opt.json ? cli::runAsJson(rec, run, messages, misread, lang)
+                           : texts::summary(rec, run, messages, misread, lang));
 
     int status = run.status == RunStatus::ok ? kOk : kNotCalculated;
     if (opt.report) {
-        ReportText report = BuildReport(rec, run);
+        texts::ReportText report = texts::report(rec, run, lang);
         if (!report.ok) {
             std::cerr << "velmora-cli: " << report.error << "\n";
             status = std::max(status, kNotCalculated);

@@ -6,24 +6,6 @@
 
 namespace velmora::cli {
 
-const char* const kUsage =
-    "Использование: velmora-cli [--data DIR] [--set KEY=VALUE]... [--diagram-width N]\n"
-    "                           [--json] [--report FILE] [--save FILE] [DESIGN]\n"
-    "\n"
-    "Рассчитывает сетевой силовой трансформатор: проект DESIGN (*.sav) или, без него,\n"
-    "проект по умолчанию.\n"
-    "\n"
-    "  --data DIR           папка с файлом \"Провода.txt\" и файлами размеров проводов\n"
-    "  --set KEY=VALUE      задать поле проекта (ключ файла проекта: lst, Bm, U2_1, ...)\n"
-    "  --diagram-width N    ширина диаграммы заполнения окна в пикселах (1..100000, 900)\n"
-    "  --json               вывести результат одним объектом JSON\n"
-    "  --report FILE        записать отчет, как \"Сохранить в файле\"\n"
-    "  --save FILE          записать проект, как \"Сохранить\"\n"
-    "  --help, --version    эта справка; версия программы\n"
-    "\n"
-    "Код возврата: 0 - расчет выполнен, 1 - окно переполнено или расчет невозможен,\n"
-    "2 - ошибка в командной строке, в каталоге проводов или при записи файла.\n";
-
 namespace {
 
 std::optional<int> parseWidth(const std::string& s) {
@@ -37,7 +19,12 @@ std::optional<int> parseWidth(const std::string& s) {
 
 Parsed parseArguments(const std::vector<std::string>& args) {
     Options o;
-    auto fail = [](std::string why) { return Parsed{std::nullopt, std::move(why)}; };
+    // The language comes first, so that even a usage error speaks it.
+    for (size_t i = 0; i + 1 < args.size(); ++i)
+        if (args[i] == "--lang" && (args[i + 1] == "ru" || args[i + 1] == "en")) o.lang = args[i + 1];
+    auto fail = [&](UsageError e, std::string what) {
+        return Parsed{std::nullopt, e, std::move(what), o.lang};
+    };
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         auto value = [&]() -> std::optional<std::string> {
@@ -51,33 +38,36 @@ Parsed parseArguments(const std::vector<std::string>& args) {
         } else if (a == "--json") {
             o.json = true;
         } else if (a == "--data" || a == "--report" || a == "--save" || a == "--set" ||
-                   a == "--diagram-width") {
+                   a == "--diagram-width" || a == "--lang") {
             auto v = value();
-            if (!v) return fail("после " + a + " нужно значение");
+            if (!v) return fail(UsageError::needsValue, a);
             if (a == "--data") o.data = *v;
+            else if (a == "--lang") {
+                if (*v != "ru" && *v != "en") return fail(UsageError::badLang, *v);
+            }
             else if (a == "--report") o.report = *v;
             else if (a == "--save") o.save = *v;
             else if (a == "--diagram-width") {
                 auto w = parseWidth(*v);
-                if (!w) return fail("--diagram-width ждет целое число от 1 до 100000, а не \"" + *v + "\"");
+                if (!w) return fail(UsageError::badWidth, *v);
                 o.diagramWidth = *w;
             } else {
                 size_t eq = v->find('=');
-                if (eq == std::string::npos) return fail("--set ждет KEY=VALUE, а не \"" + *v + "\"");
+                if (eq == std::string::npos) return fail(UsageError::badSet, *v);
                 std::string key = v->substr(0, eq);
                 const Field* f = findField(key);
                 if (!f || f->role != FieldRole::input)
-                    return fail("неизвестный ключ проекта \"" + key + "\"");
+                    return fail(UsageError::unknownKey, key);
                 o.sets.emplace_back(key, v->substr(eq + 1));
             }
         } else if (a.size() > 1 && a[0] == '-' && a != "-") {
-            return fail("неизвестный параметр " + a);
+            return fail(UsageError::unknownOption, a);
         } else {
-            if (o.design) return fail("указано больше одного проекта");
+            if (o.design) return fail(UsageError::twoDesigns, a);
             o.design = a;
         }
     }
-    return Parsed{o, {}};
+    return Parsed{o, UsageError::none, {}, o.lang};
 }
 
 }  // namespace velmora::cli

@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "texts.hpp"
+
 namespace velmora::cli {
 
 struct Options {
@@ -16,16 +18,19 @@ struct Options {
     std::optional<std::string> report;  // --report FILE
     std::optional<std::string> save;    // --save FILE
     std::optional<std::string> design;  // DESIGN
+    std::string lang = "ru";            // --lang ru|en
     bool help = false, version = false;
 };
 
+using texts::UsageError;  // worded by the texts module
+
 struct Parsed {
     std::optional<Options> options;
-    std::string error;  // a usage error, when no options
+    UsageError error = UsageError::none;  // when no options
+    std::string what;                     // the argument it concerns
+    std::string lang = "ru";              // --lang as far as it was read
 };
 
 Parsed parseArguments(const std::vector<std::string>& args);
-
-extern const char* const kUsage;
 
 }  // namespace velmora::cli

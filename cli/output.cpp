@@ -24,13 +24,6 @@ size_t utf8Sequence(std::string_view s, size_t i) {
     return n;
 }
 
-std::string crlfToLf(std::string_view s) {
-    std::string out;
-    for (size_t i = 0; i < s.size(); ++i)
-        if (!(s[i] == '\r' && i + 1 < s.size() && s[i + 1] == '\n')) out += s[i];
-    return out;
-}
-
 }  // namespace
 
 std::string jsonString(std::string_view s) {
@@ -62,15 +55,15 @@ std::string jsonString(std::string_view s) {
     return out + "\"";
 }
 
-std::vector<MisreadText> misreadTexts(const Record& r) {
-    std::vector<MisreadText> out;
+std::vector<texts::Misread> misreadTexts(const Record& r) {
+    std::vector<texts::Misread> out;
     for (const MisreadField& m : misreadInputs(r))
-        out.push_back({m.field, m.field->textIn(r), m.reads});
+        out.push_back({m.field->name, m.field->textIn(r), m.reads});
     return out;
 }
 
 std::string runAsJson(const Record& r, const RunResult& run, const std::vector<Message>& messages,
-                      const std::vector<MisreadText>& misread) {
+                      const std::vector<texts::Misread>& misread, texts::Lang lang) {
     std::string o = "{\n  \"status\": " + jsonString(statusName(run.status)) + ",\n  \"fields\": {";
     bool first = true;
     for (const Field& f : fields()) {
@@ -82,13 +75,14 @@ std::string runAsJson(const Record& r, const RunResult& run, const std::vector<M
     o += "\n  },\n  \"comment\": " + jsonString(r.comment) + ",\n  \"messages\": [";
     first = true;
     for (const Message& m : messages) {
+        const texts::Shown shown = texts::message(m, lang);
         o += first ? "\n    " : ",\n    ";
         first = false;
-        o += "{\"caption\": " + jsonString(m.caption) + ", \"text\": " + jsonString(m.text) + "}";
+        o += "{\"caption\": " + jsonString(shown.caption) + ", \"text\": " + jsonString(shown.text) + "}";
     }
     o += first ? "],\n  \"hints\": {" : "\n  ],\n  \"hints\": {";
-    std::map<int, std::string> hints;  // the last text set on a control is the one it shows
-    for (const Hint& h : run.hints) hints[h.id] = h.text;
+    std::map<int, std::string> hints;  // by control id; the last one set is the one shown
+    for (const Hint& h : run.hints) hints[findField(h.field)->id] = texts::hint(h, lang);
     first = true;
     for (const auto& [id, text] : hints) {
         o += first ? "\n    " : ",\n    ";
@@ -97,10 +91,10 @@ std::string runAsJson(const Record& r, const RunResult& run, const std::vector<M
     }
     o += first ? "},\n  \"warnings\": [" : "\n  },\n  \"warnings\": [";
     first = true;
-    for (const MisreadText& m : misread) {
+    for (const texts::Misread& m : misread) {
         o += first ? "\n    " : ",\n    ";
         first = false;
-        o += "{\"field\": " + jsonString(m.field->name) + ", \"text\": " + jsonString(m.text) +
+        o += "{\"field\": " + jsonString(m.field) + ", \"text\": " + jsonString(m.text) +
              ", \"reads\": " + (std::isfinite(m.reads) ? shortest(m.reads) : "null") + "}";
     }
     o += first ? "],\n  \"extents\": {" : "\n  ],\n  \"extents\": {";
@@ -108,47 +102,6 @@ std::string runAsJson(const Record& r, const RunResult& run, const std::vector<M
     for (int i = 0; i < kSecondaries; ++i)
         o += ", \"ext2_" + std::to_string(i + 1) + "\": " + std::to_string(r.ext2[i]);
     return o + "}\n}\n";
-}
-
-std::string runAsSummary(const Record& r, const RunResult& run,
-                         const std::vector<Message>& messages,
-                         const std::vector<MisreadText>& misread) {
-    std::string o;
-    auto line = [&](const Field& f) {
-        const std::string& v = f.textIn(r);
-        if (v.empty()) return;
-        o.append("  ").append(f.label).append(": ").append(v);
-        if (!f.unit.empty()) o.append(" ").append(f.unit);
-        o += "\n";
-    };
-    static constexpr std::string_view kinds[] = {"кольцо", "ПЛ", "ШЛ", "Ш", "Г"};
-    o += "Сердечник: ";
-    o += r.core >= 0 && r.core <= 4 ? std::string(kinds[r.core]) : std::to_string(r.core);
-    o += ", провод " + r.Conductor + "\nРасчет: " + std::string(statusName(run.status)) + "\n";
-    for (const MisreadText& m : misread)
-        o += "Не число: " + std::string(m.field->name) + " = \"" + m.text + "\", читается как " +
-             shortest(m.reads) + "\n";
-    o += "\n";
-    o += "Сердечник и мощность\n";
-    for (const Field& f : fields())
-        if (f.role == FieldRole::result && f.winding == 0) line(f);
-    for (int w = 1; w <= 1 + kSecondaries; ++w) {
-        std::string body;
-        std::swap(o, body);
-        for (const Field& f : fields())
-            if (f.role == FieldRole::result && f.winding == w) line(f);
-        std::swap(o, body);
-        if (body.empty()) continue;
-        o += w == 1 ? "\nПервичная обмотка 1.\n" : "\nВторичная обмотка 2." + std::to_string(w - 1) + "\n";
-        o += body;
-    }
-    if (!messages.empty()) {
-        o += "\nСообщения\n";
-        for (const Message& m : messages) o += "  " + m.caption + " " + crlfToLf(m.text) + "\n";
-    }
-    o += "\nКомментарий\n" + crlfToLf(r.comment);
-    if (!o.empty() && o.back() != '\n') o += "\n";
-    return o;
 }
 
 }  // namespace velmora::cli

@@ -7,26 +7,19 @@
 
 #include "calculation.hpp"
 #include "record.hpp"
+#include "texts.hpp"
 
 namespace velmora::cli {
 
 // A JSON string literal of UTF-8 text; bytes that are not valid UTF-8 become U+FFFD.
 std::string jsonString(std::string_view utf8);
 
-// An input that is not wholly a number: its field, its text, the value it reads as.
-struct MisreadText {
-    const Field* field;
-    std::string text;
-    double reads;
-};
-std::vector<MisreadText> misreadTexts(const Record& r);
+// The inputs that are not wholly numbers, as the user gave them (taken before the
+// calculation, which rewrites commas and derived sizes).
+std::vector<texts::Misread> misreadTexts(const Record& r);
 
-// `misread`: the input fields that were not wholly numbers, as the user gave them
-// (taken before the calculation, which rewrites commas and derived sizes).
+// The whole run as one JSON object: keys as in the design file, texts in `lang`.
 std::string runAsJson(const Record& r, const RunResult& run, const std::vector<Message>& messages,
-                      const std::vector<MisreadText>& misread = {});
-std::string runAsSummary(const Record& r, const RunResult& run,
-                         const std::vector<Message>& messages,
-                         const std::vector<MisreadText>& misread = {});
+                      const std::vector<texts::Misread>& misread, texts::Lang lang);
 
 }  // namespace velmora::cli

@@ -27,16 +27,10 @@ std::string_view statusName(RunStatus s) {
 namespace calc {
 namespace {
 
-constexpr std::string_view kOverfillComment =
-    "Расчет прерван!\r\nОкно сердечника слишком заполнено.\r\nПолная заданная мощность слишком "
-    "велика.\r\nУменьшите полную заданную мощность.";
-constexpr std::string_view kOverfillBox =
-    "Расчет прерван!\nОкно сердечника слишком заполнено.\nПолная заданная мощность слишком "
-    "велика.\nУменьшите полную заданную мощность.";
-constexpr std::string_view kSecondariesHeader = "        Вторичные обмотки\r\n\r\n";
 constexpr int kDefaultPasses = 3;
-constexpr std::array<int, 12> kWireHints{1015, 1063, 1032, 1058, 1033, 1059,
-                                         1034, 1060, 1044, 1061, 1052, 1062};
+constexpr std::array<std::string_view, 12> kWireHints{"D1",   "Lpr1",   "D2_1", "Lpr2_1",
+                                                      "D2_2", "Lpr2_2", "D2_3", "Lpr2_3",
+                                                      "D2_4", "Lpr2_4", "D2_5", "Lpr2_5"};
 
 void parseInputs(Design& d, Record& r) {
     d.core = r.core;
@@ -74,7 +68,7 @@ void reset(Design& d, Record& r, RunResult& out) {
     d.n2 = {1, 1, 1, 1, 1};
     d.W2 = d.S2 = d.R2 = d.dU2 = d.Sw2 = d.Pcu2 = D5{};
     clearResults(r);
-    for (int id : kWireHints) out.hints.push_back({id, {}});
+    for (std::string_view field : kWireHints) out.hints.push_back({field});
 }
 
 void totals(Design& d, Record& r) {
@@ -94,10 +88,8 @@ void totals(Design& d, Record& r) {
 }
 
 void pass(Design& d, Record& r, const WireTable& wires) {
-    if (d.U1nom - d.dUv1 <= 0)
-        refuse("падение напряжения на первичной обмотке не меньше номинального напряжения сети.");
+    if (d.U1nom - d.dUv1 <= 0) refuse(Refusal::primaryDrop);
     primaryStep(d, r, wires);
-    r.comment += kSecondariesHeader;
     for (int i = 0; i < kSecondaries; ++i) {
         clearSecondaryHints(d, i);
         if (d.P2[i] != 0) secondaryStep(d, r, wires, i);
@@ -137,11 +129,10 @@ RunFigures figuresOf(const Design& d) {
     return f;
 }
 
-void stopWith(RunResult& out, Record& r, RunStatus status, std::string_view comment,
-              std::string_view box) {
+void stopWith(RunResult& out, RunStatus status, Message why) {
     out.status = status;
-    r.comment = std::string(comment);
-    out.messages.push_back({std::string(kCaptionWarning), std::string(box)});
+    out.instructions.clear();
+    out.messages.push_back(std::move(why));
 }
 
 }  // namespace
@@ -153,8 +144,7 @@ RunResult calculatePasses(Record& r, const WireTable& wires, int passes) {
     if (auto why = checkInputs(d, r, wires)) {
         // Nothing of an earlier design may stand beside these inputs.
         reset(d, r, out);
-        const std::string text = std::string(kRefusalPrefix) + *why;
-        stopWith(out, r, RunStatus::refused, text, text);
+        stopWith(out, RunStatus::refused, std::move(*why));
         return out;
     }
 
@@ -169,7 +159,7 @@ RunResult calculatePasses(Record& r, const WireTable& wires, int passes) {
     } catch (const Stop& s) {
         stop = s;
     } catch (const std::exception&) {
-        stop = Stop{RunStatus::refused, std::string(kRefusalPrefix) + "внутренняя ошибка расчета."};
+        stop = Stop{RunStatus::refused, refusal(Refusal::internal)};
     }
     if (stop && stop->status == RunStatus::overfill) {
         try {
@@ -185,15 +175,13 @@ RunResult calculatePasses(Record& r, const WireTable& wires, int passes) {
     out.n2 = d.n2;
     out.repetitions = d.repetitionsAll;
     out.figures = figuresOf(d);
+    out.instructions = std::move(d.instructions);
     if (!stop) return out;
     if (stop->status == RunStatus::overfill) {
         out.overfilled = stop->winding;
         if (stop->ext >= 0 && stop->winding >= secondary(0)) r.ext2[stop->winding - secondary(0)] = stop->ext;
     }
-    if (stop->status == RunStatus::overfill)
-        stopWith(out, r, RunStatus::overfill, kOverfillComment, kOverfillBox);
-    else
-        stopWith(out, r, RunStatus::refused, stop->text, stop->text);
+    stopWith(out, stop->status, std::move(stop->why));
     return out;
 }
 

@@ -16,13 +16,9 @@ bool twoCoils(int core) { return core == 1 || core == 4; }
 
 void inductionWarning(Design& d) {
     if (d.core <= 2 && d.Bm > 1.7)
-        d.messages.push_back({std::string(kCaptionWarning),
-                              " Для отечественных ленточных сердечников амплитуда индукции не "
-                              "должна превышать 1,7 Тесла"});
+        d.messages.push_back({MessageCode::inductionTape});
     else if (d.core >= 3 && d.Bm > 1.2)
-        d.messages.push_back({std::string(kCaptionWarning),
-                              " Для отечественных пластинчатых сердечников амплитуда индукции не "
-                              "должна превышать 1,2 Тесла"});
+        d.messages.push_back({MessageCode::inductionLaminated});
 }
 
 void geometry(Design& d) {
@@ -70,7 +66,7 @@ void primaryTurns(Design& d, Record& r) {
         d.W1 += 1;
         put(r, r.W1, d.W1, 0);
     }
-    if (!(d.W1 >= 1)) refuse("число витков первичной обмотки получается меньше одного.");
+    if (!(d.W1 >= 1)) refuse(Refusal::turnsBelowOne, kPrimary);
 }
 
 }  // namespace

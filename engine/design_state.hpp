@@ -19,36 +19,34 @@ inline constexpr double kQuarterPi = 0.7853981633974483;
 using D5 = std::array<double, kSecondaries>;
 
 // A run that cannot go on throws Stop; Calculate catches it, so it never leaves the
-// engine. `text` is the whole message of a refusal (empty for an overfill).
+// engine. `why` is the refusal (for an overfill, its code only).
 struct Stop {
     RunStatus status;
-    std::string text;
+    Message why;
     int winding = 0;  // the winding that did not fit, for an overfill
     int ext = -1;     // its diagram extent, where it was computed before the test
 };
 
-inline constexpr std::string_view kRefusalPrefix = "Расчет невозможен: ";
-
 [[noreturn]] void overfill(int winding, int ext = -1);
-[[noreturn]] void refuse(std::string_view why);  // why: the text after the prefix
+[[noreturn]] void refuse(Message why);
+// A refusal for one of the rules that name no field or quantity.
+[[noreturn]] void refuse(Refusal why, int winding = 0);
+Message refusal(Refusal why, std::string_view field = {}, int core = 0);
 
 // Windings are numbered as in the field table: 1 the primary, 2..6 the secondaries.
 inline constexpr int kPrimary = 1;
 inline constexpr int secondary(int i) { return 2 + i; }
-// "первичной обмотки", "вторичной обмотки 2.3"; empty for 0 (the core).
-std::string windingName(int winding);
-
 // The integer part of v as a 32-bit integer; a non-finite value or one outside the
 // 32-bit range refuses the run, naming `what` of the winding.
-int toInt32(double v, std::string_view what, int winding);
+int toInt32(double v, Quantity what, int winding);
 
 // Writes v with `decimals` into a result field of r; a non-finite value refuses the
-// run, naming the field by its label.
+// run, naming the field.
 void put(Record& r, std::string& field, double v, int decimals);
 // "%.1f" above 10000, else "%.2f" (the two powers).
 void putPower(Record& r, std::string& field, double v);
-// fixed(v, decimals) for a text the comment or a hint carries; non-finite refuses.
-std::string textOf(double v, int decimals, std::string_view what, int winding);
+// v, for a figure the instruction or a hint carries; a non-finite one refuses.
+double checked(double v, Quantity what, int winding);
 
 // The wire chosen for one winding.
 struct Wire {
@@ -80,7 +78,7 @@ struct Placed {
     int Nt = 0;        // coils and bobbin: turns per layer
     int m = 0;         // ring: the last layer, holding `rest` wire passes
     std::int64_t rest = 0;
-    std::string text;  // the primary's paragraph of the winding instruction
+    Instruction instruction;  // the primary's, made where it is placed
 };
 
 struct Design {
@@ -117,6 +115,7 @@ struct Design {
 
     std::vector<Message> messages;
     std::vector<Hint> hints;
+    std::vector<Instruction> instructions;  // of the pass under way
     Layers layers;  // scratch of the ring layout
 };
 
@@ -145,8 +144,8 @@ Placed placePrimary(Design& d, const Wire& w);
 void prepareSecondary(Design& d, const Wire& w, int i);
 // Placement of secondary i with W turns; starts from buildLast / LturnLast.
 Placed placeSecondary(Design& d, const Wire& w, double W, int i);
-// The paragraph of secondary i, from its last placement.
-std::string secondaryText(const Design& d, const Placed& p, int i);
+// The instruction of a winding, from its last placement.
+Instruction instructionOf(const Design& d, const Placed& p, int winding);
 // The ring's layer table from start diameter D0 and base length len0, for layer
 // thickness t and pitch p.
 void buildRingLayers(Layers& L, double D0, double len0, double t, double p, int winding);

@@ -7,48 +7,31 @@
 namespace velmora::calc {
 namespace {
 
-using Why = std::optional<std::string>;
-
-// «label» of the field as the window shows it for this core, with its winding.
-std::string fieldName(const Design& d, std::string_view name) {
-    const Field* f = findField(name);
-    std::string_view label = f ? f->label : name;
-    if (d.core == 0) {
-        if (name == "lst") label = "D, мм";
-        if (name == "hst") label = "d, мм";
-        if (name == "lok") label = "H, мм";
-    }
-    std::string s = "«" + std::string(label) + "»";
-    if (name == "hkar") s += " (ширина)";
-    if (name == "hkar1") s += " (высота)";
-    if (f)
-        if (std::string w = windingName(f->winding); !w.empty()) s += " " + w;
-    return s;
-}
+using Why = std::optional<Message>;
 
 Why positive(const Design& d, std::string_view name, double v) {
     if (std::isfinite(v) && v > 0) return {};
-    return "значение поля " + fieldName(d, name) + " должно быть положительным числом.";
+    return refusal(Refusal::notPositive, name, d.core);
 }
 
 Why notNegative(const Design& d, std::string_view name, double v) {
     if (std::isfinite(v) && v >= 0) return {};
-    return "значение поля " + fieldName(d, name) + " должно быть неотрицательным числом.";
+    return refusal(Refusal::notNegative, name, d.core);
 }
 
 Why finite(const Design& d, std::string_view name, double v) {
     if (std::isfinite(v)) return {};
-    return "значение поля " + fieldName(d, name) + " должно быть конечным числом.";
+    return refusal(Refusal::notFinite, name, d.core);
 }
 
-std::string indexed(std::string_view base, int i) {
-    return std::string(base) + std::to_string(i + 1);
+std::string_view indexed(std::string_view base, int i) {
+    // The field's own name, so that the message can keep a view of it.
+    const std::string name = std::string(base) + std::to_string(i + 1);
+    return findField(name)->name;
 }
 
 Why core(const Design& d) {
-    if (d.core < 0 || d.core > 4)
-        return "значение поля «Форма сердечника» (" + std::to_string(d.core) +
-               ") не соответствует ни одному виду сердечника.";
+    if (d.core < 0 || d.core > 4) return refusal(Refusal::coreKind, "core", d.core);
     return {};
 }
 
@@ -67,9 +50,7 @@ Why coreSizes(const Design& d) {
          {std::pair<std::string_view, double>{"lst", d.lst}, {"hst", d.hst}, {"lok", d.lok}})
         if (Why w = positive(d, name, v)) return w;
     if (d.core == 0) {
-        if (!(d.lst > d.hst))
-            return "значение поля «D, мм» (внешний диаметр кольца) должно быть больше значения "
-                   "поля «d, мм» (внутренний диаметр).";
+        if (!(d.lst > d.hst)) return refusal(Refusal::ringDiameters, "lst", d.core);
         return {};
     }
     return positive(d, "hok", d.hok);
@@ -98,9 +79,7 @@ Why bobbin(const Design& d) {
             if (Why w = notNegative(d, "lkar", d.lkar)) return w;
         derived = d.hkar == 0 || d.hkar1 == 0 || (d.core != 0 && d.lkar == 0);
     }
-    if (derived && d.core != 0 && !(d.hok > 2))
-        return "значение поля «Hok, мм» должно быть больше 2: длина каркаса под намотку "
-               "получается из высоты окна за вычетом 2 мм.";
+    if (derived && d.core != 0 && !(d.hok > 2)) return refusal(Refusal::windowTooLow, "hok", d.core);
     return {};
 }
 
@@ -115,12 +94,14 @@ Why desiredDiameters(const Design& d) {
 Why sizeTable(const Record& r, const WireTable& wires) {
     const size_t n = wires.D.size();
     if (n > 0 && wires.Diz.size() >= n && wires.S.size() >= n && wires.M.size() >= n) return {};
-    return "не загружена таблица размеров провода «" + r.Conductor + "».";
+    Message m = refusal(Refusal::noSizeTable);
+    m.text = r.Conductor;
+    return m;
 }
 
 }  // namespace
 
-std::optional<std::string> checkInputs(const Design& d, const Record& r, const WireTable& wires) {
+std::optional<Message> checkInputs(const Design& d, const Record& r, const WireTable& wires) {
     if (Why w = core(d)) return w;
     if (Why w = mains(d)) return w;
     if (Why w = coreSizes(d)) return w;

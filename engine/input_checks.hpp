@@ -8,8 +8,8 @@
 
 namespace velmora::calc {
 
-// The reason of the first failing rule (the text after "Расчет невозможен: "), or
-// nothing when the run may go on. d holds the parsed inputs.
-std::optional<std::string> checkInputs(const Design& d, const Record& r, const WireTable& wires);
+// The refusal of the first failing rule, or nothing when the run may go on. d holds
+// the parsed inputs.
+std::optional<Message> checkInputs(const Design& d, const Record& r, const WireTable& wires);
 
 }  // namespace velmora::calc

@@ -12,17 +12,6 @@ constexpr int kMaxLayers = 1000;  // rows of the ring's layer table
 
 bool twoCoils(int core) { return core == 1 || core == 4; }
 
-constexpr std::array<std::string_view, kSecondaries> kSuffix{"ой", "ой", "ей", "ой", "ой"};
-
-std::string number(int i) { return std::to_string(i + 1); }
-
-// Ring: the list of wire passes per layer, the last layer taking the rest.
-std::string layerList(const Layers& L, int m, std::int64_t rest) {
-    std::string s;
-    for (int k = 1; k < m; ++k) s += std::to_string(k) + ". " + std::to_string(L.turns[k]) + ",  ";
-    s += std::to_string(m) + ". " + std::to_string(rest) + "\r\n\r\n";
-    return s;
-}
 
 struct RingFit {
     int m = 1;
@@ -44,7 +33,7 @@ RingFit fillRing(const Layers& L, std::int64_t N, int winding) {
 }
 
 std::int64_t wirePasses(double n, double W, int winding) {
-    return toInt32(n * W, "число проводов для намотки", winding);
+    return toInt32(n * W, Quantity::wirePasses, winding);
 }
 
 Placed ringPrimary(Design& d, const Wire& w) {
@@ -60,14 +49,11 @@ Placed ringPrimary(Design& d, const Wire& w) {
     out.build = d.room - 2 * out.Nsl * t - 2 * d.megob;
     if (out.build < 0) overfill(kPrimary);  // no hole left
     out.Lturn = d.layers.len[f.m] + 4 * d.megob;
-    out.ext = toInt32((d.room - out.build) / d.room * d.diag_width, "размер на схеме", kPrimary);
+    out.ext = toInt32((d.room - out.build) / d.room * d.diag_width, Quantity::diagramSize, kPrimary);
     out.Kfill = 0.91 * d.W1 * w.n * w.S / (kQuarterPi * (d.room * d.room - out.build * out.build));
-    out.text =
-        "        Первичная обмотка\r\nВнутренний диаметр после намотки первичной обмотки "
-        "должен быть равен примерно " +
-        textOf(out.build, 1, "внутренний диаметр", kPrimary) +
-        " мм\r\nЧисло витков по слоям должно быть не менее (кроме последнего слоя):\r\n" +
-        layerList(d.layers, f.m, f.rest);
+    out.m = f.m;
+    out.rest = f.rest;
+    out.instruction = instructionOf(d, out, kPrimary);
     return out;
 }
 
@@ -79,7 +65,7 @@ struct CoilLayout {
 // Turns per layer below one: nothing of this winding can be wound.
 CoilLayout coilLayout(const Design& d, const Wire& w, int winding) {
     const double p = 1.15 * w.Diz;
-    const int Nt = toInt32(d.lkar / p, "число витков в слое", winding);
+    const int Nt = toInt32(d.lkar / p, Quantity::turnsPerLayer, winding);
     if (Nt < 1) overfill(winding);
     return {d.megsl + w.Diz, twoCoils(d.core) ? 0.5 : 1.0, Nt};
 }
@@ -87,7 +73,7 @@ CoilLayout coilLayout(const Design& d, const Wire& w, int winding) {
 Placed coilPrimary(Design& d, const Wire& w) {
     const CoilLayout c = coilLayout(d, w, kPrimary);
     if (d.room <= 0) overfill(kPrimary);
-    const int Lmax = toInt32((d.room - d.Nobm * d.megob) / c.t, "наибольшее число слоев", kPrimary);
+    const int Lmax = toInt32((d.room - d.Nobm * d.megob) / c.t, Quantity::maxLayers, kPrimary);
     std::int64_t capacity = static_cast<std::int64_t>(c.Nt) * Lmax;
     if (twoCoils(d.core)) capacity *= 2;
 
@@ -99,22 +85,9 @@ Placed coilPrimary(Design& d, const Wire& w) {
     if (out.build > d.room) overfill(kPrimary);
     out.Lpr = mean * d.W1 * w.n / 1000;
     out.Lturn = d.Lturn0 + 8 * out.Nsl * c.t;
-    out.ext = toInt32(out.build / d.room * d.diag_width, "размер на схеме", kPrimary);
+    out.ext = toInt32(out.build / d.room * d.diag_width, Quantity::diagramSize, kPrimary);
     out.Nt = c.Nt;
-
-    const std::string width = textOf(2 * out.build + d.hkar, 1, "ширина катушки", kPrimary);
-    const std::string Nt = std::to_string(c.Nt);
-    if (twoCoils(d.core))
-        out.text =
-            "Количество витков первичной и каждой вторичной обмоток делится поровну между "
-            "двумя катушками.\r\n\r\n        Первичная обмотка\r\nШирина катушки после "
-            "намотки первичной обмотки должна быть равна примерно " +
-            width + " мм.\r\nЧисло витков в слое должно быть не менее " + Nt + ".\r\n\r\n";
-    else
-        out.text =
-            "        Первичная обмотка\r\nШирина катушки после намотки первичной обмотки "
-            "должна быть равна примерно " +
-            width + " мм.\r\nЧисло витков в слое должно быть не менее " + Nt + "\r\n\r\n";
+    out.instruction = instructionOf(d, out, kPrimary);
     return out;
 }
 
@@ -131,7 +104,7 @@ Placed ringSecondary(Design& d, const Wire& w, double W, int i) {
     out.Lturn = d.layers.len[f.m] + 4 * d.megob;
     // The extent comes first, so that a winding that closes the hole is still drawn.
     out.ext =
-        toInt32((d.room - out.build) / d.room * d.diag_width, "размер на схеме", secondary(i));
+        toInt32((d.room - out.build) / d.room * d.diag_width, Quantity::diagramSize, secondary(i));
     if (out.build < d.kfree * d.room)  // the hole must stay open for the shuttle
         overfill(secondary(i), out.ext);
     out.m = f.m;
@@ -149,7 +122,7 @@ Placed coilSecondary(Design& d, const Wire& w, double W, int i) {
     if (out.build > d.room) overfill(secondary(i));
     out.Lpr = W * mean / 1000 * w.n;  // one half of a centre tap
     out.Lturn = mean + 4 * out.Nsl * c.t;
-    out.ext = toInt32(out.build / d.room * d.diag_width, "размер на схеме", secondary(i));
+    out.ext = toInt32(out.build / d.room * d.diag_width, Quantity::diagramSize, secondary(i));
     out.Nt = c.Nt;
     return out;
 }
@@ -170,7 +143,7 @@ void buildRingLayers(Layers& L, double D0, double len0, double t, double p, int 
             const double x = p / (D - p);
             // The hole only narrows: once a layer takes no turn, no later one does.
             if (!(x > 0 && x <= 1)) break;
-            L.turns[k] = toInt32(2 * kPi / (2 * std::asin(x)), "число витков в слое", winding);
+            L.turns[k] = toInt32(2 * kPi / (2 * std::asin(x)), Quantity::turnsPerLayer, winding);
             L.capacity += L.turns[k];
             L.len[k] = L.len[k - 1] + 4 * t;
             L.count = k;
@@ -199,19 +172,20 @@ Placed placeSecondary(Design& d, const Wire& w, double W, int i) {
     return d.core == 0 ? ringSecondary(d, w, W, i) : coilSecondary(d, w, W, i);
 }
 
-std::string secondaryText(const Design& d, const Placed& p, int i) {
-    const std::string n = number(i);
-    const std::string whose = n + "-" + std::string(kSuffix[i]) + " вторичной обмотки";
-    if (d.core == 0)
-        return "    " + n + "-я вторичная обмотка\r\nВнутренний диаметр после намотки " + whose +
-               " должен быть равен примерно " +
-               textOf(p.build, 1, "внутренний диаметр", secondary(i)) +
-               " мм\r\nЧисло витков по слоям должно быть не менее (кроме последнего слоя):\r\n" +
-               layerList(d.layers, p.m, p.rest);
-    return "    " + n + "-я вторичная обмотка\r\nШирина катушки после намотки " + whose +
-           " должна быть равна примерно " +
-           textOf(2 * p.build + d.hkar, 1, "ширина катушки", secondary(i)) +
-           " мм.\r\nЧисло витков в слое должно быть не менее " + std::to_string(p.Nt) + ".\r\n\r\n";
+Instruction instructionOf(const Design& d, const Placed& p, int winding) {
+    Instruction in;
+    in.winding = winding;
+    if (d.core == 0) {
+        in.layout = Layout::ring;
+        in.build = checked(p.build, Quantity::innerDiameter, winding);
+        in.layers.assign(d.layers.turns.begin() + 1, d.layers.turns.begin() + p.m);
+        in.rest = p.rest;
+    } else {
+        in.layout = twoCoils(d.core) ? Layout::twoCoils : Layout::bobbin;
+        in.build = checked(2 * p.build + d.hkar, Quantity::coilWidth, winding);
+        in.Nt = p.Nt;
+    }
+    return in;
 }
 
 }  // namespace velmora::calc

@@ -7,25 +7,35 @@
 
 namespace velmora::calc {
 
-void overfill(int winding, int ext) { throw Stop{RunStatus::overfill, {}, winding, ext}; }
-
-void refuse(std::string_view why) {
-    throw Stop{RunStatus::refused, std::string(kRefusalPrefix) + std::string(why)};
+void overfill(int winding, int ext) {
+    throw Stop{RunStatus::overfill, Message{MessageCode::overfill}, winding, ext};
 }
 
-std::string windingName(int winding) {
-    if (winding == kPrimary) return "первичной обмотки";
-    if (winding >= secondary(0) && winding <= secondary(kSecondaries - 1))
-        return "вторичной обмотки 2." + std::to_string(winding - 1);
-    return {};
+void refuse(Message why) { throw Stop{RunStatus::refused, std::move(why)}; }
+
+Message refusal(Refusal why, std::string_view field, int core) {
+    Message m;
+    m.code = MessageCode::refused;
+    m.why = why;
+    m.field = field;
+    m.core = core;
+    if (const Field* f = field.empty() ? nullptr : findField(field)) m.winding = f->winding;
+    return m;
+}
+
+void refuse(Refusal why, int winding) {
+    Message m = refusal(why);
+    m.winding = winding;
+    refuse(std::move(m));
 }
 
 namespace {
 
-std::string ofWinding(std::string_view what, int winding) {
-    std::string s(what);
-    if (std::string w = windingName(winding); !w.empty()) s += " " + w;
-    return s;
+[[noreturn]] void refuseQuantity(Refusal why, Quantity what, int winding) {
+    Message m = refusal(why);
+    m.what = what;
+    m.winding = winding;
+    refuse(std::move(m));
 }
 
 const Field* fieldAt(const Record& r, const std::string* p) {
@@ -36,27 +46,25 @@ const Field* fieldAt(const Record& r, const std::string* p) {
 
 }  // namespace
 
-int toInt32(double v, std::string_view what, int winding) {
-    if (!(v > -2147483649.0 && v < 2147483648.0))
-        refuse(ofWinding(what, winding) + " получается бесконечным или слишком большим.");
+int toInt32(double v, Quantity what, int winding) {
+    if (!(v > -2147483649.0 && v < 2147483648.0)) refuseQuantity(Refusal::tooLarge, what, winding);
     return static_cast<int>(v);
 }
 
 void put(Record& r, std::string& field, double v, int decimals) {
     if (!std::isfinite(v)) {
         const Field* f = fieldAt(r, &field);
-        std::string name = f ? "значение «" + std::string(f->label) + "»" : "результат";
-        refuse(ofWinding(name, f ? f->winding : 0) + " получается бесконечным или неопределенным.");
+        if (!f) refuseQuantity(Refusal::undefined, Quantity::none, 0);
+        refuse(refusal(Refusal::undefined, f->name));
     }
     field = fixed(v, decimals);
 }
 
 void putPower(Record& r, std::string& field, double v) { put(r, field, v, v >= 10000 ? 1 : 2); }
 
-std::string textOf(double v, int decimals, std::string_view what, int winding) {
-    if (!std::isfinite(v))
-        refuse(ofWinding(what, winding) + " получается бесконечным или неопределенным.");
-    return fixed(v, decimals);
+double checked(double v, Quantity what, int winding) {
+    if (!std::isfinite(v)) refuseQuantity(Refusal::undefined, what, winding);
+    return v;
 }
 
 }  // namespace velmora::calc

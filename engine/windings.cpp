@@ -16,35 +16,33 @@ bool twoCoils(int core) { return core == 1 || core == 4; }
 
 // A value whose integer part is below it gets integer part + 1.
 double raised(double v, int winding) {
-    const double ip = toInt32(v, "число жил", winding);
+    const double ip = toInt32(v, Quantity::strands, winding);
     return ip < v ? ip + 1 : ip;
 }
 
-constexpr std::array<std::string_view, kSecondaries> kOrdinal{"первой", "второй", "третьей",
-                                                              "четвертой", "пятой"};
-
-void diameterNotice(Design& d, double desired, const std::string& chosen, int winding) {
-    const std::string whose =
-        winding == kPrimary ? std::string("первичной обмотки")
-                            : std::string(kOrdinal[winding - secondary(0)]) + " вторичной обмотки";
-    d.messages.push_back({std::string(kCaptionWarning),
-                          "Указанный желаемый диаметр " + whose + " " + fixed(desired, 3) +
-                              " заменен на ближайший стандартный диаметр " + chosen});
+void diameterNotice(Design& d, double desired, double chosen, int winding) {
+    Message m{MessageCode::diameterReplaced};
+    m.winding = winding;
+    m.a = desired;
+    m.b = checked(chosen, Quantity::wireDiameter, winding);
+    d.messages.push_back(m);
 }
 
 std::string diameterText(const Wire& w, int winding) {
-    const std::string D = textOf(w.D, 3, "диаметр провода", winding);
+    const std::string D = fixed(checked(w.D, Quantity::wireDiameter, winding), 3);
     return w.n > 1 ? D + "x" + fixed(w.n, 0) : D;
 }
 
-void setHints(Design& d, int idD, int idL, const Wire& w, double Lpr, int winding) {
-    d.hints.push_back(
-        {idD, "Диаметр провода по эмали " + textOf(w.Diz, 3, "диаметр провода", winding) +
-                  " мм\nСечение провода " + textOf(w.S, 3, "сечение провода", winding) +
-                  " мм2\nСечение обмотки " + textOf(w.S * w.n, 3, "сечение обмотки", winding) +
-                  " мм2"});
-    d.hints.push_back(
-        {idL, "Масса провода " + textOf(w.M * Lpr / 1000, 3, "масса провода", winding) + " кг"});
+void setHints(Design& d, std::string_view fieldD, std::string_view fieldL, const Wire& w,
+              double Lpr, int winding) {
+    Hint wire{fieldD, Hint::wire};
+    wire.Diz = checked(w.Diz, Quantity::wireDiameter, winding);
+    wire.S = checked(w.S, Quantity::wireSection, winding);
+    wire.Sw = checked(w.S * w.n, Quantity::windingSection, winding);
+    d.hints.push_back(wire);
+    Hint mass{fieldL, Hint::mass};
+    mass.kg = checked(w.M * Lpr / 1000, Quantity::wireMass, winding);
+    d.hints.push_back(mass);
 }
 
 double resistance(double length, const Wire& w) { return kRho * length / (w.S * w.n * w.n); }
@@ -57,9 +55,10 @@ double wholeTurns(Design& d, Record& r, std::string& field, double W) {
     return W;
 }
 
-constexpr std::array<int, kSecondaries> kHintD2{1032, 1033, 1034, 1044, 1052};
-constexpr std::array<int, kSecondaries> kHintLpr2{1058, 1059, 1060, 1061, 1062};
-constexpr int kHintD1 = 1015, kHintLpr1 = 1063;
+constexpr std::array<std::string_view, kSecondaries> kHintD2{"D2_1", "D2_2", "D2_3", "D2_4", "D2_5"};
+constexpr std::array<std::string_view, kSecondaries> kHintLpr2{"Lpr2_1", "Lpr2_2", "Lpr2_3", "Lpr2_4",
+                                                               "Lpr2_5"};
+constexpr std::string_view kHintD1 = "D1", kHintLpr1 = "Lpr1";
 
 }  // namespace
 
@@ -71,7 +70,7 @@ Wire chooseWire(Design& d, const WireTable& wires, double Sreq, double& desired,
         if (desired > wires.D[last]) desired = wires.D[last];
         while (k < last && wires.D[k] < desired) ++k;
         if (wires.D[k] != desired)
-            diameterNotice(d, desired, textOf(wires.D[k], 3, "диаметр провода", winding), winding);
+            diameterNotice(d, desired, wires.D[k], winding);
         desired = wires.D[k];
         w.n = raised(Sreq / wires.S[k], winding);
         if (w.n < 1) w.n = 1;  // a section too small to count still takes one strand
@@ -112,13 +111,12 @@ void primaryStep(Design& d, Record& r, const WireTable& wires) {
     r.ext1 = p.ext;
     put(r, r.Nsl1, d.Nsl1, 2);
     put(r, r.Lpr1, d.Lpr1, 1);
-    r.comment = std::move(p.text);
+    d.instructions.assign(1, p.instruction);
 
     d.R1 = resistance(d.Lpr1, w);
     d.dUv1 = kDropFactor * d.R1 * d.I1;
     d.E1 = d.U1nom - d.dUv1;
-    if (d.E1 <= 0)
-        refuse("падение напряжения на первичной обмотке не меньше номинального напряжения сети.");
+    if (d.E1 <= 0) refuse(Refusal::primaryDrop);
     d.ew = d.E1 / d.W1;
     const double dU1 = d.dUv1 * 100 / d.U1nom;
     d.E1xx = d.U1nom - d.R1 * d.Imu;
@@ -157,8 +155,7 @@ void secondaryStep(Design& d, Record& r, const WireTable& wires, int i) {
         ++d.repetitionsAll[i];  // begun, whether or not it ends the run
         d.W2[i] = (d.U2[i] + d.dU2[i]) / d.ew;
         d.W2[i] = wholeTurns(d, r, r.W2[i], d.W2[i]);
-        if (!(d.W2[i] >= 1))
-            refuse("число витков " + windingName(winding) + " получается меньше одного.");
+        if (!(d.W2[i] >= 1)) refuse(Refusal::turnsBelowOne, winding);
 
         p = placeSecondary(d, w, d.W2[i], i);
         r.ext2[i] = p.ext;
@@ -185,7 +182,7 @@ void secondaryStep(Design& d, Record& r, const WireTable& wires, int i) {
     put(r, r.U2h[i], d.W2[i] * d.ew - kDropFactor * d.R2[i] * d.I2[i], 2);
     put(r, r.Nsl2[i], d.Nsl2[i], 2);
     put(r, r.Lpr2[i], d.Lpr2[i], 1);
-    r.comment += secondaryText(d, p, i);
+    d.instructions.push_back(instructionOf(d, p, winding));
     setHints(d, kHintD2[i], kHintLpr2[i], w, d.Lpr2[i], winding);
 
     d.build2[i] = p.build;
@@ -194,8 +191,8 @@ void secondaryStep(Design& d, Record& r, const WireTable& wires, int i) {
 }
 
 void clearSecondaryHints(Design& d, int i) {
-    d.hints.push_back({kHintD2[i], {}});
-    d.hints.push_back({kHintLpr2[i], {}});
+    d.hints.push_back({kHintD2[i]});
+    d.hints.push_back({kHintLpr2[i]});
 }
 
 }  // namespace velmora::calc

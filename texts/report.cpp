@@ -1,11 +1,11 @@
 // The proposed file name of a design and the text of its report.
-#include "texts.hpp"
-
 #include <array>
 
+#include "instruction.hpp"
 #include "numtext.hpp"
+#include "wording.hpp"
 
-namespace velmora {
+namespace velmora::texts {
 namespace {
 
 constexpr std::array<std::string_view, 5> kKindPrefix{"Т ", "ПЛ ", "ШЛ ", "Ш ", "Г "};
@@ -18,65 +18,66 @@ bool forbidden(char c) {
 
 bool validKind(int core) { return core >= 0 && core <= 4; }
 
-// A secondary that was calculated: it has a voltage text and a power.
-bool calculated(const Record& r, int i) {
-    if (r.U2[i].empty()) return false;
-    std::string u = r.U2[i], a = r.I2[i];
-    return number(u) * number(a) != 0;
-}
-
-std::string header(const Record& r) {
+std::string header(const Record& r, Lang lang) {
+    const bool ru = texts::ru(lang);
     std::string s;
-    switch (r.core) {
-        case 0:
-            s = "Сердечник: кольцо\r\nВнешний диаметр " + r.lst + " мм\r\nВнутренний диаметр " +
-                r.hst + " мм\r\nВысота кольца " + r.lok + " мм\r\n";
-            break;
-        default: {
-            static constexpr std::array<std::string_view, 5> kKind{
-                "", "стержневой ПЛ", "броневой ШЛ", "броневой Ш", "стержневой Г"};
-            s = "Сердечник: " + std::string(kKind[r.core]) + "\r\nСталь " + r.lst + "x" + r.hst +
-                "\r\nОкно " + r.lok + "x" + r.hok + "\r\n";
-        }
+    if (r.core == 0) {
+        s = ru ? "Сердечник: кольцо\r\nВнешний диаметр " + r.lst + " мм\r\nВнутренний диаметр " +
+                     r.hst + " мм\r\nВысота кольца " + r.lok + " мм\r\n"
+               : "Core: toroid\r\nOuter diameter " + r.lst + " mm\r\nInner diameter " + r.hst +
+                     " mm\r\nHeight " + r.lok + " mm\r\n";
+    } else {
+        static constexpr std::array<std::string_view, 5> kKindRu{
+            "", "стержневой ПЛ", "броневой ШЛ", "броневой Ш", "стержневой Г"};
+        static constexpr std::array<std::string_view, 5> kKindEn{
+            "", "C-core, two coils (ПЛ)", "cut shell core (ШЛ)", "E-I laminations (Ш)",
+            "U-I laminations, two coils (Г)"};
+        s = ru ? "Сердечник: " + std::string(kKindRu[r.core]) + "\r\nСталь " + r.lst + "x" + r.hst +
+                     "\r\nОкно " + r.lok + "x" + r.hok + "\r\n"
+               : "Core: " + std::string(kKindEn[r.core]) + "\r\nSteel " + r.lst + "x" + r.hst +
+                     "\r\nWindow " + r.lok + "x" + r.hok + "\r\n";
     }
-    s += "Амплитуда индукции " + r.Bm + " Т\r\n";
-    s += "Плотность тока " + r.j + " А/мм2\r\n\r\n";
+    s += (ru ? "Амплитуда индукции " : "Peak flux density ") + r.Bm + (ru ? " Т\r\n" : " T\r\n");
+    s += (ru ? "Плотность тока " : "Current density ") + r.j + (ru ? " А/мм2\r\n\r\n" : " A/mm2\r\n\r\n");
     return s;
 }
 
-std::string primaryBlock(const Record& r, const RunResult& run) {
-    return "Номинальное напряжение " + r.U1nom + " В\r\nМаксимальное напряжение " + r.U1max +
-           " В\r\nЧисло витков " + r.W1 + "\r\nДиаметр провода " + r.D1 + " мм\r\nЧисло жил " +
-           fixed(run.n1, 0) + "\r\n\r\n";
+std::string primaryBlock(const Record& r, const RunResult& run, Lang lang) {
+    if (texts::ru(lang))
+        return "Номинальное напряжение " + r.U1nom + " В\r\nМаксимальное напряжение " + r.U1max +
+               " В\r\nЧисло витков " + r.W1 + "\r\nДиаметр провода " + r.D1 + " мм\r\nЧисло жил " +
+               fixed(run.n1, 0) + "\r\n\r\n";
+    return "Rated voltage " + r.U1nom + " V\r\nMaximum voltage " + r.U1max + " V\r\nTurns " + r.W1 +
+           "\r\nWire diameter " + r.D1 + " mm\r\nStrands " + fixed(run.n1, 0) + "\r\n\r\n";
 }
 
-std::string secondaryBlock(const Record& r, const RunResult& run, int i) {
-    return "Номинальное напряжение " + r.U2[i] + " В\r\nНоминальный ток " + r.I2[i] +
-           " А\r\nЧисло витков " + r.W2[i] + "\r\nДиаметр провода " + r.D2[i] +
-           " мм\r\nЧисло жил " + fixed(run.n2[i], 0) + "\r\n" +
-           (r.double2[i] != 0 ? "Две секции со средней точкой\r\n\r\n" : "\r\n");
+std::string secondaryBlock(const Record& r, const RunResult& run, int i, Lang lang) {
+    const std::string tap = r.double2[i] != 0 ? (texts::ru(lang) ? "Две секции со средней точкой\r\n\r\n"
+                                                                  : "Two halves with a centre tap\r\n\r\n")
+                                              : "\r\n";
+    if (texts::ru(lang))
+        return "Номинальное напряжение " + r.U2[i] + " В\r\nНоминальный ток " + r.I2[i] +
+               " А\r\nЧисло витков " + r.W2[i] + "\r\nДиаметр провода " + r.D2[i] +
+               " мм\r\nЧисло жил " + fixed(run.n2[i], 0) + "\r\n" + tap;
+    return "Rated voltage " + r.U2[i] + " V\r\nRated current " + r.I2[i] + " A\r\nTurns " + r.W2[i] +
+           "\r\nWire diameter " + r.D2[i] + " mm\r\nStrands " + fixed(run.n2[i], 0) + "\r\n" + tap;
 }
 
-// Where a block goes: right after the line feed that ends its heading's line.
-size_t after(const std::string& text, std::string_view heading) {
-    size_t at = text.find(heading);
-    if (at == std::string::npos) return at;
-    size_t lf = text.find('\n', at);
-    return lf == std::string::npos ? lf : lf + 1;
+ReportText failed(const std::string& why, Lang lang) {
+    return {false, {}, (texts::ru(lang) ? "Отчет не может быть составлен: " : "No report can be made: ") + why};
 }
-
-ReportText failed(std::string why) { return {false, {}, "Отчет не может быть составлен: " + why}; }
 
 }  // namespace
 
-std::string DefaultDesignName(const Record& r, std::string_view extension) {
+std::string designName(const Record& r, std::string_view extension, Lang lang) {
+    const bool ru = texts::ru(lang);
     std::string name;
-    if (validKind(r.core)) name = kKindPrefix[r.core];
+    if (validKind(r.core)) name = r.core == 0 && !ru ? std::string("T ") : std::string(kKindPrefix[r.core]);
     name += r.lst + "x" + r.hst + "x" + r.lok;
     if (r.core != 0) name += "x" + r.hok;
-    name += ", " + r.Bm + "Т, " + r.j + "Амм2";
+    name += ", " + r.Bm + (ru ? "Т, " : "T, ") + r.j + (ru ? "Амм2" : "Amm2");
     for (int i = 0; i < kSecondaries; ++i)
-        if (!r.U2[i].empty()) name += ", " + r.U2[i] + "Вх" + r.I2[i] + "А";
+        if (!r.U2[i].empty()) name += ", " + r.U2[i] + (ru ? "Вх" : "Vx") + r.I2[i] + (ru ? "А" : "A");
     for (char& c : name) {
         if (c == '.')
             c = ',';
@@ -86,27 +87,24 @@ std::string DefaultDesignName(const Record& r, std::string_view extension) {
     return name + std::string(extension);
 }
 
-ReportText BuildReport(const Record& r, const RunResult& run) {
-    if (!validKind(r.core)) return failed("неизвестный вид сердечника.");
-    if (run.status != RunStatus::ok)
-        return failed("расчет не был завершен, в комментарии нет данных обмоток.");
+ReportText report(const Record& r, const RunResult& run, Lang lang) {
+    const bool ru = texts::ru(lang);
+    if (!validKind(r.core))
+        return failed(ru ? "неизвестный вид сердечника." : "unknown core kind.", lang);
+    if (run.status != RunStatus::ok || run.instructions.empty())
+        return failed(ru ? "расчет не был завершен, в комментарии нет данных обмоток."
+                         : "the calculation did not finish, the comment holds no winding data.",
+                      lang);
 
-    // Every heading is found before anything is inserted: no report is better than half a one.
-    std::string text = r.comment;
-    if (after(text, "Первичная обмотка") == std::string::npos)
-        return failed("в комментарии нет раздела «Первичная обмотка».");
-    for (int i = 0; i < kSecondaries; ++i) {
-        const std::string heading = std::to_string(i + 1) + "-я вторичная обмотка";
-        if (calculated(r, i) && after(text, heading) == std::string::npos)
-            return failed("в комментарии нет раздела «" + heading + "».");
+    std::string text = header(r, lang);
+    for (const Instruction& in : run.instructions) {
+        const Paragraph p = paragraph(in, lang);
+        text += p.before + p.heading;
+        text += in.winding == 1 ? primaryBlock(r, run, lang) : secondaryBlock(r, run, in.winding - 2, lang);
+        text += p.body;
+        if (in.winding == 1) text += secondariesHeading(lang);
     }
-
-    text.insert(after(text, "Первичная обмотка"), primaryBlock(r, run));
-    for (int i = 0; i < kSecondaries; ++i)
-        if (calculated(r, i))
-            text.insert(after(text, std::to_string(i + 1) + "-я вторичная обмотка"),
-                        secondaryBlock(r, run, i));
-    return {true, header(r) + text, {}};
+    return {true, text, {}};
 }
 
-}  // namespace velmora
+}  // namespace velmora::texts

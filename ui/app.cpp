@@ -75,9 +75,8 @@ int CBrevinorApp::run(int argc, char** argv) {
         pathFromUtf8(QCoreApplication::applicationDirPath().toStdString());
     const auto dataFolder = FindDataFolder(exeDir);
     if (!dataFolder) {
-        boxes.show(nullptr, QString::fromUtf8(kCaptionWarning.data()),
-                   QStringLiteral("В папке с программой отсутствует файл перечня применяемых в "
-                                  "программе проводов."));
+        const texts::Shown box = texts::message(Message(MessageCode::noKindList), texts::Lang::ru);
+        boxes.show(nullptr, QString::fromStdString(box.caption), QString::fromStdString(box.text));
         return 1;
     }
     DialogOptions options{*dataFolder,

@@ -59,7 +59,7 @@ void CBrevinorDlg::loadDesign(const QString& file, bool tellIfMissing) {
 void CBrevinorDlg::OnSave() {
     OnCalculate();  // the saved fields are the ones the calculation leaves, overfilled or not
     takeRecord();
-    const QString proposed = QString::fromStdString(DefaultDesignName(rec_, ".sav"));
+    const QString proposed = QString::fromStdString(texts::designName(rec_, ".sav", lang_));
     const std::optional<QString> name = pickers_.saveDesign(this, proposed);
     if (!name || name->isEmpty()) {
         focusCalculate();
@@ -77,12 +77,12 @@ void CBrevinorDlg::OnSaveReport() {
     takeRecord();
     // A comment without the headings (an overfill) makes no report: say so before a
     // file is chosen, and write nothing.
-    const ReportText report = BuildReport(rec_, run);
+    const texts::ReportText report = texts::report(rec_, run, lang_);
     if (!report.ok) {
         warn(report.error);
         return;
     }
-    const QString proposed = QString::fromStdString(DefaultDesignName(rec_, ".txt"));
+    const QString proposed = QString::fromStdString(texts::designName(rec_, ".txt", lang_));
     const std::optional<FilePickers::ReportTarget> target = pickers_.saveReport(this, proposed);
     if (!target) {
         focusCalculate();
@@ -94,7 +94,7 @@ void CBrevinorDlg::OnSaveReport() {
     // another file, which is not replaced without a word.
     const bool askedAlready = target->asked && path == target->path;
     if (!askedAlready && exists(path) &&
-        !boxes_.ask(this, QString::fromUtf8(kCaptionWarning.data()), replaceQuestion(path)))
+        !boxes_.ask(this, QString::fromUtf8(texts::warningCaption(lang_).data()), replaceQuestion(path)))
         return;
     const WriteOutcome written = WriteTextFileCp1251(pathOf(path), report.text);
     if (!written.ok) warn(written.error);

@@ -173,9 +173,9 @@ void CBrevinorDlg::finishStart() {
 
 void CBrevinorDlg::releaseHeld() {
     holding_ = false;
-    const std::vector<Message> held = std::move(held_);
+    const std::vector<texts::Shown> held = std::move(held_);
     held_.clear();
-    for (const Message& m : held) message(m);
+    for (const texts::Shown& m : held) showBox(m);
 }
 
 bool CBrevinorDlg::prepare() {
@@ -357,6 +357,7 @@ RunResult CBrevinorDlg::OnCalculate() {
     rec_.diag_width = diagram_->width();
     rec_.diag_text_h = kDiagramTextHeight;
     RunResult run = Calculate(rec_, wires_);
+    rec_.comment = texts::comment(run, lang_);
 
     // Warnings and notices come while the old results are still on screen; an
     // overfill or a refusal after the record and the comment are shown.
@@ -382,7 +383,8 @@ void CBrevinorDlg::showStale(bool stale) {
 
 void CBrevinorDlg::applyHints(const std::vector<Hint>& hints) {
     for (const Hint& h : hints)
-        if (QWidget* w = controlById(h.id)) setHint(w, h.text);
+        if (const Field* f = findField(h.field))
+            if (QWidget* w = controlById(f->id)) setHint(w, texts::hint(h, lang_));
 }
 
 void CBrevinorDlg::applyDiagram(int overfilled) {
@@ -428,15 +430,19 @@ void CBrevinorDlg::OnAbout() {
 
 // Once the window is closing, what a command still had to say is no longer shown;
 // during the start it waits until the window is on the screen.
-void CBrevinorDlg::message(const Message& m) {
+void CBrevinorDlg::message(const Message& m) { showBox(texts::message(m, lang_)); }
+
+void CBrevinorDlg::showBox(const texts::Shown& box) {
     if (closing_) return;
     if (holding_)
-        held_.push_back(m);
+        held_.push_back(box);
     else
-        boxes_.show(this, qs(m.caption), qs(m.text));
+        boxes_.show(this, qs(box.caption), qs(box.text));
 }
 
-void CBrevinorDlg::warn(const std::string& text) { message({std::string(kCaptionWarning), text}); }
+void CBrevinorDlg::warn(const std::string& text) {
+    showBox({std::string(texts::warningCaption(lang_)), text});
+}
 
 void CBrevinorDlg::focusCalculate() { calculate_->setFocus(Qt::OtherFocusReason); }
 

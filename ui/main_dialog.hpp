@@ -13,6 +13,7 @@
 
 #include "calculation.hpp"
 #include "record.hpp"
+#include "texts.hpp"
 
 class FilePickers;
 class MessageBoxes;
@@ -132,7 +133,8 @@ private:
     void applyHints(const std::vector<Hint>& hints);
     bool selectKind(bool atStart);  // the combo box and the size table for Conductor
     void focusCalculate();
-    void message(const Message& m);
+    void message(const Message& m);     // worded in the interface's language
+    void showBox(const texts::Shown& box);
     void warn(const std::string& text);
 
     // A dimension edit typed into: derive the bobbin sizes.
@@ -153,7 +155,8 @@ private:
     bool startPending_ = false;
     bool stale_ = false;
     bool holding_ = false;        // messages wait in held_ until the window is shown
-    std::vector<Message> held_;
+    std::vector<texts::Shown> held_;
+    texts::Lang lang_ = texts::Lang::ru;  // of the texts the engine's data is worded in
 
     std::vector<Binding> bindings_;
     std::map<std::string, QWidget*, std::less<>> byName_;

@@ -3,6 +3,7 @@
 #include "codec.hpp"
 #include "scratch_folder.hpp"
 #include "wires.hpp"
+#include "texts.hpp"
 
 namespace velmora {
 namespace {
@@ -20,6 +21,9 @@ void writeKinds(const ScratchFolder& dir, std::string_view list,
     for (std::string_view k : kinds) dir.write(std::string(k) + ".txt", kSound);
 }
 
+// A message as the window shows it in Russian.
+texts::Shown shown(const Message& m) { return texts::message(m, texts::Lang::ru); }
+
 bool contains(const std::string& text, std::string_view part) {
     return text.find(part) != std::string::npos;
 }
@@ -32,7 +36,7 @@ TEST(WireKinds, AreListedWithoutGapsAndSortedCaseInsensitively) {
                "Conductor10\t= Z\r\nConductor8\t= Z\r\n",
                {"яма", "ПЭТ", "ёлка", "bcd", "AWG", "пэв", "Z"});
     WireKinds kinds = LoadWireKinds(dir.path());
-    ASSERT_TRUE(kinds.ok) << kinds.message.text;
+    ASSERT_TRUE(kinds.ok) << shown(kinds.message).text;
     // By code point of the lower-cased names: ё (U+0451) comes after я (U+044F).
     EXPECT_EQ(kinds.names, (std::vector<std::string>{"AWG", "bcd", "пэв", "ПЭТ", "яма", "ёлка"}));
 
@@ -44,19 +48,19 @@ TEST(WireKinds, AMissingListOrSizeFileStopsTheStart) {
     ScratchFolder dir;
     WireKinds none = LoadWireKinds(dir.path());
     EXPECT_FALSE(none.ok);
-    EXPECT_EQ(none.message, (Message{"Внимание!", std::string(kNoList)}));
+    EXPECT_EQ(shown(none.message), (texts::Shown{"Внимание!", std::string(kNoList)}));
 
     writeKinds(dir, "Conductor1\t= ПЭТ\r\nConductor2\t= ПЭТ-155\r\n", {"ПЭТ"});
     WireKinds missing = LoadWireKinds(dir.path());
     EXPECT_FALSE(missing.ok);
     EXPECT_TRUE(missing.names.empty());
-    EXPECT_EQ(missing.message,
-              (Message{"Внимание!", "В папке с программой отсутствует файл ПЭТ-155.txt"}));
+    EXPECT_EQ(shown(missing.message),
+              (texts::Shown{"Внимание!", "В папке с программой отсутствует файл ПЭТ-155.txt"}));
 
     writeKinds(dir, "Провода:\r\nConductor2\t= ПЭТ\r\n", {"ПЭТ"});
     WireKinds empty = LoadWireKinds(dir.path());
     EXPECT_FALSE(empty.ok);
-    EXPECT_TRUE(empty.message.text.starts_with(kNoList)) << empty.message.text;
+    EXPECT_TRUE(shown(empty.message).text.starts_with(kNoList)) << shown(empty.message).text;
 }
 
 TEST(WireKinds, ARefusedSizeFileStopsTheStartWithTheReason) {
@@ -65,9 +69,9 @@ TEST(WireKinds, ARefusedSizeFileStopsTheStartWithTheReason) {
     dir.write("ПЭВ.txt", "d1 = 0,2\r\ndiz1 = 0,23\r\nd2 = 0,2\r\ndiz2 = 0,23\r\n");
     WireKinds kinds = LoadWireKinds(dir.path());
     EXPECT_FALSE(kinds.ok);
-    EXPECT_EQ(kinds.message.caption, "Внимание!");
-    EXPECT_TRUE(kinds.message.text.starts_with("В папке с программой отсутствует файл ПЭВ.txt"));
-    EXPECT_TRUE(contains(kinds.message.text, "ПЭВ.txt\" не принят: в записи 2 ")) << kinds.message.text;
+    EXPECT_EQ(shown(kinds.message).caption, "Внимание!");
+    EXPECT_TRUE(shown(kinds.message).text.starts_with("В папке с программой отсутствует файл ПЭВ.txt"));
+    EXPECT_TRUE(contains(shown(kinds.message).text, "ПЭВ.txt\" не принят: в записи 2 ")) << shown(kinds.message).text;
 }
 
 TEST(WireSizes, ReadAllEntriesInFileOrder) {
@@ -80,7 +84,7 @@ TEST(WireSizes, ReadAllEntriesInFileOrder) {
     }
     dir.write("ПЭТ-155.txt", file);
     WireSizes s = LoadWireSizes(dir.path(), "ПЭТ-155");
-    ASSERT_TRUE(s.ok) << s.message.text;
+    ASSERT_TRUE(s.ok) << shown(s.message).text;
     ASSERT_EQ(s.table.last(), 156);
     EXPECT_EQ(s.table.D[0], 0.101);
     EXPECT_EQ(s.table.D[156], 0.257);
@@ -94,7 +98,7 @@ TEST(WireSizes, ReadAllEntriesInFileOrder) {
     // Key lookup by whole keys: a d10 line before d1 no longer misleads.
     dir.write("X.txt", "d10 = 0,9\r\nd1 = 0,05\r\ndiz1 = 0,07\r\n");
     WireSizes x = LoadWireSizes(dir.path(), "X");
-    ASSERT_TRUE(x.ok) << x.message.text;
+    ASSERT_TRUE(x.ok) << shown(x.message).text;
     EXPECT_EQ(x.table.D, std::vector<double>{0.05});
 }
 
@@ -120,9 +124,9 @@ TEST(WireSizes, UnsoundTablesAreRefusedNamingFileAndEntry) {
         dir.write("Плохой.txt", c.file);
         WireSizes s = LoadWireSizes(dir.path(), "Плохой");
         EXPECT_FALSE(s.ok) << c.file;
-        EXPECT_EQ(s.message.caption, "Внимание!");
-        EXPECT_TRUE(contains(s.message.text, "Плохой.txt\" не принят: ")) << s.message.text;
-        EXPECT_TRUE(contains(s.message.text, c.why)) << s.message.text;
+        EXPECT_EQ(shown(s.message).caption, "Внимание!");
+        EXPECT_TRUE(contains(shown(s.message).text, "Плохой.txt\" не принят: ")) << shown(s.message).text;
+        EXPECT_TRUE(contains(shown(s.message).text, c.why)) << shown(s.message).text;
         EXPECT_EQ(s.table.last(), -1);
     }
 }
@@ -135,7 +139,7 @@ TEST(WireSizes, AKindNamesAFileOfTheFolderOnly) {
     EXPECT_FALSE(LoadWireSizes(dir / "sub", "").ok);
     WireSizes missing = LoadWireSizes(dir.path(), "ПЭТ");
     EXPECT_FALSE(missing.ok);
-    EXPECT_EQ(missing.message.text, "В папке с программой отсутствует файл ПЭТ.txt");
+    EXPECT_EQ(shown(missing.message).text, "В папке с программой отсутствует файл ПЭТ.txt");
     EXPECT_TRUE(LoadWireSizes(dir / "sub", "ПЭТ").ok);
 }
 
@@ -156,8 +160,8 @@ TEST(SelectKind, TakesTheFirstEntryBeginningWithTheKindAndItsFullName) {
     EXPECT_EQ(missing.index, 0);
     EXPECT_EQ(missing.conductor, "AWG heavy");
     ASSERT_TRUE(missing.message);
-    EXPECT_EQ(missing.message->caption, "Внимание!");
-    EXPECT_EQ(missing.message->text,
+    EXPECT_EQ(shown(*missing.message).caption, "Внимание!");
+    EXPECT_EQ(shown(*missing.message).text,
               "Провод \"ПЭВ-2\" не найден в перечне проводов. Используется провод \"AWG heavy\".");
     EXPECT_EQ(SelectKind({}, "ПЭТ").index, -1);
 }

@@ -8,7 +8,7 @@ TEST(CliOptions, ReadsEveryOptionInOrder) {
     auto p = parseArguments({"--data", "/d", "--set", "Bm=1,2", "--set", "U2_2=a=b", "--json",
                              "--diagram-width", "640", "--report", "r.txt", "--save", "s",
                              "design.sav"});
-    ASSERT_TRUE(p.options) << p.error;
+    ASSERT_TRUE(p.options) << p.what;
     const auto& o = *p.options;
     EXPECT_EQ(*o.data, "/d");
     ASSERT_EQ(o.sets.size(), 2u);
@@ -42,7 +42,8 @@ TEST(CliOptions, UsageErrors) {
              {"a.sav", "b.sav"}}) {
         auto p = parseArguments(args);
         EXPECT_FALSE(p.options) << args[0];
-        EXPECT_FALSE(p.error.empty());
+        EXPECT_TRUE(p.error != velmora::texts::UsageError::none);
+        EXPECT_FALSE(velmora::texts::usageError(p.error, p.what, velmora::texts::Lang::en).empty());
     }
     EXPECT_TRUE(parseArguments({"--diagram-width", "100000"}).options);
     EXPECT_TRUE(parseArguments({"--set", "core=9"}).options);  // kept: the run refuses it

@@ -21,15 +21,22 @@ TEST(CliJson, HoldsEveryFieldHintAndExtent) {
     r.ext2[4] = 17;
     RunResult run;
     run.status = RunStatus::overfill;
-    run.hints = {{1015, "a"}, {1015, "b"}, {1032, ""}};
-    std::string j = cli::runAsJson(r, run, {{"Внимание!", "x\ny"}});
+    Hint a("D1", Hint::mass), b("D1", Hint::mass);
+    a.kg = 1;
+    b.kg = 2;
+    run.hints = {a, b, Hint("D2_1")};
+    std::string j = cli::runAsJson(r, run, {Message(MessageCode::overfill)}, {}, texts::Lang::ru);
     EXPECT_NE(j.find("\"status\": \"overfill\""), std::string::npos);
     for (const Field& f : fields()) EXPECT_NE(j.find(jsonString(f.name) + ": "), std::string::npos) << f.name;
     EXPECT_NE(j.find("\"core\": 2,"), std::string::npos);
     EXPECT_NE(j.find("\"W1\": \"1000\""), std::string::npos);
-    EXPECT_NE(j.find("\"1015\": \"b\""), std::string::npos);  // the text the control shows last
-    EXPECT_EQ(j.find("\"1015\": \"a\""), std::string::npos);
+    // Hints by control id, the text the control shows last.
+    EXPECT_NE(j.find("\"1015\": \"Масса провода 2.000 кг\""), std::string::npos) << j;
+    EXPECT_EQ(j.find("\"1015\": \"Масса провода 1.000 кг\""), std::string::npos);
     EXPECT_NE(j.find("\"1032\": \"\""), std::string::npos);
     EXPECT_NE(j.find("\"ext2_5\": 17"), std::string::npos);
-    EXPECT_NE(j.find("{\"caption\": \"Внимание!\", \"text\": \"x\\ny\"}"), std::string::npos);
+    EXPECT_NE(j.find("{\"caption\": \"Внимание!\", \"text\": \"Расчет прерван!\\nОкно"), std::string::npos);
+    const std::string en = cli::runAsJson(r, run, {Message(MessageCode::overfill)}, {}, texts::Lang::en);
+    EXPECT_NE(en.find("\"1015\": \"Wire mass 2.000 kg\""), std::string::npos) << en;
+    EXPECT_NE(en.find("{\"caption\": \"Warning!\", \"text\": \"Calculation stopped!"), std::string::npos);
 }

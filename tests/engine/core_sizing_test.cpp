@@ -45,9 +45,9 @@ std::vector<std::string> warnings(int core, const char* Bm) {
         r.hok = "60";
     }
     r.Bm = Bm;
-    const RunResult run = Calculate(r, test::testWires());
+    const test::Shown run = test::calculate(r, test::testWires());
     std::vector<std::string> texts;
-    for (const Message& m : run.messages) texts.push_back(m.text);
+    for (const texts::Shown& m : run.messages) texts.push_back(m.text);
     return texts;
 }
 

@@ -87,14 +87,16 @@ TEST(RingPlacement, TwoFullLayersGiveWholeLayersLengthAndTheTurnList) {
     EXPECT_DOUBLE_EQ(placed.build, 30 - 2 * 2 * t - 2 * 0.3);
     EXPECT_DOUBLE_EQ(placed.Lturn, len2 + 4 * 0.3);
     EXPECT_EQ(placed.ext, static_cast<int>((30 - placed.build) / 30 * 900));
-    EXPECT_EQ(
-        placed.text.substr(placed.text.find("):\r\n") + 4),
-        "1. " + std::to_string(layers[0]) + ",  2. " + std::to_string(layers[1]) + "\r\n\r\n");
+    // The instruction: the first layer full, the second holding the rest.
+    EXPECT_EQ(placed.instruction.layout, Layout::ring);
+    EXPECT_EQ(placed.instruction.layers, std::vector<int>{layers[0]});
+    EXPECT_EQ(placed.instruction.rest, layers[1]);
+    EXPECT_DOUBLE_EQ(placed.instruction.build, placed.build);
 
     d.W1 = (layers[0] + 10) / 2.0;  // a part-filled second layer
     const calc::Placed part = calc::placePrimary(d, w);
     EXPECT_DOUBLE_EQ(part.Nsl, 1 + 10.0 / layers[1]);
-    EXPECT_NE(part.text.find("2. 10\r\n\r\n"), std::string::npos);
+    EXPECT_EQ(part.instruction.rest, 10);
 }
 
 TEST(RingPlacement, PrimaryNeedsAHoleAndRoom) {
@@ -206,11 +208,10 @@ TEST(CoilPlacement, TwoCoilsHoldHalfTheLayersOfABobbin) {
     EXPECT_DOUBLE_EQ(b.build, b.Nsl * 0.66 + 0.3);
     EXPECT_DOUBLE_EQ(b.Lturn, 122 + 8 * b.Nsl * 0.66);
     EXPECT_EQ(b.ext, static_cast<int>(b.build / 20 * 900));
-    EXPECT_EQ(c.text.rfind("Количество витков первичной и каждой вторичной обмоток делится "
-                           "поровну между двумя катушками.\r\n\r\n",
-                           0),
-              0u);
-    EXPECT_NE(b.text.find("не менее " + std::to_string(Nt) + "\r\n\r\n"), std::string::npos);
+    EXPECT_EQ(c.instruction.layout, Layout::twoCoils);
+    EXPECT_EQ(b.instruction.layout, Layout::bobbin);
+    EXPECT_EQ(b.instruction.Nt, Nt);
+    EXPECT_DOUBLE_EQ(b.instruction.build, 2 * b.build + 27);  // the coil over the bobbin
 }
 
 TEST(CoilPlacement, PrimaryBuildUpMayReachTheRoomButNotPassIt) {

@@ -319,7 +319,7 @@ Record recordOf(const Inputs& in) {
 void expectSameDesign(const Inputs& in) {
     const Expected e = reference(in);
     Record r = recordOf(in);
-    const RunResult run = Calculate(r, testWires());
+    const test::Shown run = test::calculate(r, testWires());
     ASSERT_EQ(run.status, RunStatus::ok) << r.comment;
     for (const auto& [name, text] : e.f) {
         const Field* f = findField(name);
@@ -341,7 +341,7 @@ TEST(ReferenceDesign, DefaultShellCoreOnItsBobbin) {
     expectSameDesign(in);
     // The record as a new program shows it, with its commas, gives the same run.
     Record r;
-    const RunResult run = Calculate(r, testWires());
+    const test::Shown run = test::calculate(r, testWires());
     ASSERT_EQ(run.status, RunStatus::ok);
     const Expected e = reference(in);
     EXPECT_EQ(r.Pgab, e.f.at("Pgab"));

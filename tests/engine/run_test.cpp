@@ -33,7 +33,7 @@ bool hasResults(const Record& r) {
 
 Record withOldResults() {
     Record r;
-    EXPECT_EQ(Calculate(r, testWires()).status, RunStatus::ok);
+    EXPECT_EQ(test::calculate(r, testWires()).status, RunStatus::ok);
     r.Bm = "1,5";  // typed again with a comma
     return r;
 }
@@ -128,7 +128,7 @@ TEST(Refusal, EachRuleNamesItsFieldAndEmptiesEveryResult) {
     for (const Rule& rule : rules) {
         Record r = withOldResults();
         rule.set(r);
-        const RunResult run = Calculate(r, testWires());
+        const test::Shown run = test::calculate(r, testWires());
         EXPECT_EQ(run.status, RunStatus::refused) << rule.what;
         ASSERT_EQ(run.messages.size(), 1u) << rule.what;
         EXPECT_EQ(run.messages[0].caption, "Внимание!");
@@ -149,7 +149,7 @@ TEST(Refusal, RulesThatDoNotApplyLetTheRunGoOn) {
     r.lkar = "-1";    // derived sizes: the user's length is not read
     r.U2[1] = "";
     r.I2[1] = "7";
-    EXPECT_EQ(Calculate(r, testWires()).status, RunStatus::ok) << r.comment;
+    EXPECT_EQ(test::calculate(r, testWires()).status, RunStatus::ok) << r.comment;
     Record ring;
     test::makeRing(ring);
     ring.hok = "-40";  // no window height on a ring
@@ -157,13 +157,13 @@ TEST(Refusal, RulesThatDoNotApplyLetTheRunGoOn) {
     ring.hkar = "22";
     ring.hkar1 = "32";
     ring.lkar = "-5";  // nor a winding length
-    EXPECT_EQ(Calculate(ring, testWires()).status, RunStatus::ok) << ring.comment;
+    EXPECT_EQ(test::calculate(ring, testWires()).status, RunStatus::ok) << ring.comment;
     EXPECT_EQ(ring.hkar, "22");
 }
 
 TEST(Refusal, AnEmptySizeTable) {
     Record r = withOldResults();
-    const RunResult run = Calculate(r, WireTable{});
+    const test::Shown run = test::calculate(r, WireTable{});
     EXPECT_EQ(run.status, RunStatus::refused);
     EXPECT_EQ(r.comment, kPrefix + "не загружена таблица размеров провода «ПЭТ-155».");
     EXPECT_FALSE(hasResults(r));
@@ -173,7 +173,7 @@ TEST(Refusal, ASizeTableWithANonFiniteDiameterWritesNoSuchText) {
     WireTable w = test::wiresOf({0.5});
     w.D[0] = std::numeric_limits<double>::infinity();
     Record r;
-    const RunResult run = Calculate(r, w);
+    const test::Shown run = test::calculate(r, w);
     EXPECT_EQ(run.status, RunStatus::refused);
     EXPECT_EQ(r.comment, kPrefix +
                              "диаметр провода первичной обмотки получается бесконечным или "
@@ -225,7 +225,7 @@ TEST(Refusal, DuringTheRunKeepsWhatWasWritten) {
     for (const Case& c : cases) {
         Record r;
         c.set(r);
-        const RunResult run = Calculate(r, testWires());
+        const test::Shown run = test::calculate(r, testWires());
         EXPECT_EQ(run.status, RunStatus::refused) << c.what;
         ASSERT_FALSE(run.messages.empty());
         EXPECT_EQ(run.messages.back().text, kPrefix + c.text) << c.what;
@@ -236,7 +236,7 @@ TEST(Refusal, DuringTheRunKeepsWhatWasWritten) {
     }
     Record r;
     r.U1nom = r.U1max = "0,01";
-    Calculate(r, testWires());
+    test::calculate(r, testWires());
     EXPECT_EQ(r.W1, "0");
     EXPECT_EQ(r.Sst, "7.20");
 }
@@ -251,13 +251,13 @@ TEST(Overfill, InTheFirstPassLeavesTheLaterSecondariesEmpty) {
     r.U2[2] = "6";
     r.I2[2] = "1";
     r.Bm = "1,75";  // a warning comes first
-    const RunResult run = Calculate(r, testWires());
+    const test::Shown run = test::calculate(r, testWires());
     ASSERT_EQ(run.status, RunStatus::overfill);
     ASSERT_GE(run.messages.size(), 2u);
     EXPECT_EQ(run.messages.front().text.rfind(" Для отечественных ленточных", 0), 0u);
-    EXPECT_EQ(run.messages.back(), (Message{"Внимание!", kOverfillBox}));
+    EXPECT_EQ(run.messages.back(), (texts::Shown{"Внимание!", kOverfillBox}));
     int boxes = 0;
-    for (const Message& m : run.messages) boxes += m.text == kOverfillBox;
+    for (const texts::Shown& m : run.messages) boxes += m.text == kOverfillBox;
     EXPECT_EQ(boxes, 1);
     EXPECT_EQ(r.comment, kOverfillComment);
     EXPECT_FALSE(r.W2[0].empty());  // secondary 1 was done
@@ -277,7 +277,7 @@ TEST(Overfill, InTheFirstPassLeavesTheLaterSecondariesEmpty) {
 TEST(Overfill, AFreshRecordWhoseFirstRunOverfillsShowsNoEfficiency) {
     Record r;  // KPD holds the record's default text before any run
     r.I2[0] = "50";
-    const RunResult run = Calculate(r, testWires());
+    const test::Shown run = test::calculate(r, testWires());
     ASSERT_EQ(run.status, RunStatus::overfill);
     EXPECT_EQ(r.KPD, "");
     EXPECT_EQ(r.Pgab, "");
@@ -288,14 +288,14 @@ TEST(Overfill, ARingPrimaryOverfillLeavesNothingOfTheDesignBefore) {
     Record r;
     test::makeRing(r);
     const WireTable wires = testWires();
-    ASSERT_EQ(Calculate(r, wires).status, RunStatus::ok);
+    ASSERT_EQ(test::calculate(r, wires).status, RunStatus::ok);
     ASSERT_FALSE(r.I1.empty());
     // No secondary; raise the mains voltage until the primary alone fills the hole.
     r.U2[0] = "";
-    RunResult run;
+    test::Shown run;
     for (int volts = 220; volts < 1000000; volts += volts / 4) {
         r.U1nom = r.U1max = std::to_string(volts);
-        run = Calculate(r, wires);
+        run = test::calculate(r, wires);
         if (run.status != RunStatus::ok) break;
     }
     ASSERT_EQ(run.status, RunStatus::overfill);
@@ -313,7 +313,7 @@ TEST(Overfill, ARingPrimaryOverfillLeavesNothingOfTheDesignBefore) {
 TEST(Overfill, NamesTheWindingThatDidNotFitAndDrawsARingSecondaryThatClosesTheHole) {
     for (int core : {0, 3}) {
         // Raise the second secondary's current until it, not the primary, overfills.
-        RunResult run;
+        test::Shown run;
         Record r;
         for (int amps = 1; amps < 200; ++amps) {
             r = Record();
@@ -322,7 +322,7 @@ TEST(Overfill, NamesTheWindingThatDidNotFitAndDrawsARingSecondaryThatClosesTheHo
             r.I2[0] = std::to_string(1);
             r.U2[1] = std::to_string(12);
             r.I2[1] = std::to_string(amps);
-            run = Calculate(r, testWires());
+            run = test::calculate(r, testWires());
             if (run.status != RunStatus::ok) break;
         }
         ASSERT_EQ(run.status, RunStatus::overfill) << core;
@@ -350,9 +350,9 @@ TEST(Overfill, InALaterPassKeepsPowerAndEfficiencyOfThePassBefore) {
                 return r;
             };
             Record one = design(), two = design(), all = design();
-            if (calc::calculatePasses(one, testWires(), 1).status != RunStatus::ok) break;
-            const RunStatus second = calc::calculatePasses(two, testWires(), 2).status;
-            const RunResult run = Calculate(all, testWires());
+            if (test::shown(one, calc::calculatePasses(one, testWires(), 1)).status != RunStatus::ok) break;
+            const RunStatus second = test::shown(two, calc::calculatePasses(two, testWires(), 2)).status;
+            const test::Shown run = test::calculate(all, testWires());
             if (run.status != RunStatus::overfill) continue;
             found = true;
             const Record& before = second == RunStatus::ok ? two : one;
@@ -368,7 +368,7 @@ TEST(Overfill, InALaterPassKeepsPowerAndEfficiencyOfThePassBefore) {
 TEST(Run, WithoutSecondariesOnlyThePrimaryIsWound) {
     Record r;
     r.U2[0] = "";
-    const RunResult run = Calculate(r, testWires());
+    const test::Shown run = test::calculate(r, testWires());
     ASSERT_EQ(run.status, RunStatus::ok);
     EXPECT_EQ(r.Pzad, "0.00");
     EXPECT_EQ(r.KPD, "0.00");
@@ -385,7 +385,7 @@ TEST(Run, WithoutSecondariesOnlyThePrimaryIsWound) {
 TEST(Run, InputsShowAPointAndResultsNeverAComma) {
     Record r;
     r.megsl = "0,12";
-    const RunResult run = Calculate(r, testWires());
+    const test::Shown run = test::calculate(r, testWires());
     ASSERT_EQ(run.status, RunStatus::ok);
     EXPECT_EQ(r.Bm, "1.5");
     EXPECT_EQ(r.j, "3.5");
@@ -400,8 +400,8 @@ TEST(Run, InputsShowAPointAndResultsNeverAComma) {
 TEST(Run, ExtentsFollowTheDiagramWidth) {
     Record a, b;
     b.diag_width = 450;
-    Calculate(a, testWires());
-    Calculate(b, testWires());
+    test::calculate(a, testWires());
+    test::calculate(b, testWires());
     EXPECT_GT(a.ext1, 0);
     EXPECT_LE(a.ext1, a.ext2[0]);
     EXPECT_LE(a.ext2[0], 900);
@@ -511,7 +511,7 @@ TEST(Sweep, RandomInputsAlwaysEndInOneOfThreeStatusesWithCleanTexts) {
         }
         const WireTable& wires = n % 50 == 0 ? none : n % 7 == 0 ? one : big;
         const Record before = r;
-        const RunResult run = Calculate(r, wires);
+        const test::Shown run = test::calculate(r, wires);
         ASSERT_TRUE(run.status == RunStatus::ok || run.status == RunStatus::overfill ||
                     run.status == RunStatus::refused);
         ++counts[static_cast<int>(run.status)];
@@ -523,8 +523,8 @@ TEST(Sweep, RandomInputsAlwaysEndInOneOfThreeStatusesWithCleanTexts) {
             }
         }
         ASSERT_TRUE(clean(r.comment)) << r.comment;
-        for (const Message& m : run.messages) ASSERT_TRUE(clean(m.text)) << m.text;
-        for (const Hint& h : run.hints) ASSERT_TRUE(clean(h.text)) << h.text;
+        for (const texts::Shown& m : run.messages) ASSERT_TRUE(clean(m.text)) << m.text;
+        for (const test::ShownHint& h : run.hints) ASSERT_TRUE(clean(h.text)) << h.text;
         if (run.status == RunStatus::ok) {
             ASSERT_FALSE(r.Pgab.empty());
             ASSERT_FALSE(r.KPD.empty());

@@ -28,7 +28,7 @@ bool clean(const std::string& s) {
 }
 
 // What every run must give, whatever its inputs.
-::testing::AssertionResult endsSoundly(const Record& before, const Record& after, const RunResult& run) {
+::testing::AssertionResult endsSoundly(const Record& before, const Record& after, const test::Shown& run) {
     if (run.status != RunStatus::ok && run.status != RunStatus::overfill &&
         run.status != RunStatus::refused)
         return ::testing::AssertionFailure() << "no status";
@@ -50,9 +50,9 @@ bool clean(const std::string& s) {
             return ::testing::AssertionFailure() << "more layers than the table holds: " << v;
     }
     if (!clean(after.comment)) return ::testing::AssertionFailure() << after.comment;
-    for (const Message& m : run.messages)
+    for (const texts::Shown& m : run.messages)
         if (!clean(m.text)) return ::testing::AssertionFailure() << m.text;
-    for (const Hint& h : run.hints)
+    for (const test::ShownHint& h : run.hints)
         if (!clean(h.text)) return ::testing::AssertionFailure() << h.text;
     if (run.status != RunStatus::ok && (run.messages.empty() || run.messages.back().text.empty()))
         return ::testing::AssertionFailure() << "stopped without its message";
@@ -84,13 +84,13 @@ Record fiveSecondaries(int core) {
 }
 
 struct Ending {
-    RunResult run;
+    test::Shown run;
     Record after;
 };
 
 Ending runOn(const Record& r, const WireTable& wires = thinWires()) {
     Ending e{{}, r};
-    e.run = Calculate(e.after, wires);
+    e.run = test::calculate(e.after, wires);
     return e;
 }
 

@@ -5,6 +5,7 @@
 #include <initializer_list>
 
 #include "calculation.hpp"
+#include "texts.hpp"
 
 namespace velmora::test {
 
@@ -34,10 +35,44 @@ inline void makeRing(Record& r) {
     r.lok = "30";
 }
 
-// The last text a run set on a control, or nullptr when it set none.
-inline const std::string* lastHint(const RunResult& run, int id) {
-    const std::string* text = nullptr;
+// A run as the user sees it in Russian: messages and hints rendered, hints by
+// control id, the comment written into the record.
+struct ShownHint {
+    int id;
+    std::string text;
+};
+struct Shown {
+    RunStatus status = RunStatus::ok;
+    std::vector<texts::Shown> messages;
+    std::vector<ShownHint> hints;
+    double n1 = 1;
+    std::array<double, kSecondaries> n2{};
+    std::array<int, kSecondaries> repetitions{};
+    int overfilled = 0;
+    RunResult raw;
+};
+
+inline Shown shown(Record& r, const RunResult& run) {
+    Shown s;
+    s.status = run.status;
+    for (const Message& m : run.messages) s.messages.push_back(texts::message(m, texts::Lang::ru));
     for (const Hint& h : run.hints)
+        s.hints.push_back({findField(h.field)->id, texts::hint(h, texts::Lang::ru)});
+    s.n1 = run.n1;
+    s.n2 = run.n2;
+    s.repetitions = run.repetitions;
+    s.overfilled = run.overfilled;
+    s.raw = run;
+    r.comment = texts::comment(run, texts::Lang::ru);
+    return s;
+}
+
+inline Shown calculate(Record& r, const WireTable& wires) { return shown(r, Calculate(r, wires)); }
+
+// The last text a run set on a control, or nullptr when it set none.
+inline const std::string* lastHint(const Shown& run, int id) {
+    const std::string* text = nullptr;
+    for (const ShownHint& h : run.hints)
         if (h.id == id) text = &h.text;
     return text;
 }

@@ -35,8 +35,11 @@ TEST(WireChoice, DesiredDiameterEqualBetweenAndAboveTheSizes) {
     EXPECT_EQ(desired, 0.5);
     EXPECT_EQ(w.n, 3);  // 0.5 / 0.196 = 2.55 strands, raised
     ASSERT_EQ(d.messages.size(), 1u);
-    EXPECT_EQ(d.messages[0].caption, "Внимание!");
-    EXPECT_EQ(d.messages[0].text,
+    EXPECT_EQ(d.messages[0].code, MessageCode::diameterReplaced);
+    EXPECT_EQ(d.messages[0].winding, 1);
+    EXPECT_EQ(d.messages[0].a, 0.45);
+    EXPECT_EQ(d.messages[0].b, 0.5);
+    EXPECT_EQ(texts::message(d.messages[0], texts::Lang::ru).text,
               "Указанный желаемый диаметр первичной обмотки 0.450 заменен на "
               "ближайший стандартный диаметр 0.500");
 
@@ -76,7 +79,7 @@ TEST(Windings, StrandedWireShowsDiameterAndCount) {
     Record r;
     r.U2[0] = "10";
     r.I2[0] = "7,5";  // 2.14 mm2: two strands of 1.2 mm
-    const RunResult run = Calculate(r, testWires());
+    const test::Shown run = test::calculate(r, testWires());
     ASSERT_EQ(run.status, RunStatus::ok);
     EXPECT_EQ(r.D2[0], "1.200x2");
     EXPECT_EQ(r.d2[0], "1.200");
@@ -100,7 +103,7 @@ TEST(Windings, DesiredDiameterNoticesComeOnceInWindingOrder) {
     r.U2[2] = "6,3";
     r.I2[2] = "1";
     r.d2[2] = "0.55";
-    const RunResult run = Calculate(r, testWires());
+    const test::Shown run = test::calculate(r, testWires());
     ASSERT_EQ(run.status, RunStatus::ok);
     ASSERT_EQ(run.messages.size(), 2u);
     EXPECT_EQ(run.messages[0].text,
@@ -134,7 +137,7 @@ TEST(Windings, UnusedSecondariesBetweenUsedOnesDoNotBreakTheChain) {
         };
         Record a = design(1), b = design(3);
         // a: secondaries 1 and 2 in use; b: 1 and 4, with 2 and 3 empty between them.
-        const RunResult ra = Calculate(a, testWires()), rb = Calculate(b, testWires());
+        const test::Shown ra = test::calculate(a, testWires()), rb = test::calculate(b, testWires());
         ASSERT_EQ(ra.status, RunStatus::ok) << core;
         ASSERT_EQ(rb.status, RunStatus::ok) << core;
         EXPECT_EQ(a.W2[1], b.W2[3]);
@@ -165,8 +168,8 @@ TEST(Windings, CentreTapShowsOneHalfAndTheLengthOfBoth) {
             r->I2[0] = "2";
         }
         tapped.double2[0] = 1;
-        ASSERT_EQ(Calculate(plain, testWires()).status, RunStatus::ok);
-        ASSERT_EQ(Calculate(tapped, testWires()).status, RunStatus::ok);
+        ASSERT_EQ(test::calculate(plain, testWires()).status, RunStatus::ok);
+        ASSERT_EQ(test::calculate(tapped, testWires()).status, RunStatus::ok);
         EXPECT_EQ(tapped.Pzad, "48.00");
         // One half's turns: the tap adds only what the larger drop asks.
         EXPECT_NEAR(textToDouble(tapped.W2[0]), textToDouble(plain.W2[0]), 3) << core;
@@ -191,7 +194,7 @@ TEST(Windings, EverySecondaryClearsItsHintsWhenNotInUse) {
     r.U2[0] = "";  // secondary 1 not in use, secondary 2 in use
     r.U2[1] = "20";
     r.I2[1] = "2";
-    const RunResult run = Calculate(r, testWires());
+    const test::Shown run = test::calculate(r, testWires());
     ASSERT_EQ(run.status, RunStatus::ok);
     for (int id : {1032, 1058, 1034, 1060, 1044, 1061, 1052, 1062}) {
         ASSERT_NE(test::lastHint(run, id), nullptr) << id;
@@ -245,5 +248,5 @@ TEST(Windings, DropCompensationThatNeverSettlesStopsAfterAHundredRepetitions) {
     whole.j = "50";
     whole.U2[0] = "10";
     whole.I2[0] = "2,6";
-    EXPECT_NE(Calculate(whole, testWires()).status, RunStatus::refused) << whole.comment;
+    EXPECT_NE(test::calculate(whole, testWires()).status, RunStatus::refused) << whole.comment;
 }

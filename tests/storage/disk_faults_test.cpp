@@ -44,7 +44,7 @@ WriteOutcome saveState(const fs::path& path, const Record& r) {
 std::string reportOf(const Record& design) {
     Record r = design;
     const RunResult run = Calculate(r, test::testWires());
-    const ReportText report = BuildReport(r, run);
+    const texts::ReportText report = texts::report(r, run, texts::Lang::ru);
     EXPECT_TRUE(report.ok) << report.error;
     return report.text;
 }

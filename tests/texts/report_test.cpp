@@ -1,4 +1,4 @@
-// The proposed design name and the report text.
+// The proposed design name and the report text, in both languages.
 #include "texts.hpp"
 
 #include <gtest/gtest.h>
@@ -8,16 +8,17 @@
 
 using namespace velmora;
 using test::testWires;
+using texts::Lang;
 
 TEST(DesignName, FollowsTheCoreKindLoadsAndDecimalCommas) {
     Record r;
     r.core = 3;
-    EXPECT_EQ(DefaultDesignName(r, ".sav"), "Ш 25x32x25x40, 1,5Т, 3,5Амм2, 20Вх5А.sav");
+    EXPECT_EQ(texts::designName(r, ".sav", Lang::ru), "Ш 25x32x25x40, 1,5Т, 3,5Амм2, 20Вх5А.sav");
     r.Bm = "1.5";  // as a calculation leaves it
     r.U2[2] = "6.3";
     r.I2[2] = "0.5";
     r.U2[4] = "12";  // a voltage without a current still counts
-    EXPECT_EQ(DefaultDesignName(r, ".txt"),
+    EXPECT_EQ(texts::designName(r, ".txt", Lang::ru),
               "Ш 25x32x25x40, 1,5Т, 3,5Амм2, 20Вх5А, 6,3Вх0,5А, 12ВхА.txt");
 
     Record ring;
@@ -26,12 +27,12 @@ TEST(DesignName, FollowsTheCoreKindLoadsAndDecimalCommas) {
     ring.hst = "20";
     ring.lok = "10";
     ring.U2[0] = "";
-    EXPECT_EQ(DefaultDesignName(ring, ".sav"), "Т 40x20x10, 1,5Т, 3,5Амм2.sav");
+    EXPECT_EQ(texts::designName(ring, ".sav", Lang::ru), "Т 40x20x10, 1,5Т, 3,5Амм2.sav");
     const char* prefixes[] = {"Т ", "ПЛ ", "ШЛ ", "Ш ", "Г "};
     for (int core = 0; core < 5; ++core) {
         Record k;
         k.core = core;
-        EXPECT_EQ(DefaultDesignName(k, "").rfind(prefixes[core], 0), 0u) << core;
+        EXPECT_EQ(texts::designName(k, "", Lang::ru).rfind(prefixes[core], 0), 0u) << core;
     }
 }
 
@@ -41,7 +42,7 @@ TEST(DesignName, CharactersNoFileNameCanHoldBecomeUnderscores) {
     r.I2[0] = "1:2";
     r.lst = "a\\b*c?d\"e<f>g|h";
     r.hst = "tab\there";
-    EXPECT_EQ(DefaultDesignName(r, ".sav"),
+    EXPECT_EQ(texts::designName(r, ".sav", Lang::ru),
               "ШЛ a_b_c_d_e_f_g_hxtab_herex25x40, 1,5Т, 3,5Амм2, 12_24Вх1_2А.sav");
 }
 
@@ -74,10 +75,10 @@ TEST(Report, HeaderThenTheCommentWithEveryWindingsBlock) {
     r.U2[2] = "6.3";
     r.I2[2] = "9";  // two strands
     r.double2[2] = 1;
-    const RunResult run = Calculate(r, testWires());
+    const test::Shown run = test::calculate(r, testWires());
     ASSERT_EQ(run.status, RunStatus::ok) << r.comment;
     ASSERT_EQ(run.n2[2], 2);
-    const ReportText report = BuildReport(r, run);
+    const texts::ReportText report = texts::report(r, run.raw, Lang::ru);
     ASSERT_TRUE(report.ok) << report.error;
 
     std::string expected = r.comment;
@@ -113,9 +114,9 @@ TEST(Report, CoreHeadersOfEveryKind) {
             r.lst = "100";
             r.hst = "60";
         }
-        const RunResult run = Calculate(r, testWires());
+        const test::Shown run = test::calculate(r, testWires());
         ASSERT_EQ(run.status, RunStatus::ok) << core;
-        const ReportText report = BuildReport(r, run);
+        const texts::ReportText report = texts::report(r, run.raw, Lang::ru);
         ASSERT_TRUE(report.ok) << report.error;
         EXPECT_EQ(report.text.rfind(std::string(headers[core]) + "Амплитуда индукции 1.2 Т\r\n", 0),
                   0u)
@@ -127,34 +128,51 @@ TEST(Report, ASecondaryWithAVoltageButNoPowerGetsNoBlock) {
     Record r;
     r.U2[1] = "15";
     r.I2[1] = "";
-    const RunResult run = Calculate(r, testWires());
+    const test::Shown run = test::calculate(r, testWires());
     ASSERT_EQ(run.status, RunStatus::ok);
-    const ReportText report = BuildReport(r, run);
+    const texts::ReportText report = texts::report(r, run.raw, Lang::ru);
     ASSERT_TRUE(report.ok) << report.error;
     EXPECT_EQ(report.text.find("Номинальное напряжение 15 В"), std::string::npos);
 }
 
-TEST(Report, NoReportWithoutTheHeadingsItNeeds) {
+TEST(Report, NoReportOfARunThatDidNotFinish) {
     Record r;
     r.I2[0] = "50";
-    const RunResult overfilled = Calculate(r, testWires());
+    const test::Shown overfilled = test::calculate(r, testWires());
     ASSERT_EQ(overfilled.status, RunStatus::overfill);
-    ReportText report = BuildReport(r, overfilled);
-    EXPECT_FALSE(report.ok);
-    EXPECT_TRUE(report.text.empty());
-    EXPECT_EQ(report.error.rfind("Отчет не может быть составлен: ", 0), 0u);
+    for (Lang lang : {Lang::ru, Lang::en}) {
+        const texts::ReportText report = texts::report(r, overfilled.raw, lang);
+        EXPECT_FALSE(report.ok);
+        EXPECT_TRUE(report.text.empty());
+    }
+    EXPECT_EQ(texts::report(r, overfilled.raw, Lang::ru).error.rfind("Отчет не может быть составлен: ", 0), 0u);
+    EXPECT_EQ(texts::report(r, overfilled.raw, Lang::en).error.rfind("No report can be made: ", 0), 0u);
+    Record odd;
+    odd.core = 7;
+    EXPECT_FALSE(texts::report(odd, overfilled.raw, Lang::en).ok);
+}
 
-    Record ok;
-    const RunResult run = Calculate(ok, testWires());
-    ok.comment.erase(ok.comment.find("    1-я вторичная обмотка"));
-    report = BuildReport(ok, run);
-    EXPECT_FALSE(report.ok);
-    EXPECT_EQ(report.error,
-              "Отчет не может быть составлен: в комментарии нет раздела «1-я вторичная обмотка».");
-
-    Record noLineEnd;
-    const RunResult run2 = Calculate(noLineEnd, testWires());
-    noLineEnd.comment = "        Первичная обмотка";
-    noLineEnd.U2[0] = "";
-    EXPECT_FALSE(BuildReport(noLineEnd, run2).ok);
+TEST(Report, InEnglishHasTheSameBlocksInTheSameOrder) {
+    Record r;
+    r.core = 1;  // two coils: the note goes ahead of the primary
+    r.I2[0] = "1";
+    r.U2[1] = "12";
+    r.I2[1] = "1";
+    r.double2[1] = 1;
+    const test::Shown run = test::calculate(r, testWires());
+    ASSERT_EQ(run.status, RunStatus::ok) << r.comment;
+    const std::string ru = texts::report(r, run.raw, Lang::ru).text;
+    const std::string en = texts::report(r, run.raw, Lang::en).text;
+    const auto lines = [](const std::string& s) { return std::count(s.begin(), s.end(), '\n'); };
+    EXPECT_EQ(lines(ru), lines(en));
+    const size_t note = en.find("shared equally between the two coils");
+    const size_t primary = en.find("        Primary winding\r\nRated voltage 220 V\r\n");
+    const size_t second = en.find("    Secondary winding 2.2\r\nRated voltage 12 V\r\nRated current 1 A");
+    ASSERT_NE(note, std::string::npos) << en;
+    ASSERT_NE(primary, std::string::npos) << en;
+    ASSERT_NE(second, std::string::npos) << en;
+    EXPECT_LT(note, primary);
+    EXPECT_LT(primary, second);
+    EXPECT_NE(en.find("Two halves with a centre tap\r\n"), std::string::npos);
+    EXPECT_EQ(en.rfind("Core: C-core, two coils (ПЛ)\r\nSteel 25x32\r\n", 0), 0u);
 }

@@ -69,7 +69,7 @@ TEST_F(Commands, SaveThenLoadBringsBackEveryField) {
     ASSERT_TRUE(boxes_.shown.empty()) << boxes_.shown.front().text.toStdString();
     // The proposal is the design's default name; the file is the record the window holds.
     ASSERT_EQ(pickers_.proposedDesigns.size(), 1u);
-    EXPECT_EQ(pickers_.proposedDesigns[0], qs(DefaultDesignName(dlg_->record(), ".sav")));
+    EXPECT_EQ(pickers_.proposedDesigns[0], qs(texts::designName(dlg_->record(), ".sav", texts::Lang::ru)));
     const fs::path file = inCwd("Усилитель.sav");
     ASSERT_TRUE(fs::exists(file));
     const Record saved = dlg_->record();
@@ -188,12 +188,12 @@ TEST_F(Commands, TheReportIsTheEnginesTextInWindows1251) {
     pickers_.reports.push_back({qs(pathToUtf8(target)), true});
     click(ui::names::saveReport);
     ASSERT_TRUE(boxes_.shown.empty()) << boxes_.shown.front().text.toStdString();
-    EXPECT_EQ(pickers_.proposedReports.at(0), qs(DefaultDesignName(dlg_->record(), ".txt")));
+    EXPECT_EQ(pickers_.proposedReports.at(0), qs(texts::designName(dlg_->record(), ".txt", texts::Lang::ru)));
 
     Record r = dlg_->record();
     const WireSizes sizes = LoadWireSizes(shippedData(), r.Conductor);
     const RunResult run = Calculate(r, sizes.table);
-    const ReportText report = BuildReport(r, run);
+    const texts::ReportText report = texts::report(r, run, texts::Lang::ru);
     ASSERT_TRUE(report.ok);
     const std::string bytes = readBytes(target);
     EXPECT_EQ(bytes, utf8ToCp1251(report.text).value_or("?"));

@@ -33,11 +33,14 @@ const QString kOverfillComment = QStringLiteral(
     "Расчет прерван!\nОкно сердечника слишком заполнено.\nПолная заданная мощность слишком "
     "велика.\nУменьшите полную заданную мощность.");
 
-// The engine's own answer for a record, with the table of a kind of the shipped data.
+// The engine's own answer for a record, with the table of a kind of the shipped data,
+// and its comment in Russian.
 RunResult engineRun(Record& r, const std::string& kind) {
     const WireSizes sizes = LoadWireSizes(shippedData(), kind);
     EXPECT_TRUE(sizes.ok);
-    return Calculate(r, sizes.table);
+    RunResult run = Calculate(r, sizes.table);
+    r.comment = texts::comment(run, texts::Lang::ru);
+    return run;
 }
 
 }  // namespace
@@ -143,7 +146,7 @@ TEST_F(WindowTest, HintsCarryTheirTextsTimesAndColours) {
     expected.diag_width = dlg.record().diag_width;
     const RunResult run = engineRun(expected, "ПЭТ-155");
     std::map<int, std::string> last;
-    for (const Hint& h : run.hints) last[h.id] = h.text;
+    for (const Hint& h : run.hints) last[findField(h.field)->id] = texts::hint(h, texts::Lang::ru);
     ASSERT_FALSE(last.empty());
     for (auto [id, t] : last) {
         const Field* f = nullptr;
