@@ -31,7 +31,8 @@ if(TARGET velmora)
                           BUNDLE DESTINATION . COMPONENT velmora)
 endif()
 
-# The catalogue and the help text; data/README.md is for developers.
+# The catalogue and the help texts; data/README.md is for developers. The window's
+# translations are built into the program.
 set(data_dirs ${CMAKE_INSTALL_DATADIR}/velmora)
 if(TARGET velmora AND APPLE)
   list(APPEND data_dirs velmora.app/Contents/share/velmora)

@@ -20,7 +20,7 @@ Velmora calculates mains power transformers on a toroidal, C- or laminated
 core: steel section, turns per volt, turns, standard wire and strands, layers,
 wire length and mass, resistances, voltages at no load and under load,
 efficiency and overall power. It draws how the windings fill the core window
-and writes a winding instruction. The interface is Russian.
+and writes a winding instruction. The interface is Russian or English.
 
 The package also holds velmora-cli, the same calculation from the command line.]])
 
@@ -34,7 +34,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 if(TARGET velmora)
   set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
-  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
+  # Qt's own dialogs and buttons in the window's language.
+  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
 endif()
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 

@@ -9,6 +9,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   libgtest-dev libbenchmark-dev ngspice
   qt6-base-dev qt6-svg-dev libgl-dev
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   clang libclang-rt-14-dev
   xvfb xauth fonts-dejavu-core fonts-liberation2
   locales

@@ -10,15 +10,16 @@
 namespace velmora::ui {
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("О программе"));
+    setWindowTitle(tr("О программе"));
     setObjectName(QStringLiteral("about"));
 
     auto* icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("aboutIcon"));
     icon->setPixmap(QIcon(QStringLiteral(":/res/velmora.svg")).pixmap(48, 48));
 
-    auto* program = new QLabel(QStringLiteral("Velmora - Программа расчета сетевого силового трансформатора"), this);
-    auto* version = new QLabel(QStringLiteral("Версия ") + QString::fromLatin1(kVersion), this);
+    auto* program =
+        new QLabel(tr("Velmora - Программа расчета сетевого силового трансформатора"), this);
+    auto* version = new QLabel(tr("Версия %1").arg(QString::fromLatin1(kVersion)), this);
     auto* date = new QLabel(QString::fromLatin1(kVersionDate), this);
     program->setObjectName(QStringLiteral("aboutProgram"));
     version->setObjectName(QStringLiteral("aboutVersion"));

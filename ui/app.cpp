@@ -11,6 +11,7 @@
 #include "calculation.hpp"
 #include "command_line.hpp"
 #include "file_pickers.hpp"
+#include "language.hpp"
 #include "main_dialog.hpp"
 #include "message_boxes.hpp"
 #include "state_location.hpp"
@@ -67,6 +68,9 @@ int CBrevinorApp::run(int argc, char** argv) {
     QApplication::setApplicationVersion(QString::fromLatin1(kVersion));
     QGuiApplication::setDesktopFileName(QStringLiteral("velmora"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/res/velmora.svg")));
+    // Qt's own buttons in the program's language from the first box on; the window
+    // turns to the user's choice once it has read the state file.
+    setUiLanguage(kDefaultLanguage);
 
     QtMessageBoxes boxes;
     QtFilePickers pickers(boxes);
@@ -75,8 +79,10 @@ int CBrevinorApp::run(int argc, char** argv) {
         pathFromUtf8(QCoreApplication::applicationDirPath().toStdString());
     const auto dataFolder = FindDataFolder(exeDir);
     if (!dataFolder) {
-        const texts::Shown box = texts::message(Message(MessageCode::noKindList), texts::Lang::ru);
-        boxes.show(nullptr, QString::fromStdString(box.caption), QString::fromStdString(box.text));
+        boxes.show(nullptr, QCoreApplication::translate("CBrevinorApp", "Внимание!"),
+                   QCoreApplication::translate("CBrevinorApp",
+                                               "В папке с программой отсутствует файл перечня "
+                                               "применяемых в программе проводов."));
         return 1;
     }
     DialogOptions options{*dataFolder,

@@ -3,6 +3,7 @@
 // and the bobbin sizes derived from the core dimensions while the user types.
 #pragma once
 
+#include <QString>
 #include <string_view>
 
 #include "record.hpp"
@@ -20,6 +21,9 @@ struct CorePresentation {
 // The steel cores (kinds 1..4) or the ring; like the derivations below, anything
 // that is no steel core (no button checked) counts as the ring.
 const CorePresentation& presentationFor(int core);
+
+// A label or hint of a presentation in the window's language.
+QString presentationText(std::string_view source);
 
 // The bobbin length edit is usable for the steel cores only.
 inline bool lkarEnabledFor(int core) { return presentationFor(core).lkarEnabled; }

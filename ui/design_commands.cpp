@@ -10,11 +10,13 @@
 #include "design_file.hpp"
 #include "file_pickers.hpp"
 #include "fill_diagram.hpp"
+#include "language.hpp"
 #include "main_dialog.hpp"
 #include "message_boxes.hpp"
+#include "state_file.hpp"
 #include "state_location.hpp"
 #include "textfile.hpp"
-#include "texts.hpp"
+#include "ui_texts.hpp"
 
 namespace velmora::ui {
 namespace {
@@ -28,10 +30,6 @@ bool exists(const QString& name) {
     return fs::exists(pathOf(name), ec);
 }
 
-QString replaceQuestion(const QString& path) {
-    return QStringLiteral("Заменить файл \"%1\"?").arg(QFileInfo(path).fileName());
-}
-
 }  // namespace
 
 void CBrevinorDlg::OnLoad() {
@@ -42,11 +40,11 @@ void CBrevinorDlg::OnLoad() {
 void CBrevinorDlg::loadDesign(const QString& file, bool tellIfMissing) {
     const ReadOutcome read = ReadDesign(pathOf(file), rec_);
     if (read.status == ReadOutcome::cannotOpen) {
-        if (tellIfMissing) warn("Не удалось открыть файл \"" + file.toStdString() + "\".");
+        if (tellIfMissing) warn(tr("Не удалось открыть файл \"%1\".").arg(file));
         return;
     }
     if (read.status == ReadOutcome::refused) {
-        warn(read.error);
+        warn(storageReason(read.error));
         return;
     }
     showRecord();
@@ -59,7 +57,7 @@ void CBrevinorDlg::loadDesign(const QString& file, bool tellIfMissing) {
 void CBrevinorDlg::OnSave() {
     OnCalculate();  // the saved fields are the ones the calculation leaves, overfilled or not
     takeRecord();
-    const QString proposed = QString::fromStdString(texts::designName(rec_, ".sav", lang_));
+    const QString proposed = QString::fromStdString(proposedName(rec_, ".sav"));
     const std::optional<QString> name = pickers_.saveDesign(this, proposed);
     if (!name || name->isEmpty()) {
         focusCalculate();
@@ -68,7 +66,7 @@ void CBrevinorDlg::OnSave() {
     QString file = *name;
     if (!file.contains(QStringLiteral(".sav"))) file += QStringLiteral(".sav");
     const WriteOutcome written = WriteDesign(pathOf(file), rec_);
-    if (!written.ok) warn(written.error);
+    if (!written.ok) warn(storageReason(written.error));
     focusCalculate();
 }
 
@@ -77,12 +75,12 @@ void CBrevinorDlg::OnSaveReport() {
     takeRecord();
     // A comment without the headings (an overfill) makes no report: say so before a
     // file is chosen, and write nothing.
-    const texts::ReportText report = texts::report(rec_, run, lang_);
+    const texts::ReportText report = reportText(rec_, run);
     if (!report.ok) {
-        warn(report.error);
+        warn(QString::fromStdString(report.error));
         return;
     }
-    const QString proposed = QString::fromStdString(texts::designName(rec_, ".txt", lang_));
+    const QString proposed = QString::fromStdString(proposedName(rec_, ".txt"));
     const std::optional<FilePickers::ReportTarget> target = pickers_.saveReport(this, proposed);
     if (!target) {
         focusCalculate();
@@ -94,10 +92,11 @@ void CBrevinorDlg::OnSaveReport() {
     // another file, which is not replaced without a word.
     const bool askedAlready = target->asked && path == target->path;
     if (!askedAlready && exists(path) &&
-        !boxes_.ask(this, QString::fromUtf8(texts::warningCaption(lang_).data()), replaceQuestion(path)))
+        !boxes_.ask(this, warningCaption(),
+                    tr("Заменить файл \"%1\"?").arg(QFileInfo(path).fileName())))
         return;
     const WriteOutcome written = WriteTextFileCp1251(pathOf(path), report.text);
-    if (!written.ok) warn(written.error);
+    if (!written.ok) warn(storageReason(written.error));
 }
 
 void CBrevinorDlg::OnExit() {
@@ -106,10 +105,14 @@ void CBrevinorDlg::OnExit() {
         takeRecord();
         const FolderOutcome folder = EnsureParentFolder(options_.stateFile);
         if (!folder.ok) {
-            warn(folder.error);
+            warn(storageReason(folder.error));
         } else {
-            const WriteOutcome written = WriteDesign(options_.stateFile, rec_);
-            if (!written.ok) warn(written.error);
+            // The language after the design, unless it is the default one.
+            std::vector<StateSetting> settings;
+            if (uiLanguage() != kDefaultLanguage)
+                settings.push_back({kLanguageKey, std::string(languageInfo(uiLanguage()).code)});
+            const WriteOutcome written = WriteState(options_.stateFile, rec_, settings);
+            if (!written.ok) warn(storageReason(written.error));
         }
     }
     closing_ = true;

@@ -2,6 +2,7 @@
 // core picture and the core data at the top, one column per winding with its inputs
 // above and its results below, the totals and the comment at the right, the buttons,
 // and the fill strip across the whole width.
+#include <QActionGroup>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -19,7 +21,9 @@
 
 #include "core_picture.hpp"
 #include "fill_diagram.hpp"
+#include "language.hpp"
 #include "main_dialog.hpp"
+#include "ui_texts.hpp"
 
 namespace velmora::ui {
 namespace {
@@ -28,8 +32,9 @@ QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<
 
 constexpr std::array<const char*, 6> kColumnHeads{"1.", "2.1", "2.2", "2.3", "2.4", "2.5"};
 
-QLabel* caption(QWidget* parent, std::string_view text, const char* name = nullptr) {
-    auto* l = new QLabel(qs(text), parent);
+// A label whose text is set by retranslate() (or stays as given).
+QLabel* caption(QWidget* parent, const char* name = nullptr, const QString& text = {}) {
+    auto* l = new QLabel(text, parent);
     if (name) l->setObjectName(QString::fromLatin1(name));
     return l;
 }
@@ -58,13 +63,18 @@ void CBrevinorDlg::buildControls() {
                 break;
             }
             case ControlKind::check: {
-                const bool centreTap = f.name.starts_with("double2");
-                w = new QCheckBox(centreTap ? QStringLiteral("Да") : qs(f.label), this);
+                auto* c = new QCheckBox(this);
+                if (f.name.starts_with("double2"))
+                    keepText([c] { c->setText(tr("Да")); });
+                else
+                    keepText([c, &f] { c->setText(fieldLabel(f)); });
+                w = c;
                 break;
             }
             case ControlKind::radio:
                 for (int k = 0; k < 5; ++k) {
-                    auto* b = new QRadioButton(qs(kCoreRadioTexts[k]), this);
+                    auto* b = new QRadioButton(this);
+                    keepText([b, k] { b->setText(coreKindText(k)); });
                     b->setObjectName(QStringLiteral("core%1").arg(k));
                     coreGroup_->addButton(b, k);
                     byId_[kCoreRadioIds[k]] = b;
@@ -95,13 +105,20 @@ void CBrevinorDlg::buildControls() {
         if (f.control != ControlKind::combo) bindings_.push_back({&f, w});
     }
     auto field = [this](const char* name) { return control(name); };
-    auto label = [](const char* name) { return findField(name)->label; };
+    // The label of a field, in the present language.
+    auto label = [this](const Field& f) {
+        QLabel* l = caption(this);
+        keepText([l, &f] { l->setText(fieldLabel(f)); });
+        return l;
+    };
+    auto labelOf = [&label](const char* fieldName) { return label(*findField(fieldName)); };
 
     // Top band: picture, core kind, core and magnetic data, bobbin and insulation.
     picture_ = new CorePicture(this);
     picture_->setObjectName(QString::fromLatin1(names::picture));
 
-    auto* kinds = new QGroupBox(qs(findField("core")->label), this);
+    auto* kinds = new QGroupBox(this);
+    keepText([kinds] { kinds->setTitle(fieldLabel(*findField("core"))); });
     auto* kindsLayout = new QVBoxLayout(kinds);
     kindsLayout->setSpacing(2);
     for (QAbstractButton* b : coreGroup_->buttons()) kindsLayout->addWidget(b);
@@ -115,7 +132,7 @@ void CBrevinorDlg::buildControls() {
                                                                    {"hok", names::hokLabel}}};
     for (int c = 0; c < 4; ++c) {
         auto [name, labelName] = dims[static_cast<std::size_t>(c)];
-        core->addWidget(caption(this, label(name), labelName), 0, c, Qt::AlignBottom);
+        core->addWidget(caption(this, labelName), 0, c, Qt::AlignBottom);  // applyCoreLabels
         core->addWidget(field(name), 1, c);
         byId_[std::array{1020, 1021, 1022, 1055}[static_cast<std::size_t>(c)]] =
             control(labelName);
@@ -125,24 +142,24 @@ void CBrevinorDlg::buildControls() {
     field("hok")->setSizePolicy(keepPlace);
     int row = 2;
     for (const char* name : {"Bm", "j", "F"}) {
-        core->addWidget(caption(this, label(name)), row, 0, 1, 3);
+        core->addWidget(labelOf(name), row, 0, 1, 3);
         core->addWidget(field(name), row++, 3);
     }
     core->setRowStretch(row, 1);
 
     auto* bobbin = new QGridLayout;
     bobbin->setVerticalSpacing(3);
-    bobbin->addWidget(caption(this, label("hkar")), 0, 0, 1, 4);
-    bobbin->addWidget(caption(this, "", names::hkarPrefix), 1, 0, Qt::AlignRight);
+    bobbin->addWidget(labelOf("hkar"), 0, 0, 1, 4);
+    bobbin->addWidget(caption(this, names::hkarPrefix), 1, 0, Qt::AlignRight);
     bobbin->addWidget(field("hkar"), 1, 1);
-    bobbin->addWidget(caption(this, "", names::hkar1Prefix), 1, 2, Qt::AlignRight);
+    bobbin->addWidget(caption(this, names::hkar1Prefix), 1, 2, Qt::AlignRight);
     bobbin->addWidget(field("hkar1"), 1, 3);
-    bobbin->addWidget(caption(this, label("lkar")), 2, 0, 1, 3);
+    bobbin->addWidget(labelOf("lkar"), 2, 0, 1, 3);
     bobbin->addWidget(field("lkar"), 2, 3);
     bobbin->addWidget(field("razmery"), 3, 0, 1, 4);
-    bobbin->addWidget(caption(this, label("megsl")), 4, 0, 1, 3);
+    bobbin->addWidget(labelOf("megsl"), 4, 0, 1, 3);
     bobbin->addWidget(field("megsl"), 4, 3);
-    bobbin->addWidget(caption(this, label("megob")), 5, 0, 1, 3);
+    bobbin->addWidget(labelOf("megob"), 5, 0, 1, 3);
     bobbin->addWidget(field("megob"), 5, 3);
     bobbin->setRowStretch(6, 1);
     byId_[1057] = control(names::hkarPrefix);
@@ -175,13 +192,13 @@ void CBrevinorDlg::buildControls() {
         for (const Field& f : fields()) {
             if (f.winding < 1 || f.role != role) continue;
             auto [it, added] = rows.try_emplace(f.label, nextRow);
-            if (added) windings->addWidget(caption(this, f.label), nextRow++, 0);
+            if (added) windings->addWidget(label(f), nextRow++, 0);
             QWidget* w = control(f.name);
             if (f.name == "d11") {
                 // The desired diameter of the primary carries its own "1." in front.
                 auto* cell = new QHBoxLayout;
                 cell->setSpacing(2);
-                cell->addWidget(caption(this, "1.", "d11_label"));
+                cell->addWidget(caption(this, "d11_label", QStringLiteral("1.")));
                 cell->addWidget(w);
                 windings->addLayout(cell, it->second, f.winding, Qt::AlignRight);
             } else {
@@ -199,16 +216,20 @@ void CBrevinorDlg::buildControls() {
     auto* right = new QGridLayout;
     right->setVerticalSpacing(2);
     int r = 0;
-    right->addWidget(caption(this, label("Conductor")), r, 0);
+    right->addWidget(labelOf("Conductor"), r, 0);
     right->addWidget(conductor_, r++, 1, 1, 2);
     right->addWidget(field("use_d"), r++, 0, 1, 3);
     for (const Field& f : fields()) {
         if (f.winding != 0 || f.role != FieldRole::result) continue;
-        right->addWidget(caption(this, f.label), r, 0);
+        right->addWidget(label(f), r, 0);
         right->addWidget(control(f.name), r, 1);
-        right->addWidget(caption(this, f.unit), r++, 2);
+        QLabel* unit = caption(this);
+        keepText([unit, &f] { unit->setText(fieldUnit(f)); });
+        right->addWidget(unit, r++, 2);
     }
-    right->addWidget(caption(this, "Комментарий"), r++, 0, 1, 3);
+    QLabel* commentLabel = caption(this);
+    keepText([commentLabel] { commentLabel->setText(tr("Комментарий")); });
+    right->addWidget(commentLabel, r++, 0, 1, 3);
     comment_ = new QPlainTextEdit(this);
     comment_->setObjectName(QString::fromLatin1(names::comment));
     comment_->setReadOnly(true);
@@ -227,17 +248,18 @@ void CBrevinorDlg::buildControls() {
 
     // Buttons: "Рассчитать" is the default, Enter calculates.
     auto button = [this](const char* text, const char* id) {
-        auto* b = new QPushButton(QString::fromUtf8(text), this);
+        auto* b = new QPushButton(this);
+        keepText([b, text] { b->setText(tr(text)); });
         b->setObjectName(QString::fromLatin1(id));
         byId_[QString::fromLatin1(id).toInt()] = b;
         return b;
     };
-    calculate_ = button("Рассчитать", names::calculate);
+    calculate_ = button(QT_TR_NOOP("Рассчитать"), names::calculate);
     calculate_->setDefault(true);
-    QPushButton* load = button("Загрузить", names::load);
-    QPushButton* save = button("Сохранить", names::save);
-    QPushButton* report = button("Сохранить в файле", names::saveReport);
-    QPushButton* exit = button("Выход", names::exit);
+    QPushButton* load = button(QT_TR_NOOP("Загрузить"), names::load);
+    QPushButton* save = button(QT_TR_NOOP("Сохранить"), names::save);
+    QPushButton* report = button(QT_TR_NOOP("Сохранить в файле"), names::saveReport);
+    QPushButton* exit = button(QT_TR_NOOP("Выход"), names::exit);
     auto* buttons = new QHBoxLayout;
     for (QPushButton* b : {calculate_, load, save, report}) buttons->addWidget(b);
     buttons->addStretch();
@@ -247,10 +269,27 @@ void CBrevinorDlg::buildControls() {
     diagram_->setObjectName(QString::fromLatin1(names::diagram));
 
     auto* menu = new QMenuBar(this);
-    QAction* help = menu->addAction(QStringLiteral("Помощь"));
-    QAction* about = menu->addAction(QStringLiteral("О программе..."));
+    QAction* help = menu->addAction(QString());
+    QAction* about = menu->addAction(QString());
     help->setObjectName(QString::fromLatin1(names::help));
     about->setObjectName(QString::fromLatin1(names::about));
+    keepText([help, about] {
+        help->setText(tr("Помощь"));
+        about->setText(tr("О программе..."));
+    });
+    // The languages, each named in itself, under a title that reads the same in all.
+    QMenu* languages = menu->addMenu(QString::fromUtf8(kLanguageMenu));
+    languages->setObjectName(QString::fromLatin1(names::language));
+    auto* oneLanguage = new QActionGroup(languages);
+    for (const LanguageInfo& l : kLanguages) {
+        QAction* a = languages->addAction(QString::fromUtf8(l.name));
+        a->setObjectName(QStringLiteral("lang_") +
+                         QString::fromLatin1(l.code.data(), static_cast<qsizetype>(l.code.size())));
+        a->setCheckable(true);
+        oneLanguage->addAction(a);
+        languageActions_.emplace_back(l.lang, a);
+        connect(a, &QAction::triggered, this, [this, lang = l.lang] { OnLanguage(lang); });
+    }
 
     auto* layout = new QVBoxLayout(this);
     layout->setMenuBar(menu);
@@ -260,7 +299,9 @@ void CBrevinorDlg::buildControls() {
     layout->addWidget(rule(this));
     layout->addLayout(middle, 1);
     layout->addLayout(buttons);
-    layout->addWidget(caption(this, "Диаграмма заполнения окна обмотками"));
+    QLabel* diagramLabel = caption(this);
+    keepText([diagramLabel] { diagramLabel->setText(tr("Диаграмма заполнения окна обмотками")); });
+    layout->addWidget(diagramLabel);
     layout->addWidget(diagram_);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 

@@ -1,5 +1,6 @@
 #include "file_pickers.hpp"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -22,8 +23,10 @@ std::optional<QString> QtFilePickers::saveDesign(QWidget* parent, const QString&
 
 std::optional<FilePickers::ReportTarget> QtFilePickers::saveReport(QWidget* parent,
                                                                    const QString& proposed) {
-    QFileDialog dialog(parent, QStringLiteral("Сохранить в файле"), QDir::currentPath(),
-                       QStringLiteral("Файлы сохранённых расчетов *.txt (*.txt)"));
+    QFileDialog dialog(parent, QCoreApplication::translate("QtFilePickers", "Сохранить в файле"),
+                       QDir::currentPath(),
+                       QCoreApplication::translate("QtFilePickers",
+                                                   "Файлы сохранённых расчетов *.txt (*.txt)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.selectFile(proposed);

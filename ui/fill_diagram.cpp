@@ -85,12 +85,12 @@ void FillDiagram::paintEvent(QPaintEvent*) {
         box(p, x0, w, h, kReserve);
         // Under an overfill the reserve may be partly covered; its text would be cut.
         if (e_.overfilled == 0)
-            label(p, x0, w, h, QStringLiteral("Полностью дырку от бублика нельзя занимать!"));
+            label(p, x0, w, h, tr("Полностью дырку от бублика нельзя занимать!"));
     }
     if (e_.overfilled > 0) {
         const int x0 = std::clamp(from, 0, std::max(w - 1, 0));
         box(p, x0, w, h, kOverfill);
-        label(p, x0, w, h, QStringLiteral("не помещается"));
+        label(p, x0, w, h, tr("не помещается"));
     }
 }
 

@@ -6,31 +6,33 @@
 #include <QVBoxLayout>
 
 #include "textfile.hpp"
+#include "ui_texts.hpp"
 
 namespace velmora::ui {
 
-HelpText readHelpText(const std::filesystem::path& dataFolder) {
-    const TextFile file = ReadTextFile(dataFolder / kHelpFileName);
+HelpText readHelpText(const std::filesystem::path& dataFolder, const char* fileName) {
+    const TextFile file = ReadTextFile(dataFolder / fileName);
     HelpText help;
-    help.caption = QStringLiteral("Ошибка!");
+    help.caption = CHelpDlg::tr("Ошибка!");
     switch (file.status) {
         case TextFile::ok:
             help.ok = true;
             help.text = QString::fromStdString(file.text);
             break;
         case TextFile::tooLarge:
-            help.message = QString::fromStdString(file.error);
+            help.message = storageReason(file.error);
             break;
         case TextFile::cannotOpen:
-            help.message = QStringLiteral(
-                "В папке с программой отсутствует файл \"ReadMe.txt\".\nПомощь не загружена");
+            help.message =
+                CHelpDlg::tr("В папке с программой отсутствует файл \"%1\".\nПомощь не загружена")
+                    .arg(QString::fromUtf8(fileName));
             break;
     }
     return help;
 }
 
 CHelpDlg::CHelpDlg(const QString& text, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Помощь "));
+    setWindowTitle(tr("Помощь "));
     setObjectName(QStringLiteral("help"));
 
     text_ = new QPlainTextEdit(this);

@@ -1,4 +1,5 @@
-// "Помощь": the help text ReadMe.txt of the data folder, shown as it is.
+// "Помощь": the help text of the data folder in the window's language (ReadMe.txt,
+// ReadMe_en.txt), shown as it is.
 #pragma once
 
 #include <QDialog>
@@ -9,8 +10,6 @@ class QPlainTextEdit;
 
 namespace velmora::ui {
 
-inline constexpr const char* kHelpFileName = "ReadMe.txt";
-
 struct HelpText {
     bool ok = false;
     QString text;     // when ok
@@ -20,7 +19,7 @@ struct HelpText {
 
 // Reads the help text from the data folder afresh (nothing is cached), decoded like
 // every other text file of the program.
-HelpText readHelpText(const std::filesystem::path& dataFolder);
+HelpText readHelpText(const std::filesystem::path& dataFolder, const char* fileName);
 
 class CHelpDlg : public QDialog {
     Q_OBJECT

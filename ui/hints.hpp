@@ -2,6 +2,7 @@
 // of every tip (quick to appear, long to stay, narrow, pale yellow).
 #pragma once
 
+#include <QtGlobal>
 #include <span>
 #include <string_view>
 
@@ -12,9 +13,12 @@ class QWidget;
 
 namespace velmora::ui {
 
+// The translation context of the hint texts below.
+inline constexpr const char* kHintContext = "Hints";
+
 struct HintText {
     int id;  // control id
-    std::string_view text;
+    std::string_view text;  // in Russian, the source of its translations
 };
 
 // The hints registered at start, in their order (the core dimension edits get theirs
@@ -23,8 +27,12 @@ std::span<const HintText> startHints();
 
 // The first texts of the wire-diameter and wire-mass statics, until a calculation
 // puts the real enamelled diameter and mass there.
-inline constexpr std::string_view kWireDiameterHint = "Диаметр провода по эмали";
-inline constexpr std::string_view kWireMassHint = "Масса провода";
+inline constexpr std::string_view kWireDiameterHint =
+    QT_TRANSLATE_NOOP("Hints", "Диаметр провода по эмали");
+inline constexpr std::string_view kWireMassHint = QT_TRANSLATE_NOOP("Hints", "Масса провода");
+
+// A hint text of this file in the window's language.
+QString hintText(std::string_view source);
 
 inline constexpr int kTipDelayMs = 100;
 inline constexpr int kTipDurationMs = 30000;
@@ -35,7 +43,7 @@ inline constexpr int kTipMaxWidth = 350;
 void installHintStyle(QApplication& app);
 
 // A control's tip; an empty text removes it.
-void setHint(QWidget* w, std::string_view text);
+void setHint(QWidget* w, const QString& text);
 
 // A tip shown instead of the control's own hint while it is set; an empty notice
 // takes it away and the hint comes back.

@@ -1,5 +1,6 @@
 #include "input_marks.hpp"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QString>
 
@@ -16,8 +17,8 @@ void markIfMisread(QLineEdit* e) {
         e->setStyleSheet(marked ? QStringLiteral("QLineEdit { border: 2px solid rgb(255, 0, 0); }")
                                 : QString());
     }
-    setNotice(e, marked ? QStringLiteral("Не число: читается как ") +
-                              QString::fromStdString(shortest(*reads))
+    setNotice(e, marked ? QCoreApplication::translate("InputMarks", "Не число: читается как %1")
+                              .arg(QString::fromStdString(shortest(*reads)))
                         : QString());
 }
 

@@ -1,6 +1,7 @@
 #include "main_dialog.hpp"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -24,6 +25,7 @@
 #include "hints.hpp"
 #include "input_marks.hpp"
 #include "message_boxes.hpp"
+#include "state_file.hpp"
 #include "wires.hpp"
 
 // Resources live in the static library; the linker keeps them only when asked.
@@ -46,10 +48,6 @@ private:
     bool& flag_;
     bool old_;
 };
-
-const QString kWindowTitle =
-    QStringLiteral("Velmora - Расчет сетевого силового трансформатора (Версия ") +
-    QString::fromLatin1(kVersion) + QStringLiteral(")");
 
 constexpr std::array<int, 6> kWireDiameterStatics{1015, 1032, 1033, 1034, 1044, 1052};
 constexpr std::array<int, 6> kWireMassStatics{1063, 1058, 1059, 1060, 1061, 1062};
@@ -81,16 +79,10 @@ CBrevinorDlg::CBrevinorDlg(MessageBoxes& boxes, FilePickers& pickers, DialogOpti
         installHintStyle(*app);
 
     setObjectName(QStringLiteral("CBrevinorDlg"));
-    setWindowTitle(kWindowTitle);
     setWindowIcon(QIcon(QStringLiteral(":/res/velmora.svg")));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setWindowFlag(Qt::WindowMinimizeButtonHint, true);
     buildControls();
-
-    for (const HintText& h : startHints())
-        if (QWidget* w = controlById(h.id)) setHint(w, h.text);
-    for (int id : kWireDiameterStatics) setHint(controlById(id), kWireDiameterHint);
-    for (int id : kWireMassStatics) setHint(controlById(id), kWireMassHint);
 
     // What the user does; the exchanges' own changes are ignored.
     connect(coreGroup_, &QButtonGroup::idClicked, this, &CBrevinorDlg::OnCoreChanged);
@@ -122,7 +114,8 @@ CBrevinorDlg::CBrevinorDlg(MessageBoxes& boxes, FilePickers& pickers, DialogOpti
     }
 
     showRecord();
-    applyCorePresentation();
+    retranslate();
+    picture_->setCore(rec_.core);
     // Polish and lay the window out now, so that the strip has its real width at once.
     ensurePolished();
     layout()->activate();
@@ -173,14 +166,18 @@ void CBrevinorDlg::finishStart() {
 
 void CBrevinorDlg::releaseHeld() {
     holding_ = false;
-    const std::vector<texts::Shown> held = std::move(held_);
+    const std::vector<ShownMessage> held = std::move(held_);
     held_.clear();
-    for (const texts::Shown& m : held) showBox(m);
+    for (const ShownMessage& m : held) message(m);
 }
 
 bool CBrevinorDlg::prepare() {
+    // The language first: everything the start has to say is said in it.
+    const std::optional<Language> chosen =
+        languageFromCode(ReadStateSetting(options_.stateFile, kLanguageKey));
+    setUiLanguage(chosen.value_or(kDefaultLanguage));
     const ReadOutcome state = ReadDesign(options_.stateFile, rec_);
-    if (state.status == ReadOutcome::refused) warn(state.error);
+    if (state.status == ReadOutcome::refused) warn(storageReason(state.error));
     showRecord();
     applyCorePresentation();
 
@@ -290,10 +287,10 @@ void CBrevinorDlg::showRecord() {
 
 void CBrevinorDlg::applyCoreLabels() {
     const CorePresentation& p = presentationFor(rec_.core);
-    static_cast<QLabel*>(control(names::lstLabel))->setText(qs(p.lstLabel));
-    static_cast<QLabel*>(control(names::hstLabel))->setText(qs(p.hstLabel));
-    static_cast<QLabel*>(control(names::lokLabel))->setText(qs(p.lokLabel));
-    static_cast<QLabel*>(control(names::hokLabel))->setText(qs(p.hokLabel));
+    static_cast<QLabel*>(control(names::lstLabel))->setText(presentationText(p.lstLabel));
+    static_cast<QLabel*>(control(names::hstLabel))->setText(presentationText(p.hstLabel));
+    static_cast<QLabel*>(control(names::lokLabel))->setText(presentationText(p.lokLabel));
+    static_cast<QLabel*>(control(names::hokLabel))->setText(presentationText(p.hokLabel));
     static_cast<QLabel*>(control(names::hkarPrefix))->setText(qs(p.hkarPrefix));
     static_cast<QLabel*>(control(names::hkar1Prefix))->setText(qs(p.hkar1Prefix));
     control("hok")->setVisible(p.hokVisible);
@@ -302,9 +299,9 @@ void CBrevinorDlg::applyCoreLabels() {
 
 void CBrevinorDlg::applyCoreHints() {
     const CorePresentation& p = presentationFor(rec_.core);
-    setHint(control("lst"), p.lstHint);
-    setHint(control("hst"), p.hstHint);
-    setHint(control("lok"), p.lokHint);
+    setHint(control("lst"), presentationText(p.lstHint));
+    setHint(control("hst"), presentationText(p.hstHint));
+    setHint(control("lok"), presentationText(p.lokHint));
 }
 
 void CBrevinorDlg::applyCorePresentation() {
@@ -357,15 +354,15 @@ RunResult CBrevinorDlg::OnCalculate() {
     rec_.diag_width = diagram_->width();
     rec_.diag_text_h = kDiagramTextHeight;
     RunResult run = Calculate(rec_, wires_);
-    rec_.comment = texts::comment(run, lang_);
 
     // Warnings and notices come while the old results are still on screen; an
     // overfill or a refusal after the record and the comment are shown.
     const bool stopped = run.status != RunStatus::ok && !run.messages.empty();
     const std::size_t before = run.messages.size() - (stopped ? 1 : 0);
     for (std::size_t i = 0; i < before; ++i) message(run.messages[i]);
-    comment_->setPlainText(qs(rec_.comment));
+    comment_->setPlainText(commentText(rec_, run));
     applyHints(run.hints);
+    lastRun_ = run;
     showRecord();
     applyDiagram(run.overfilled);
     showStale(false);
@@ -381,10 +378,17 @@ void CBrevinorDlg::showStale(bool stale) {
     grey(comment_, QPalette::Text, stale);
 }
 
+void CBrevinorDlg::applyStartHints() {
+    for (const HintText& h : startHints())
+        if (QWidget* w = controlById(h.id)) setHint(w, hintText(h.text));
+    for (int id : kWireDiameterStatics) setHint(controlById(id), hintText(kWireDiameterHint));
+    for (int id : kWireMassStatics) setHint(controlById(id), hintText(kWireMassHint));
+}
+
 void CBrevinorDlg::applyHints(const std::vector<Hint>& hints) {
     for (const Hint& h : hints)
         if (const Field* f = findField(h.field))
-            if (QWidget* w = controlById(f->id)) setHint(w, texts::hint(h, lang_));
+            if (QWidget* w = controlById(f->id)) setHint(w, resultHint(h));
 }
 
 void CBrevinorDlg::applyDiagram(int overfilled) {
@@ -414,7 +418,7 @@ void CBrevinorDlg::OnSelchangeConductor(int index) {
 // ---- help, about, messages -------------------------------------------------------
 
 void CBrevinorDlg::OnHelp() {
-    const HelpText help = readHelpText(options_.dataFolder);
+    const HelpText help = readHelpText(options_.dataFolder, languageInfo(uiLanguage()).helpFile);
     if (!help.ok) {
         boxes_.show(this, help.caption, help.message);
         return;
@@ -428,20 +432,48 @@ void CBrevinorDlg::OnAbout() {
     dlg.exec();
 }
 
+void CBrevinorDlg::message(const Message& m) { message(shownMessage(m)); }
+
 // Once the window is closing, what a command still had to say is no longer shown;
 // during the start it waits until the window is on the screen.
-void CBrevinorDlg::message(const Message& m) { showBox(texts::message(m, lang_)); }
-
-void CBrevinorDlg::showBox(const texts::Shown& box) {
+void CBrevinorDlg::message(const ShownMessage& m) {
     if (closing_) return;
     if (holding_)
-        held_.push_back(box);
+        held_.push_back(m);
     else
-        boxes_.show(this, qs(box.caption), qs(box.text));
+        boxes_.show(this, m.caption, m.text);
 }
 
-void CBrevinorDlg::warn(const std::string& text) {
-    showBox({std::string(texts::warningCaption(lang_)), text});
+void CBrevinorDlg::warn(const QString& text) { message(ShownMessage{warningCaption(), text}); }
+
+// ---- language --------------------------------------------------------------------
+
+// The change comes back to every window as a LanguageChange: retranslate().
+void CBrevinorDlg::OnLanguage(Language lang) {
+    if (lang != uiLanguage()) setUiLanguage(lang);
+}
+
+void CBrevinorDlg::changeEvent(QEvent* e) {
+    if (e->type() == QEvent::LanguageChange) retranslate();
+    QDialog::changeEvent(e);
+}
+
+void CBrevinorDlg::retranslate() {
+    setWindowTitle(tr("Velmora - Расчет сетевого силового трансформатора (Версия %1)")
+                       .arg(QString::fromLatin1(kVersion)));
+    for (const auto& set : retranslators_) set();
+    applyStartHints();
+    applyCoreLabels();
+    applyCoreHints();
+    if (lastRun_) {
+        comment_->setPlainText(commentText(rec_, *lastRun_));
+        applyHints(lastRun_->hints);
+    }
+    // The notices of the inputs that are no number.
+    for (const Binding& b : bindings_)
+        if (b.field->role == FieldRole::input && b.field->control == ControlKind::edit)
+            markIfMisread(static_cast<QLineEdit*>(b.widget));
+    for (auto [lang, action] : languageActions_) action->setChecked(lang == uiLanguage());
 }
 
 void CBrevinorDlg::focusCalculate() { calculate_->setFocus(Qt::OtherFocusReason); }

@@ -1,22 +1,29 @@
 // CBrevinorDlg: the main window. It binds every control to its field of the design
 // record through the field table, runs the calculation and shows what it returns,
-// and holds the commands of the buttons and the menu. Message boxes and file pickers
-// come in through interfaces, so tests answer them.
+// and holds the commands of the buttons and the menu. Its own words go through tr(),
+// what the engine returns through ui_texts, and all of them follow a change of the
+// language at once. Message boxes and file pickers come in through interfaces, so
+// tests answer them.
 #pragma once
 
 #include <QDialog>
 #include <filesystem>
+#include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "calculation.hpp"
+#include "language.hpp"
 #include "record.hpp"
-#include "texts.hpp"
+#include "ui_texts.hpp"
 
 class FilePickers;
 class MessageBoxes;
+class QAction;
 class QButtonGroup;
 class QComboBox;
 class QLabel;
@@ -30,7 +37,9 @@ class FillDiagram;
 
 struct DialogOptions {
     std::filesystem::path dataFolder;  // where "Провода.txt" and "ReadMe.txt" are
-    std::filesystem::path stateFile;   // "Velmora.ini": read at start, written at exit
+    // "Velmora.ini": read at start, written at exit; the design, then the language
+    // unless it is the default.
+    std::filesystem::path stateFile;
 };
 
 // objectNames of the controls that are no field: the buttons by their command ids,
@@ -43,6 +52,8 @@ inline constexpr const char* save = "4";        // "Сохранить"
 inline constexpr const char* saveReport = "5";  // "Сохранить в файле"
 inline constexpr const char* help = "help";     // menu "Помощь"
 inline constexpr const char* about = "about";   // menu "О программе..."
+// The menu "Язык / Language"; its items are "lang_" + the language's code.
+inline constexpr const char* language = "language";
 inline constexpr const char* comment = "comment";
 inline constexpr const char* diagram = "diagram";
 inline constexpr const char* picture = "picture";
@@ -89,6 +100,7 @@ public:
     void OnCoreChanged(int kind);          // a core radio button clicked
     void OnSelchangeConductor(int index);  // a wire kind picked from the list
     void OnRazmery();                      // "Задать размеры каркаса" clicked
+    void OnLanguage(Language lang);        // a language picked in the menu
 
     // Loads a design as "Загрузить" does once a file is chosen, then calculates. A
     // file that cannot be opened changes nothing; `tellIfMissing` says so in a box
@@ -107,6 +119,7 @@ protected:
     void closeEvent(QCloseEvent* e) override;
     void showEvent(QShowEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
+    void changeEvent(QEvent* e) override;  // a new language: retranslate()
 
 private:
     struct Binding {
@@ -115,6 +128,12 @@ private:
     };
 
     void buildControls();
+    // Every text of the window in the present language: the window's own words, the
+    // texts the engine and the catalogue give, and the last calculation's comment and
+    // tips. The controls' contents are data and stay.
+    void retranslate();
+    // A text of the window, set by retranslate().
+    void keepText(std::function<void()> set) { retranslators_.push_back(std::move(set)); }
     bool prepare();       // start() up to the first calculation
     void finishStart();   // the held messages and the first calculation
     void releaseHeld();
@@ -130,12 +149,13 @@ private:
     void applyCoreLabels();        // labels, the hidden and disabled edits
     void applyCoreHints();
     void applyDiagram(int overfilled);
+    void applyStartHints();
     void applyHints(const std::vector<Hint>& hints);
     bool selectKind(bool atStart);  // the combo box and the size table for Conductor
     void focusCalculate();
-    void message(const Message& m);     // worded in the interface's language
-    void showBox(const texts::Shown& box);
-    void warn(const std::string& text);
+    void message(const Message& m);
+    void message(const ShownMessage& m);
+    void warn(const QString& text);
 
     // A dimension edit typed into: derive the bobbin sizes.
     void onDimensionEdited(void (*derive)(Record&));
@@ -155,10 +175,12 @@ private:
     bool startPending_ = false;
     bool stale_ = false;
     bool holding_ = false;        // messages wait in held_ until the window is shown
-    std::vector<texts::Shown> held_;
-    texts::Lang lang_ = texts::Lang::ru;  // of the texts the engine's data is worded in
+    std::vector<ShownMessage> held_;
+    std::optional<RunResult> lastRun_;  // its comment and tips follow the language
 
     std::vector<Binding> bindings_;
+    std::vector<std::function<void()>> retranslators_;
+    std::vector<std::pair<Language, QAction*>> languageActions_;
     std::map<std::string, QWidget*, std::less<>> byName_;
     std::map<int, QWidget*> byId_;
     QButtonGroup* coreGroup_ = nullptr;

@@ -4,8 +4,8 @@
 #include <QListWidget>
 
 COpenFile::COpenFile(QWidget* parent)
-    : PickerDialog(parent, QStringLiteral("Открыть файл..."), QStringLiteral("Открыть файл:"), 160,
-                   QStringLiteral("Открыть"), {QStringLiteral("*.sav"), QStringLiteral("*.ini")}) {
+    : PickerDialog(parent, tr("Открыть файл..."), tr("Открыть файл:"), 160, tr("Открыть"),
+                   {QStringLiteral("*.sav"), QStringLiteral("*.ini")}) {
     edit_->setReadOnly(true);
     list_->setFocus();
 }

@@ -43,7 +43,7 @@ PickerDialog::PickerDialog(QWidget* parent, const QString& caption, const QStrin
     ok_ = new QPushButton(okText, this);
     ok_->setObjectName(QStringLiteral("ok"));
     ok_->setDefault(true);
-    cancel_ = new QPushButton(QStringLiteral("Отмена"), this);
+    cancel_ = new QPushButton(tr("Отмена"), this);
     cancel_->setObjectName(QStringLiteral("cancel"));
 
     const DialogUnits du(fontMetrics());

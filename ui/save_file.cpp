@@ -12,9 +12,8 @@ QString withSavExtension(const QString& name) {
 }
 
 CSaveFile::CSaveFile(MessageBoxes& boxes, QWidget* parent)
-    : PickerDialog(parent, QStringLiteral("Сохранить как..."),
-                   QStringLiteral("Имя файла для сохранения:"), 159, QStringLiteral("Сохранить"),
-                   {QStringLiteral("*.sav")}),
+    : PickerDialog(parent, tr("Сохранить как..."), tr("Имя файла для сохранения:"), 159,
+                   tr("Сохранить"), {QStringLiteral("*.sav")}),
       boxes_(boxes) {
     edit_->setFocus();
 }
@@ -35,8 +34,7 @@ void CSaveFile::confirm() {
     const QString target = withSavExtension(name);
     const QFileInfo info(QDir::current(), target);
     if (info.exists() && !info.isDir() &&
-        !boxes_.ask(this, QStringLiteral("Внимание!"),
-                    QStringLiteral("Заменить файл \"%1\"?").arg(target))) {
+        !boxes_.ask(this, tr("Внимание!"), tr("Заменить файл \"%1\"?").arg(target))) {
         edit_->setFocus();
         return;  // not replaced: the picker stays open with the typed name
     }

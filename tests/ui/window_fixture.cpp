@@ -1,5 +1,7 @@
 #include "window_fixture.hpp"
 
+#include <QCheckBox>
+#include <QRadioButton>
 #include <QTest>
 
 void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
@@ -30,7 +32,12 @@ void WindowTest::type(const char* name, const QString& text) {
 void WindowTest::click(const char* name) {
     auto* b = find<QAbstractButton>(name);
     ASSERT_NE(b, nullptr);
-    QTest::mouseClick(b, Qt::LeftButton);
+    // A radio button or a check box answers on its mark and its text, which may be
+    // much narrower than the column it stands in: click its mark, as a user would.
+    if (qobject_cast<QRadioButton*>(b) || qobject_cast<QCheckBox*>(b))
+        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2));
+    else
+        QTest::mouseClick(b, Qt::LeftButton);
 }
 
 }  // namespace velmora::uitest

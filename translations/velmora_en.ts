@@ -1,0 +1,310 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="ru">
+<context>
+    <name>CBrevinorApp</name>
+    <message>
+        <source>Внимание!</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>В папке с программой отсутствует файл перечня применяемых в программе проводов.</source>
+        <translation>The list of wire kinds (Провода.txt) is missing from the program folder.</translation>
+    </message>
+</context>
+<context>
+    <name>COpenFile</name>
+    <message>
+        <source>Открыть файл...</source>
+        <translation>Open file</translation>
+    </message>
+    <message>
+        <source>Открыть файл:</source>
+        <translation>File to open:</translation>
+    </message>
+    <message>
+        <source>Открыть</source>
+        <translation>Open</translation>
+    </message>
+</context>
+<context>
+    <name>CSaveFile</name>
+    <message>
+        <source>Сохранить как...</source>
+        <translation>Save as</translation>
+    </message>
+    <message>
+        <source>Имя файла для сохранения:</source>
+        <translation>File name to save as:</translation>
+    </message>
+    <message>
+        <source>Сохранить</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Внимание!</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Заменить файл &quot;%1&quot;?</source>
+        <translation>Replace the file &quot;%1&quot;?</translation>
+    </message>
+</context>
+<context>
+    <name>CorePresentation</name>
+    <message>
+        <source>D, мм</source>
+        <translation>D, mm</translation>
+    </message>
+    <message>
+        <source>d, мм</source>
+        <translation>d, mm</translation>
+    </message>
+    <message>
+        <source>H, мм</source>
+        <translation>H, mm</translation>
+    </message>
+    <message>
+        <source>Внешний диаметр кольца</source>
+        <translation>Outer diameter of the ring</translation>
+    </message>
+    <message>
+        <source>Внутренний диаметр кольца</source>
+        <translation>Inner diameter of the ring</translation>
+    </message>
+    <message>
+        <source>Высота кольца</source>
+        <translation>Height of the ring</translation>
+    </message>
+    <message>
+        <source>Ls, мм</source>
+        <translation>Ls, mm</translation>
+    </message>
+    <message>
+        <source>Hs, мм</source>
+        <translation>Hs, mm</translation>
+    </message>
+    <message>
+        <source>Lok, мм</source>
+        <translation>Lok, mm</translation>
+    </message>
+    <message>
+        <source>Hok, мм</source>
+        <translation>Hok, mm</translation>
+    </message>
+    <message>
+        <source>Ширина стали</source>
+        <translation>Steel width: the limb that carries the coil</translation>
+    </message>
+    <message>
+        <source>Высота стали</source>
+        <translation>Steel height: the thickness of the stack</translation>
+    </message>
+    <message>
+        <source>Ширина окна</source>
+        <translation>Window width</translation>
+    </message>
+</context>
+<context>
+    <name>Hints</name>
+    <message>
+        <source>Установка галочки означает, что эта обмотка имеет две секции, включенные со средней точкой.
+При этом следует вводить напряжение и ток для одной секции. А программа сама рассчитает суммарную мощность и размещение обеих секций.
+Для полной идентичности секций секции следует наматывать одновременно.</source>
+        <translation>Ticked, this winding has two sections joined at a centre tap.
+Enter the voltage and the current of one section; the program works out the total power and the placement of both sections.
+For identical sections, wind both sections at the same time.</translation>
+    </message>
+    <message>
+        <source>Для аудио применений рекомендуется амплитуда индукции 1,2 Тесла для ленточных сердечников и 1 Тесла для пластинчатых сердечников</source>
+        <translation>For audio use a peak flux density of 1.2 T is recommended for tape-wound cores and 1 T for laminated cores</translation>
+    </message>
+    <message>
+        <source>Плотность тока зависит от размеров сердечника.
+Для больших сердечников условия охлаждения обмоток хуже, поэтому плотность тока выбирается меньше, чем для сердечников малых размеров.
+Для аудио применений плотность тока также зависит от режима работы усилителя. Например, для усилителей класса А рекомендуется плотность тока 2,5 А/мм2, а для класса АВ можно плотность тока брать 3,5-4 А/мм2</source>
+        <translation>The current density depends on the size of the core.
+The windings of a large core are cooled worse, so a lower current density is chosen for it than for a small core.
+For audio use the current density also depends on the amplifier&apos;s class of operation: 2.5 A/mm2 is recommended for class A amplifiers, while class AB allows 3.5-4 A/mm2</translation>
+    </message>
+    <message>
+        <source>Высота окна</source>
+        <translation>Window height</translation>
+    </message>
+    <message>
+        <source>Ширина каркаса.
+Для кольца это ширина сердечника по изоляции.
+Размеры каркаса нужны для расчета укладки провода и длины провода</source>
+        <translation>Bobbin width.
+For a ring, the width of the core over its insulation.
+The bobbin sizes are needed to lay out the winding layers and to work out the wire length</translation>
+    </message>
+    <message>
+        <source>Высота каркаса.
+Для кольца это высота сердечника по изоляции.
+Размеры каркаса нужны для расчета укладки провода и длины провода</source>
+        <translation>Bobbin height.
+For a ring, the height of the core over its insulation.
+The bobbin sizes are needed to lay out the winding layers and to work out the wire length</translation>
+    </message>
+    <message>
+        <source>Длина каркаса под намотку - это расстояние между щечками каркаса.
+Размеры каркаса нужны для расчета укладки провода и длины провода</source>
+        <translation>The winding length of the bobbin is the distance between its flanges.
+The bobbin sizes are needed to lay out the winding layers and to work out the wire length</translation>
+    </message>
+    <message>
+        <source>Желаемый диаметр провода первичной обмотки</source>
+        <translation>Desired wire diameter of the primary winding</translation>
+    </message>
+    <message>
+        <source>Загрузка сохраненных исходных данных из файла с расширеним .sav</source>
+        <translation>Loads saved input data from a .sav file</translation>
+    </message>
+    <message>
+        <source>Сохранение исходных данных в файл с расширеним .sav во внутреннем формате данных для последующего использования.</source>
+        <translation>Saves the input data to a .sav file in the program&apos;s own format, for later use.</translation>
+    </message>
+    <message>
+        <source>Сохранение комментария в текстовом файле.</source>
+        <translation>Saves the comment to a text file.</translation>
+    </message>
+    <message>
+        <source>Со снятой галочкой размеры каркаса вычисляются автоматически, добавлением к ширине и высоте стали толщины стенок (1 мм) каркаса или изоляции кольца.
+Для корректировки размеров установите галочку и ведите истинные размеры каркаса или изоляции кольца.</source>
+        <translation>Unticked, the bobbin sizes are worked out automatically: the thickness of the bobbin walls or of the ring&apos;s insulation (1 mm) is added to the width and height of the steel.
+To correct the sizes, tick the box and enter the true sizes of the bobbin or of the ring over its insulation.</translation>
+    </message>
+    <message>
+        <source>Диаметр провода по эмали</source>
+        <translation>Wire diameter over the enamel</translation>
+    </message>
+    <message>
+        <source>Масса провода</source>
+        <translation>Wire mass</translation>
+    </message>
+</context>
+<context>
+    <name>InputMarks</name>
+    <message>
+        <source>Не число: читается как %1</source>
+        <translation>Not a number: read as %1</translation>
+    </message>
+</context>
+<context>
+    <name>PickerDialog</name>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>QtFilePickers</name>
+    <message>
+        <source>Сохранить в файле</source>
+        <translation>Save report</translation>
+    </message>
+    <message>
+        <source>Файлы сохранённых расчетов *.txt (*.txt)</source>
+        <translation>Calculation reports *.txt (*.txt)</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::ui::CAboutDlg</name>
+    <message>
+        <source>О программе</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Velmora - Программа расчета сетевого силового трансформатора</source>
+        <translation>Velmora - Mains power transformer design program</translation>
+    </message>
+    <message>
+        <source>Версия %1</source>
+        <translation>Version %1</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::ui::CBrevinorDlg</name>
+    <message>
+        <source>Не удалось открыть файл &quot;%1&quot;.</source>
+        <translation>Could not open the file &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Заменить файл &quot;%1&quot;?</source>
+        <translation>Replace the file &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>Да</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Комментарий</source>
+        <translation>Comment</translation>
+    </message>
+    <message>
+        <source>Рассчитать</source>
+        <translation>Calculate</translation>
+    </message>
+    <message>
+        <source>Загрузить</source>
+        <translation>Load</translation>
+    </message>
+    <message>
+        <source>Сохранить</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Сохранить в файле</source>
+        <translation>Save report</translation>
+    </message>
+    <message>
+        <source>Выход</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Помощь</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>О программе...</source>
+        <translation>About...</translation>
+    </message>
+    <message>
+        <source>Диаграмма заполнения окна обмотками</source>
+        <translation>Fill of the core window by the windings</translation>
+    </message>
+    <message>
+        <source>Velmora - Расчет сетевого силового трансформатора (Версия %1)</source>
+        <translation>Velmora - Mains power transformer design (Version %1)</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::ui::CHelpDlg</name>
+    <message>
+        <source>Ошибка!</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>В папке с программой отсутствует файл &quot;%1&quot;.
+Помощь не загружена</source>
+        <translation>The file &quot;%1&quot; is missing from the program folder.
+No help is loaded</translation>
+    </message>
+    <message>
+        <source>Помощь </source>
+        <translation>Help</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::ui::FillDiagram</name>
+    <message>
+        <source>Полностью дырку от бублика нельзя занимать!</source>
+        <translation>The hole of the ring must not be filled completely!</translation>
+    </message>
+    <message>
+        <source>не помещается</source>
+        <translation>does not fit</translation>
+    </message>
+</context>
+</TS>
