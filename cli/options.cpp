@@ -56,7 +56,7 @@ Parsed parseArguments(const std::vector<std::string>& args) {
                 if (eq == std::string::npos) return fail(UsageError::badSet, *v);
                 std::string key = v->substr(0, eq);
                 const Field* f = findField(key);
-                if (!f || f->role != FieldRole::input)
+                if (!f || f->role == FieldRole::result)
                     return fail(UsageError::unknownKey, key);
                 o.sets.emplace_back(key, v->substr(eq + 1));
             }

@@ -148,7 +148,25 @@ const std::vector<Field>& table() {
 }  // namespace
 
 std::span<const Field> fields() { return table(); }
-std::span<const Field> inputFields() { return fields().first(39); }
+
+namespace {
+
+// The fields are laid out by role: inputs, appended inputs, results.
+size_t countOf(FieldRole role) {
+    size_t n = 0;
+    for (const Field& f : table()) n += f.role == role;
+    return n;
+}
+
+}  // namespace
+
+std::span<const Field> inputFields() { return fields().first(countOf(FieldRole::input)); }
+std::span<const Field> appendedFields() {
+    return fields().subspan(countOf(FieldRole::input), countOf(FieldRole::appended));
+}
+std::span<const Field> designFields() {
+    return fields().first(countOf(FieldRole::input) + countOf(FieldRole::appended));
+}
 
 const Field* findField(std::string_view name) {
     for (const Field& f : fields())

@@ -48,8 +48,11 @@ struct Record {
 };
 
 enum class FieldKind { text, integer };
-enum class FieldRole { input, result };
-enum class ControlKind { edit, check, radio, combo, label };
+// `input`: the 39 inputs of the original design file, in its order; `appended`: an
+// input added since, written after those lines (older readers never look there).
+enum class FieldRole { input, appended, result };
+// `none`: the field has no control in the main window (a dialog of its own holds it).
+enum class ControlKind { edit, check, radio, combo, label, none };
 
 // One field of the record. `winding` is 0 for core data, 1 for the primary,
 // 2..6 for the secondaries 2.1..2.5.
@@ -76,9 +79,12 @@ struct Field {
     int intIn(const Record& r) const { return integer ? r.*integer : (r.*integers)[index]; }
 };
 
-// Every field: the 39 inputs in design-file order, then the results.
+// Every field: the 39 inputs in design-file order, the appended inputs, the results.
 std::span<const Field> fields();
-std::span<const Field> inputFields();   // the first 39
+std::span<const Field> inputFields();     // role input: the original design file's lines
+std::span<const Field> appendedFields();  // role appended, in the order they are written
+// What a design file holds: the inputs, then the appended inputs.
+std::span<const Field> designFields();
 const Field* findField(std::string_view name);
 
 // Radio buttons of the core kind, in kind order 0..4, with their texts.

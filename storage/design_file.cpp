@@ -54,7 +54,7 @@ bool setsAField(std::string_view text) {
         const size_t start = k;
         while (k < line.size() && isWordByte(line[k])) ++k;
         const Field* f = findField(line.substr(start, k - start));
-        if (!f || f->role != FieldRole::input) continue;
+        if (!f || f->role == FieldRole::result) continue;
         k = line.find_first_not_of(" \t", k);
         if (k != std::string_view::npos && line[k] == '=') return true;
     }
@@ -73,7 +73,7 @@ std::string fieldName(const Field& f) {
 
 DesignText FormatDesign(const Record& r) {
     DesignText d;
-    const auto all = inputFields();
+    const auto all = designFields();
     for (size_t i = 0; i < all.size(); ++i) {
         const Field& f = all[i];
         std::string value = singleLine(valueAsText(r, f));
@@ -143,7 +143,7 @@ ReadOutcome ReadDesign(const fs::path& path, Record& r) {
                 "Файл \"" + pathToUtf8(path) + "\" не загружен: форма сердечника (core = " +
                     std::to_string(core) + ") должна быть числом от 0 до 4."};
 
-    for (const Field& f : inputFields()) assignFromText(r, f, index.value(f.name));
+    for (const Field& f : designFields()) assignFromText(r, f, index.value(f.name));
     return {ReadOutcome::ok, {}};
 }
 

@@ -56,6 +56,8 @@ void CBrevinorDlg::buildControls() {
     for (const Field& f : fields()) {
         QWidget* w = nullptr;
         switch (f.control) {
+            case ControlKind::none:
+                continue;  // held by a dialog of its own
             case ControlKind::edit: {
                 auto* e = new QLineEdit(this);
                 e->setFixedWidth(numberWidth);

@@ -239,6 +239,7 @@ void CBrevinorDlg::takeRecord() {
                 f.intIn(rec_) = coreGroup_->checkedId();  // -1 when none is checked
                 break;
             case ControlKind::combo:
+            case ControlKind::none:
                 break;
         }
     }
@@ -278,6 +279,7 @@ void CBrevinorDlg::showRecord() {
                 break;
             }
             case ControlKind::combo:
+            case ControlKind::none:
                 break;
         }
     }
