@@ -156,6 +156,24 @@ SteelCatalogue LoadSteels(const fs::path& folder) {
     return ParseSteels(f.text, name);
 }
 
+SteelChoice ChooseSteel(const std::vector<SteelGrade>& grades, std::string_view asked, int core) {
+    SteelChoice c;
+    c.asked = std::string(asked);
+    if (!asked.empty()) c.grade = FindSteelGrade(grades, asked);
+    if (c.grade) return c;
+    c.missing = !asked.empty();
+    c.grade = FindSteelGrade(grades, defaultSteelGrade(core));
+    return c;
+}
+
+SteelOutcome RunSteel(const SteelCatalogue& catalogue, const Record& r, const RunResult& run) {
+    SteelOutcome o;
+    if (!catalogue.ok) return o;
+    o.choice = ChooseSteel(catalogue.grades, r.Steel, r.core);
+    if (o.choice.grade && run.status == RunStatus::ok) o.result = steelModel(run.figures, *o.choice.grade);
+    return o;
+}
+
 const SteelGrade* FindSteelGrade(const std::vector<SteelGrade>& grades, std::string_view name) {
     const std::string lower = lowerCase(name);
     for (const SteelGrade& g : grades)

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "record.hpp"
 #include "steel.hpp"
 
 namespace velmora {
@@ -54,5 +55,22 @@ SteelCatalogue LoadSteels(const std::filesystem::path& folder);
 
 // The grade of that name (case aside), or nullptr.
 const SteelGrade* FindSteelGrade(const std::vector<SteelGrade>& grades, std::string_view name);
+
+// The grade a design asks for (its field Steel): that grade, or the core kind's default
+// when it asks for none or for one the catalogue lacks (`missing` then says so).
+struct SteelChoice {
+    const SteelGrade* grade = nullptr;  // none only when the catalogue lacks the default too
+    bool missing = false;
+    std::string asked;
+};
+SteelChoice ChooseSteel(const std::vector<SteelGrade>& grades, std::string_view asked, int core);
+
+// The steel model after a run, for the grade the record asks for: no result when the
+// run did not end ok, the catalogue was refused or holds no grade for the kind.
+struct SteelOutcome {
+    SteelChoice choice;
+    std::optional<SteelResult> result;
+};
+SteelOutcome RunSteel(const SteelCatalogue& catalogue, const Record& r, const RunResult& run);
 
 }  // namespace velmora

@@ -37,6 +37,7 @@ class KeyValueIndex {
 public:
     explicit KeyValueIndex(std::string_view text);
     std::string value(std::string_view key) const;
+    bool has(std::string_view key) const { return hits_.count(key) != 0; }  // as a whole word
 
 private:
     struct Hits {

@@ -12,6 +12,8 @@
 #include "platform.hpp"
 #include "output.hpp"
 #include "record.hpp"
+#include "steel_texts.hpp"
+#include "steels.hpp"
 #include "texts.hpp"
 #include "wires.hpp"
 
@@ -80,12 +82,23 @@ int main(int argc, char** argv) {
     rec.comment = texts::comment(run, lang);
     messages.insert(messages.end(), run.messages.begin(), run.messages.end());
 
-    std::cout << (opt.json ? cli::runAsJson(rec, run, messages, misread, lang)
-                           : texts::summary(rec, run, messages, misread, lang));
+    // Steel and heating: a missing or refused steel catalogue costs only these results.
+    const SteelCatalogue steels = LoadSteels(*folder);
+    if (!steels.ok) std::cerr << "velmora-cli: " << texts::steelProblem(steels.problem, lang) << "\n";
+    const SteelOutcome steel = RunSteel(steels, rec, run);
+    if (steel.choice.missing && steel.choice.grade)
+        std::cerr << "velmora-cli: " << texts::steelGradeMissing(steel.choice.asked, steel.choice.grade->name, lang) << "\n";
+    const bool steelShown = steel.result && steel.result->status == SteelStatus::ok;
+
+    std::string summary = texts::summary(rec, run, messages, misread, lang);
+    if (steelShown) summary += texts::steelSummary(*steel.result, *steel.choice.grade, lang);
+    std::cout << (opt.json ? cli::runAsJson(rec, run, messages, misread, lang, steel) : summary);
 
     int status = run.status == RunStatus::ok ? kOk : kNotCalculated;
     if (opt.report) {
-        texts::ReportText report = texts::report(rec, run, lang);
+        texts::ReportExtras extras;
+        if (steelShown) extras.steel = texts::steelReport(*steel.result, *steel.choice.grade, lang);
+        texts::ReportText report = texts::report(rec, run, lang, extras);
         if (!report.ok) {
             std::cerr << "velmora-cli: " << report.error << "\n";
             status = std::max(status, kNotCalculated);

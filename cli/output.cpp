@@ -4,6 +4,7 @@
 #include <map>
 
 #include "numtext.hpp"
+#include "steel_texts.hpp"
 
 namespace velmora::cli {
 namespace {
@@ -62,8 +63,33 @@ std::vector<texts::Misread> misreadTexts(const Record& r) {
     return out;
 }
 
+namespace {
+
+std::string number(double v) { return std::isfinite(v) ? shortest(v) : "null"; }
+
+std::string steelJson(const SteelOutcome& steel, texts::Lang lang) {
+    if (!steel.result || steel.result->status != SteelStatus::ok) return "null";
+    const SteelResult& s = *steel.result;
+    std::string o = "{\"grade\": " + jsonString(steel.choice.grade->name);
+    o += ", \"mass_steel_kg\": " + number(s.mass_steel_kg);
+    o += ", \"B0_t\": " + number(s.B0_t);
+    o += ", \"loss_w\": " + number(s.loss_w);
+    o += ", \"I0_a\": " + (s.I0_a ? number(*s.I0_a) : std::string("null"));
+    o += ", \"efficiency_pct\": " + number(s.efficiency_pct);
+    o += ", \"rise_k\": " + number(s.rise_k);
+    o += ", \"mass_copper_kg\": " + number(s.mass_copper_kg);
+    o += ", \"mass_total_kg\": " + number(s.mass_total_kg);
+    o += ", \"warnings\": [";
+    for (size_t i = 0; i < s.warnings.size(); ++i)
+        o += (i ? ", " : "") + jsonString(texts::steelWarning(s.warnings[i], lang));
+    return o + "]}";
+}
+
+}  // namespace
+
 std::string runAsJson(const Record& r, const RunResult& run, const std::vector<Message>& messages,
-                      const std::vector<texts::Misread>& misread, texts::Lang lang) {
+                      const std::vector<texts::Misread>& misread, texts::Lang lang,
+                      const SteelOutcome& steel) {
     std::string o = "{\n  \"status\": " + jsonString(statusName(run.status)) + ",\n  \"fields\": {";
     bool first = true;
     for (const Field& f : fields()) {
@@ -97,7 +123,8 @@ std::string runAsJson(const Record& r, const RunResult& run, const std::vector<M
         o += "{\"field\": " + jsonString(m.field) + ", \"text\": " + jsonString(m.text) +
              ", \"reads\": " + (std::isfinite(m.reads) ? shortest(m.reads) : "null") + "}";
     }
-    o += first ? "],\n  \"extents\": {" : "\n  ],\n  \"extents\": {";
+    o += first ? "],\n  \"steel\": " : "\n  ],\n  \"steel\": ";
+    o += steelJson(steel, lang) + ",\n  \"extents\": {";
     o += "\"ext1\": " + std::to_string(r.ext1);
     for (int i = 0; i < kSecondaries; ++i)
         o += ", \"ext2_" + std::to_string(i + 1) + "\": " + std::to_string(r.ext2[i]);

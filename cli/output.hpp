@@ -7,6 +7,7 @@
 
 #include "calculation.hpp"
 #include "record.hpp"
+#include "steels.hpp"
 #include "texts.hpp"
 
 namespace velmora::cli {
@@ -18,8 +19,10 @@ std::string jsonString(std::string_view utf8);
 // calculation, which rewrites commas and derived sizes).
 std::vector<texts::Misread> misreadTexts(const Record& r);
 
-// The whole run as one JSON object: keys as in the design file, texts in `lang`.
+// The whole run as one JSON object: keys as in the design file, texts in `lang`; the
+// steel object null when the model did not run.
 std::string runAsJson(const Record& r, const RunResult& run, const std::vector<Message>& messages,
-                      const std::vector<texts::Misread>& misread, texts::Lang lang);
+                      const std::vector<texts::Misread>& misread, texts::Lang lang,
+                      const SteelOutcome& steel = {});
 
 }  // namespace velmora::cli

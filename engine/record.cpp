@@ -109,6 +109,8 @@ std::vector<Field> makeFields() {
     v.push_back(text("Conductor", in, C::combo, 1094, "Используем провод", {}, "ПЭТ-155", 0,
                      &Record::Conductor));
 
+    v.push_back(text("Steel", R::appended, C::combo, 1200, "Марка стали", {}, "", 0, &Record::Steel));
+
     v.push_back(text("Sst", out, label, 1098, "Площадь сечения по стали", "см2", "", 0, &Record::Sst));
     v.push_back(text("Pzad", out, label, 1064, "Полная заданная мощность", "Вт", "", 0,
                      &Record::Pzad));

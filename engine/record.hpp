@@ -33,6 +33,9 @@ struct Record {
     int use_d;
     std::string Conductor;
 
+    // Inputs appended after the original file's lines.
+    std::string Steel;  // the steel grade; empty: the core kind's default
+
     // Results.
     std::string Sst, Pzad, Pgab, KPD, wv, Kok;
     std::string I1, W1, D1, Nsl1, Lpr1, R1, dU1;

@@ -76,6 +76,9 @@ DesignText FormatDesign(const Record& r) {
     const auto all = designFields();
     for (size_t i = 0; i < all.size(); ++i) {
         const Field& f = all[i];
+        // An appended input at its default is not written: a design that uses none of
+        // them keeps the bytes of the original file, and a reader takes the default back.
+        if (f.role == FieldRole::appended && valueAsText(r, f) == f.def) continue;
         std::string value = singleLine(valueAsText(r, f));
         std::optional<std::string> bytes = utf8ToCp1251(value);
         if (!bytes) {
@@ -143,7 +146,9 @@ ReadOutcome ReadDesign(const fs::path& path, Record& r) {
                 "Файл \"" + pathToUtf8(path) + "\" не загружен: форма сердечника (core = " +
                     std::to_string(core) + ") должна быть числом от 0 до 4."};
 
-    for (const Field& f : designFields()) assignFromText(r, f, index.value(f.name));
+    for (const Field& f : inputFields()) assignFromText(r, f, index.value(f.name));
+    for (const Field& f : appendedFields())
+        assignFromText(r, f, index.has(f.name) ? index.value(f.name) : std::string(f.def));
     return {ReadOutcome::ok, {}};
 }
 

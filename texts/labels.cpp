@@ -34,6 +34,7 @@ const std::map<std::string_view, std::string_view>& englishLabels() {
         {"d2", "Desired wire diameter (copper)"},
         {"use_d", "Use the desired diameters"},
         {"Conductor", "Wire used"},
+        {"Steel", "Steel grade"},
         {"Sst", "Steel cross-section"},
         {"Pzad", "Total rated power"},
         {"Pgab", "Core power rating (approx.)"},

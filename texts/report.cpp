@@ -87,7 +87,7 @@ std::string designName(const Record& r, std::string_view extension, Lang lang) {
     return name + std::string(extension);
 }
 
-ReportText report(const Record& r, const RunResult& run, Lang lang) {
+ReportText report(const Record& r, const RunResult& run, Lang lang, const ReportExtras& extras) {
     const bool ru = texts::ru(lang);
     if (!validKind(r.core))
         return failed(ru ? "неизвестный вид сердечника." : "unknown core kind.", lang);
@@ -104,6 +104,7 @@ ReportText report(const Record& r, const RunResult& run, Lang lang) {
         text += p.body;
         if (in.winding == 1) text += secondariesHeading(lang);
     }
+    text += extras.steel;
     return {true, text, {}};
 }
 

@@ -48,9 +48,13 @@ struct ReportText {
     std::string text;   // UTF-8, CR LF line ends
     std::string error;  // why no report can be made, when !ok
 };
-// The report of the last calculation: core header, induction, current density and
-// the winding instruction with the data of every winding under its heading.
-ReportText report(const Record& r, const RunResult& run, Lang lang);
+// Sections of the report after the windings, worded by the caller's module.
+struct ReportExtras {
+    std::string steel;  // texts::steelReport, when the steel model ran
+};
+// The report of the last calculation: core header, induction, current density, the
+// winding instruction with the data of every winding under its heading, then the extras.
+ReportText report(const Record& r, const RunResult& run, Lang lang, const ReportExtras& extras = {});
 
 // An input whose text is not wholly a number, and the value it reads as.
 struct Misread {

@@ -15,6 +15,7 @@
 #include "message_boxes.hpp"
 #include "state_file.hpp"
 #include "state_location.hpp"
+#include "steel_texts.hpp"
 #include "textfile.hpp"
 #include "ui_texts.hpp"
 
@@ -75,7 +76,10 @@ void CBrevinorDlg::OnSaveReport() {
     takeRecord();
     // A comment without the headings (an overfill) makes no report: say so before a
     // file is chosen, and write nothing.
-    const texts::ReportText report = reportText(rec_, run);
+    texts::ReportExtras extras;
+    if (steelOutcome_.result && steelOutcome_.result->status == SteelStatus::ok)
+        extras.steel = texts::steelReport(*steelOutcome_.result, *steelOutcome_.choice.grade, uiTextsLang());
+    const texts::ReportText report = reportText(rec_, run, extras);
     if (!report.ok) {
         warn(QString::fromStdString(report.error));
         return;

@@ -21,6 +21,7 @@
 
 #include "core_picture.hpp"
 #include "fill_diagram.hpp"
+#include "steel_group.hpp"
 #include "language.hpp"
 #include "main_dialog.hpp"
 #include "ui_texts.hpp"
@@ -84,6 +85,7 @@ void CBrevinorDlg::buildControls() {
                 bindings_.push_back({&f, nullptr});
                 break;
             case ControlKind::combo:
+                if (f.name != "Conductor") continue;  // the steel grade: its group's own
                 conductor_ = new QComboBox(this);
                 conductor_->setEditable(false);
                 conductor_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
@@ -229,6 +231,8 @@ void CBrevinorDlg::buildControls() {
         keepText([unit, &f] { unit->setText(fieldUnit(f)); });
         right->addWidget(unit, r++, 2);
     }
+    steel_ = new SteelGroup(this);
+    right->addWidget(steel_, r++, 0, 1, 3);
     QLabel* commentLabel = caption(this);
     keepText([commentLabel] { commentLabel->setText(tr("Комментарий")); });
     right->addWidget(commentLabel, r++, 0, 1, 3);

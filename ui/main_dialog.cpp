@@ -23,6 +23,8 @@
 #include "fill_diagram.hpp"
 #include "help_dialog.hpp"
 #include "hints.hpp"
+#include "steel_group.hpp"
+#include "steel_texts.hpp"
 #include "input_marks.hpp"
 #include "message_boxes.hpp"
 #include "state_file.hpp"
@@ -97,6 +99,7 @@ CBrevinorDlg::CBrevinorDlg(MessageBoxes& boxes, FilePickers& pickers, DialogOpti
     connect(static_cast<QCheckBox*>(control("razmery")), &QCheckBox::clicked, this,
             &CBrevinorDlg::OnRazmery);
     connect(conductor_, &QComboBox::activated, this, &CBrevinorDlg::OnSelchangeConductor);
+    connect(steel_, &SteelGroup::gradeChosen, this, [this] { OnCalculate(); });
     // Any input the user changes: the results no longer belong to the inputs; a text
     // that is no number is marked whoever put it there.
     for (const Binding& b : bindings_) {
@@ -181,6 +184,12 @@ bool CBrevinorDlg::prepare() {
     showRecord();
     applyCorePresentation();
 
+    // Without a sound steel catalogue only the steel group stays empty.
+    steels_ = LoadSteels(options_.dataFolder);
+    if (!steels_.ok) warn(QString::fromStdString(texts::steelProblem(steels_.problem, uiTextsLang())));
+    steel_->setGrades(steels_.grades);
+    steel_->showGrade(rec_.Steel, rec_.core);
+
     WireKinds kinds = LoadWireKinds(options_.dataFolder);
     if (!kinds.ok) {
         message(kinds.message);
@@ -243,6 +252,7 @@ void CBrevinorDlg::takeRecord() {
                 break;
         }
     }
+    rec_.Steel = steel_->chosenGrade();
 }
 
 void CBrevinorDlg::showRecord() {
@@ -283,6 +293,7 @@ void CBrevinorDlg::showRecord() {
                 break;
         }
     }
+    steel_->showGrade(rec_.Steel, rec_.core);
 }
 
 // ---- core kind and dimensions ----------------------------------------------------
@@ -356,6 +367,7 @@ RunResult CBrevinorDlg::OnCalculate() {
     rec_.diag_width = diagram_->width();
     rec_.diag_text_h = kDiagramTextHeight;
     RunResult run = Calculate(rec_, wires_);
+    steelOutcome_ = RunSteel(steels_, rec_, run);
 
     // Warnings and notices come while the old results are still on screen; an
     // overfill or a refusal after the record and the comment are shown.
@@ -367,6 +379,7 @@ RunResult CBrevinorDlg::OnCalculate() {
     lastRun_ = run;
     showRecord();
     applyDiagram(run.overfilled);
+    steel_->showOutcome(steelOutcome_);
     showStale(false);
     if (stopped) message(run.messages.back());
     return run;
@@ -378,6 +391,7 @@ void CBrevinorDlg::showStale(bool stale) {
     for (const Binding& b : bindings_)
         if (b.field->role == FieldRole::result && b.widget) grey(b.widget, QPalette::WindowText, stale);
     grey(comment_, QPalette::Text, stale);
+    steel_->setStale(stale);
 }
 
 void CBrevinorDlg::applyStartHints() {
@@ -464,6 +478,7 @@ void CBrevinorDlg::retranslate() {
     setWindowTitle(tr("Velmora - Расчет сетевого силового трансформатора (Версия %1)")
                        .arg(QString::fromLatin1(kVersion)));
     for (const auto& set : retranslators_) set();
+    steel_->retranslate();
     applyStartHints();
     applyCoreLabels();
     applyCoreHints();

@@ -19,6 +19,7 @@
 #include "calculation.hpp"
 #include "language.hpp"
 #include "record.hpp"
+#include "steels.hpp"
 #include "ui_texts.hpp"
 
 class FilePickers;
@@ -33,6 +34,7 @@ class QPushButton;
 namespace velmora::ui {
 
 class CorePicture;
+class SteelGroup;
 class FillDiagram;
 
 struct DialogOptions {
@@ -188,6 +190,9 @@ private:
     QPlainTextEdit* comment_ = nullptr;
     QPushButton* calculate_ = nullptr;
     CorePicture* picture_ = nullptr;
+    SteelGroup* steel_ = nullptr;
+    SteelCatalogue steels_;
+    SteelOutcome steelOutcome_;  // of the last calculation, for the report
     FillDiagram* diagram_ = nullptr;
 };
 

@@ -15,6 +15,8 @@ texts::Lang lang() { return texts::langFromCode(languageInfo(uiLanguage()).code)
 
 }  // namespace
 
+texts::Lang uiTextsLang() { return lang(); }
+
 QString fieldLabel(const Field& f) { return qs(texts::label(f, lang())); }
 
 QString fieldUnit(const Field& f) { return qs(texts::unit(f, lang())); }
@@ -36,8 +38,8 @@ std::string proposedName(const Record& r, std::string_view extension) {
     return texts::designName(r, extension, lang());
 }
 
-texts::ReportText reportText(const Record& r, const RunResult& run) {
-    return texts::report(r, run, lang());
+texts::ReportText reportText(const Record& r, const RunResult& run, const texts::ReportExtras& extras) {
+    return texts::report(r, run, lang(), extras);
 }
 
 QString storageReason(const std::string& reason) { return qs(reason); }

@@ -15,6 +15,8 @@
 
 namespace velmora::ui {
 
+texts::Lang uiTextsLang();  // the language the texts module words the window's data in
+
 QString fieldLabel(const Field& f);
 QString fieldUnit(const Field& f);
 QString coreKindText(int core);  // the radio button of kind 0..4
@@ -30,7 +32,7 @@ QString resultHint(const Hint& h);  // the tip of a result field; empty: no tip
 QString commentText(const Record& r, const RunResult& run);
 
 std::string proposedName(const Record& r, std::string_view extension);  // ".sav", ".txt"
-texts::ReportText reportText(const Record& r, const RunResult& run);
+texts::ReportText reportText(const Record& r, const RunResult& run, const texts::ReportExtras& extras);
 
 // Why a file was not read or written, as storage or the catalogue says it.
 QString storageReason(const std::string& reason);

@@ -156,3 +156,55 @@ TEST_F(CliProcess, InputsThatAreNotNumbersAreListedWithTheValueTheyReadAs) {
     Outcome clean = cli("--json");
     EXPECT_TRUE(has(clean.out, "\"warnings\": [],")) << clean.out;
 }
+
+TEST_F(CliProcess, SteelAndHeatingComeAsNumbersForTheChosenGrade) {
+    Outcome r = cli("--json");
+    ASSERT_EQ(r.status, 0) << r.err;
+    // The default ШЛ core takes the grain-oriented default grade.
+    EXPECT_TRUE(has(r.out, "\"steel\": {\"grade\": \"M150-35S\", \"mass_steel_kg\": ")) << r.out;
+    EXPECT_TRUE(has(r.out, "\"I0_a\": null")) << "no magnetisation data for that grade";
+    Outcome no = cli("--json --set core=3 --set Bm=1.2 --set I2_1=2 --set Steel=m800-50a");
+    ASSERT_EQ(no.status, 0) << no.err;
+    EXPECT_TRUE(has(no.out, "\"steel\": {\"grade\": \"M800-50A\"")) << no.out;
+    EXPECT_FALSE(has(no.out, "\"I0_a\": null")) << "the non-oriented grade has a curve";
+    EXPECT_TRUE(has(no.out, "\"warnings\": []}"));
+
+    // A grade the catalogue lacks: the kind's default, and a word why.
+    Outcome missing = cli("--json --set Steel=Nope");
+    EXPECT_EQ(missing.status, 0);
+    EXPECT_TRUE(has(missing.out, "\"grade\": \"M150-35S\""));
+    EXPECT_TRUE(has(missing.err, "«Nope»")) << missing.err;
+
+    // A run that did not end ok has no steel results.
+    Outcome over = cli("--json --set I2_1=300");
+    EXPECT_EQ(over.status, 1);
+    EXPECT_TRUE(has(over.out, "\"steel\": null,")) << over.out;
+}
+
+TEST_F(CliProcess, TheSteelGradeIsOneKeyAfterTheOriginalLinesAndTheReportGetsItsSection) {
+    const fs::path design = dir / "d.sav", report = dir / "r.txt";
+    Outcome saved = cli("--set Steel=M800-50A --save " + quote(design.string()) + " --report " +
+                        quote(report.string()) + " --lang en");
+    ASSERT_EQ(saved.status, 0) << saved.err;
+    const std::string bytes = slurp(design);
+    size_t lines = 0, at = 0;
+    for (; lines < 39; ++lines) at = bytes.find("\r\n", at) + 2;
+    EXPECT_EQ(bytes.substr(0, 6), "core\t=");
+    EXPECT_EQ(bytes.substr(at), "Steel\t= M800-50A\r\n");  // line 40, the only one added
+    Outcome again = cli("--json " + quote(design.string()));
+    EXPECT_TRUE(has(again.out, "\"Steel\": \"M800-50A\"")) << again.out;
+
+    // A design of the earlier program has no such key: the kind's default.
+    const fs::path old = dir / "old.sav";
+    std::ofstream(old, std::ios::binary) << bytes.substr(0, at);
+    Outcome earlier = cli("--json " + quote(old.string()));
+    EXPECT_EQ(earlier.status, 0) << earlier.err;
+    EXPECT_TRUE(has(earlier.out, "\"Steel\": \"\"")) << earlier.out;
+    EXPECT_TRUE(has(earlier.out, "\"grade\": \"M150-35S\""));
+
+    const std::string text = slurp(report);
+    const size_t steel = text.find("        Steel and heating\r\nSteel grade: M800-50A (non-oriented)\r\n");
+    ASSERT_NE(steel, std::string::npos) << text;
+    EXPECT_GT(steel, text.find("    Secondary winding 2.1"));  // after the windings
+    EXPECT_NE(text.find("Core loss, W: ", steel), std::string::npos);
+}

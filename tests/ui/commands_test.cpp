@@ -13,6 +13,7 @@
 #include "codec.hpp"
 #include "command_line.hpp"
 #include "design_file.hpp"
+#include "steel_texts.hpp"
 #include "texts.hpp"
 #include "wires.hpp"
 #include "window_fixture.hpp"
@@ -193,7 +194,12 @@ TEST_F(Commands, TheReportIsTheEnginesTextInWindows1251) {
     Record r = dlg_->record();
     const WireSizes sizes = LoadWireSizes(shippedData(), r.Conductor);
     const RunResult run = Calculate(r, sizes.table);
-    const texts::ReportText report = texts::report(r, run, texts::Lang::ru);
+    // The windings, then the steel and heating of the grade the window shows.
+    const SteelOutcome steel = RunSteel(LoadSteels(shippedData()), r, run);
+    ASSERT_TRUE(steel.result);
+    texts::ReportExtras extras;
+    extras.steel = texts::steelReport(*steel.result, *steel.choice.grade, texts::Lang::ru);
+    const texts::ReportText report = texts::report(r, run, texts::Lang::ru, extras);
     ASSERT_TRUE(report.ok);
     const std::string bytes = readBytes(target);
     EXPECT_EQ(bytes, utf8ToCp1251(report.text).value_or("?"));

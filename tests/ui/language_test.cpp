@@ -118,7 +118,7 @@ class EnglishCheck {
 public:
     explicit EnglishCheck(const std::vector<std::string>& kinds) {
         for (const std::string& k : kinds) data_ << qs(k);
-        data_ << QStringLiteral("Провода");
+        data_ << QStringLiteral("Провода") << QStringLiteral("Стали");  // the catalogue's files
         std::sort(data_.begin(), data_.end(),
                   [](const QString& a, const QString& b) { return a.size() > b.size(); });
         for (const Field& f : fields()) {

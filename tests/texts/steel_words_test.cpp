@@ -1,0 +1,112 @@
+// The steel group's words in both languages: every label, tip, warning, status and
+// catalogue refusal says something, with its figures, and English holds no Russian.
+#include <gtest/gtest.h>
+
+#include "steel_texts.hpp"
+
+using namespace velmora;
+using texts::Lang;
+
+namespace {
+
+bool cyrillic(const std::string& s, std::initializer_list<std::string> allowed = {}) {
+    std::string rest = s;
+    for (std::string a : {std::string("Стали.txt"), std::string("ПЛ"), std::string("ШЛ"),
+                          std::string("Ш"), std::string("Г")})
+        for (size_t at; (at = rest.find(a)) != std::string::npos;) rest.erase(at, a.size());
+    for (const std::string& a : allowed)
+        for (size_t at; !a.empty() && (at = rest.find(a)) != std::string::npos;) rest.erase(at, a.size());
+    for (unsigned char c : rest)
+        if (c == 0xD0 || c == 0xD1) return true;
+    return false;
+}
+
+SteelResult result(bool withCurrent) {
+    SteelResult s;
+    s.mass_steel_kg = 0.99144;
+    s.B0_t = 1.3037;
+    s.loss_w = 1.04399;
+    s.I_loss_a = 0.00474;
+    if (withCurrent) {
+        s.I_mag_a = 0.067;
+        s.I0_a = 0.0712;
+    }
+    s.efficiency_pct = 86.112;
+    s.rise_k = 35.186;
+    s.surface_m2 = 0.0321;
+    s.mass_copper_kg = 0.6129;
+    s.mass_total_kg = 1.6043;
+    s.warnings = {{SteelWarningCode::riseAboveLimit, 61.25, 60}, {SteelWarningCode::inductionAboveKnee, 1.81, 1.75}};
+    return s;
+}
+
+}  // namespace
+
+TEST(SteelWords, EveryResultHasALabelAValueAndATipInBothLanguages) {
+    SteelGrade g;
+    g.name = "M800-50A";
+    for (bool current : {true, false}) {
+        const SteelResult s = result(current);
+        for (texts::SteelItem item : texts::kSteelItems) {
+            for (Lang lang : {Lang::ru, Lang::en}) {
+                EXPECT_FALSE(texts::steelLabel(item, lang).empty());
+                EXPECT_FALSE(texts::steelTip(item, s, g, lang).empty());
+            }
+            EXPECT_FALSE(cyrillic(texts::steelLabel(item, Lang::en)));
+            EXPECT_FALSE(cyrillic(texts::steelTip(item, s, g, Lang::en))) << texts::steelTip(item, s, g, Lang::en);
+            EXPECT_NE(texts::steelLabel(item, Lang::ru), texts::steelLabel(item, Lang::en));
+        }
+        EXPECT_EQ(texts::steelValue(texts::SteelItem::I0, s), current ? "0.071" : "—");
+        // The tip of a missing current says why and names the grade and B0.
+        const std::string tip = texts::steelTip(texts::SteelItem::I0, s, g, Lang::en);
+        EXPECT_NE(tip.find(current ? "0.067" : "M800-50A has no magnetisation data at B0 = 1.30 T"),
+                  std::string::npos) << tip;
+    }
+    const SteelResult s = result(true);
+    EXPECT_EQ(texts::steelValue(texts::SteelItem::massSteel, s), "0.991");
+    EXPECT_EQ(texts::steelValue(texts::SteelItem::loss, s), "1.04");
+    EXPECT_EQ(texts::steelValue(texts::SteelItem::efficiency, s), "86.11");
+    EXPECT_EQ(texts::steelValue(texts::SteelItem::rise, s), "35.2");
+    EXPECT_NE(texts::steelTip(texts::SteelItem::rise, s, g, Lang::ru).find("321 см²"), std::string::npos);
+}
+
+TEST(SteelWords, WarningsStatusesAndRefusalsCarryTheirFigures) {
+    const SteelResult s = result(true);
+    EXPECT_EQ(texts::steelWarning(s.warnings[0], Lang::en),
+              "Winding rise 61.2 K is above 60 K: lower the current density or take a larger core.");
+    EXPECT_NE(texts::steelWarning(s.warnings[1], Lang::ru).find("1.81 Тл выше 1.75 Тл"), std::string::npos);
+    for (SteelStatus st : {SteelStatus::noLossData, SteelStatus::noDensity}) {
+        EXPECT_FALSE(texts::steelStatus(st, Lang::ru).empty());
+        EXPECT_FALSE(cyrillic(texts::steelStatus(st, Lang::en)));
+    }
+    for (int c = static_cast<int>(SteelRefusal::noFile); c <= static_cast<int>(SteelRefusal::duplicateName); ++c) {
+        const SteelProblem p{static_cast<SteelRefusal>(c), 4, "P15_max", "2,5x", "/data/Стали.txt"};
+        const std::string ru = texts::steelProblem(p, Lang::ru), en = texts::steelProblem(p, Lang::en);
+        EXPECT_FALSE(ru.empty());
+        EXPECT_FALSE(cyrillic(en, {p.file})) << en;
+        if (p.code != SteelRefusal::noFile && p.code != SteelRefusal::tooLarge && p.code != SteelRefusal::noEntry) {
+            EXPECT_NE(en.find(std::to_string(p.entry)), std::string::npos) << en;
+            EXPECT_NE(ru.find(std::to_string(p.entry)), std::string::npos) << ru;
+        }
+        if (p.code != SteelRefusal::noFile) {
+            EXPECT_NE(en.find(p.file), std::string::npos) << en;
+        }
+    }
+    EXPECT_EQ(texts::steelGradeMissing("X", "M150-35S", Lang::en),
+              "The steel grade \"X\" is not in \"Стали.txt\". \"M150-35S\" is used instead.");
+}
+
+TEST(SteelWords, TheReportSectionListsEveryResultAndWarning) {
+    SteelGrade g;
+    g.name = "M150-35S";
+    g.family = SteelFamily::grainOriented;
+    const std::string ru = texts::steelReport(result(false), g, Lang::ru);
+    EXPECT_EQ(ru.rfind("        Сталь и нагрев\r\nМарка стали: M150-35S (анизотропная)\r\n", 0), 0u) << ru;
+    EXPECT_NE(ru.find("Ток холостого хода, А: —\r\n"), std::string::npos);
+    EXPECT_NE(ru.find("Перегрев обмоток 61.2 K выше 60 K"), std::string::npos);
+    EXPECT_EQ(ru.substr(ru.size() - 4), "\r\n\r\n");
+    const std::string en = texts::steelSummary(result(true), g, Lang::en);
+    EXPECT_NE(en.find("\nSteel and heating\n  Steel grade: M150-35S (grain-oriented)\n"), std::string::npos) << en;
+    EXPECT_NE(en.find("  No-load current, A: 0.071\n"), std::string::npos);
+    EXPECT_FALSE(cyrillic(en));
+}

@@ -1,0 +1,123 @@
+#include "steel_group.hpp"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+
+#include "steel_texts.hpp"
+#include "ui_texts.hpp"
+
+namespace velmora::ui {
+namespace {
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+constexpr const char* kValueNames[] = {"steel_mass", "steel_loss", "steel_I0", "steel_efficiency",
+                                       "steel_rise", "copper_mass", "total_mass"};
+
+}  // namespace
+
+SteelGroup::SteelGroup(QWidget* parent) : QGroupBox(parent) {
+    setObjectName(QStringLiteral("steel_group"));
+    auto* grid = new QGridLayout(this);
+    grid->setVerticalSpacing(2);
+    gradeLabel_ = new QLabel(this);
+    grade_ = new QComboBox(this);
+    grade_->setObjectName(QStringLiteral("Steel"));
+    grade_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    grid->addWidget(gradeLabel_, 0, 0);
+    grid->addWidget(grade_, 0, 1, 1, 3, Qt::AlignLeft);
+    for (std::size_t k = 0; k < values_.size(); ++k) {
+        names_[k] = new QLabel(this);
+        values_[k] = new QLabel(this);
+        values_[k]->setObjectName(QString::fromLatin1(kValueNames[k]));
+        values_[k]->setFrameShape(QFrame::StyledPanel);
+        values_[k]->setFrameShadow(QFrame::Sunken);
+        values_[k]->setAlignment(Qt::AlignCenter);
+        values_[k]->setMinimumWidth(values_[k]->fontMetrics().horizontalAdvance(QStringLiteral("0000.000")) + 12);
+        values_[k]->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        // Two columns of results, so that the group adds few rows to the window.
+        const int row = 1 + static_cast<int>(k % 4), column = k < 4 ? 0 : 2;
+        grid->addWidget(names_[k], row, column);
+        grid->addWidget(values_[k], row, column + 1);
+    }
+    warnings_ = new QLabel(this);
+    warnings_->setObjectName(QStringLiteral("steel_warnings"));
+    warnings_->setWordWrap(true);
+    QPalette red = warnings_->palette();
+    red.setColor(QPalette::WindowText, QColor(190, 0, 0));
+    warnings_->setPalette(red);
+    grid->addWidget(warnings_, 5, 0, 1, 4);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(2, 1);
+    grid->setHorizontalSpacing(6);
+    connect(grade_, &QComboBox::activated, this, [this] {
+        if (!filling_) emit gradeChosen();
+    });
+    retranslate();
+}
+
+void SteelGroup::setGrades(std::vector<SteelGrade> grades) {
+    grades_ = std::move(grades);
+    filling_ = true;
+    grade_->clear();
+    for (const SteelGrade& g : grades_) grade_->addItem(qs(g.name));
+    filling_ = false;
+}
+
+void SteelGroup::showGrade(const std::string& asked, int core) {
+    asked_ = asked;
+    const SteelChoice c = ChooseSteel(grades_, asked, core);
+    defaultGrade_ = std::string(defaultSteelGrade(core));
+    filling_ = true;
+    grade_->setCurrentIndex(c.grade ? static_cast<int>(c.grade - grades_.data()) : -1);
+    filling_ = false;
+}
+
+std::string SteelGroup::chosenGrade() const {
+    const int k = grade_->currentIndex();
+    if (k < 0 || k >= static_cast<int>(grades_.size())) return asked_;
+    const std::string& name = grades_[static_cast<std::size_t>(k)].name;
+    return name == defaultGrade_ ? std::string() : name;
+}
+
+void SteelGroup::showOutcome(const SteelOutcome& outcome) {
+    last_ = outcome;
+    const texts::Lang lang = uiTextsLang();
+    const bool shown = outcome.result && outcome.result->status == SteelStatus::ok && outcome.choice.grade;
+    QStringList notes;
+    for (std::size_t k = 0; k < values_.size(); ++k) {
+        const texts::SteelItem item = texts::kSteelItems[k];
+        values_[k]->setText(shown ? qs(texts::steelValue(item, *outcome.result)) : QString());
+        values_[k]->setToolTip(shown ? qs(texts::steelTip(item, *outcome.result, *outcome.choice.grade, lang))
+                                     : QString());
+    }
+    if (outcome.choice.missing && outcome.choice.grade)
+        notes << qs(texts::steelGradeMissing(outcome.choice.asked, outcome.choice.grade->name, lang));
+    if (shown)
+        for (const SteelWarning& w : outcome.result->warnings) notes << qs(texts::steelWarning(w, lang));
+    else if (outcome.result)
+        notes << qs(texts::steelStatus(outcome.result->status, lang));
+    warnings_->setText(notes.join(QLatin1Char('\n')));
+    warnings_->setVisible(!notes.isEmpty() && !notes.join(QString()).isEmpty());
+}
+
+void SteelGroup::setStale(bool stale) {
+    for (QLabel* v : values_) {
+        QPalette p = v->palette();
+        p.setColor(QPalette::WindowText, stale ? QColor(128, 128, 128) : palette().color(QPalette::WindowText));
+        v->setPalette(p);
+    }
+}
+
+void SteelGroup::retranslate() {
+    const texts::Lang lang = uiTextsLang();
+    setTitle(qs(texts::steelGroupTitle(lang)));
+    gradeLabel_->setText(qs(texts::steelGradeLabel(lang)));
+    grade_->setToolTip(qs(texts::steelGradeTip(lang)));
+    for (std::size_t k = 0; k < names_.size(); ++k)
+        names_[k]->setText(qs(texts::steelLabel(texts::kSteelItems[k], lang)));
+    if (last_) showOutcome(*last_);
+}
+
+}  // namespace velmora::ui
