@@ -58,7 +58,8 @@ std::string shortest(double v) {
 
     std::string fixedForm;
     if (exp10 >= 0) {
-        if (exp10 + 1 >= n) fixedForm = digits + std::string(static_cast<size_t>(exp10 + 1 - n), '0');
+        // An integer in fixed form is written with all its exact digits.
+        if (exp10 + 1 >= n) fixedForm = fixed(a, 0);
         else fixedForm = digits.substr(0, static_cast<size_t>(exp10 + 1)) + "." +
                          digits.substr(static_cast<size_t>(exp10 + 1));
     } else {
