@@ -286,4 +286,7 @@
   }
 
   B.ready().then(start);
+  // Offline after the first load; a page opened from disk has no service worker.
+  if ('serviceWorker' in navigator && /^https?:$/.test(location.protocol))
+    navigator.serviceWorker.register('sw.js').catch(function () { /* online only */ });
 })();
