@@ -244,6 +244,17 @@
     }
     if (name === 'lok' && core === 0) set('hkar1', num('lok') + 2);
     if (name === 'hok' && core > 0) set('lkar', num('hok') - 2);
+    // A bobbin size typed by the user is a size the user sets.
+    if (name === 'hkar' || name === 'hkar1' || name === 'lkar') byName.razmery.el.checked = true;
+  }
+
+  // A new core kind: its labels, its bobbin derived from its dimensions, its induction
+  // (tape-wound cores and the ring 1.5 T, laminated ones 1.2 T).
+  function coreChanged() {
+    var core = coreKind();
+    (core === 0 ? ['hst', 'lok'] : ['lst', 'hst', 'hok']).forEach(derive);
+    byName.Bm.el.value = core === 3 || core === 4 ? '1.2' : '1.5';
+    presentCore();
   }
 
   // ---- start ----------------------------------------------------------------------
@@ -263,7 +274,7 @@
       if (n) derive(n);
       form.classList.add('stale');
     });
-    $('kinds').addEventListener('change', presentCore);
+    $('kinds').addEventListener('change', coreChanged);
     $('load').addEventListener('click', function () { $('load-file').click(); });
     $('load-file').addEventListener('change', function (e) {
       if (e.target.files[0]) loadDesign(e.target.files[0]);

@@ -49,7 +49,8 @@ const comma = (t) => (rand() < 0.3 ? t.replace('.', ',') : t);
 
 function randomDesign(core, wires) {
   const d = { core: String(core) };
-  // Every input is set, the bobbin after the dimensions (whose edits derive it).
+  // Every input is set, the bobbin after the dimensions (whose edits derive it) and the
+  // induction after the core kind (whose change proposes one).
   if (core === 0) {
     const D = Number(between(30, 160, 0)), din = Number(between(10, D * 0.8, 0));
     Object.assign(d, { lst: String(D), hst: String(din), lok: between(10, 80, 0), hok: '40' });
@@ -57,8 +58,8 @@ function randomDesign(core, wires) {
     Object.assign(d, { lst: between(8, 50, 0), hst: between(8, 80, 0), lok: between(6, 40, 0),
                        hok: between(15, 90, 0) });
   }
-  d.razmery = rand() < 0.2 ? '1' : '0';
   d.hkar = comma(between(10, 60, 1)); d.hkar1 = comma(between(10, 60, 1)); d.lkar = comma(between(10, 80, 1));
+  d.razmery = rand() < 0.2 ? '1' : '0';  // after the sizes, whose edits check it
   d.megsl = comma(pick(['0.05', '0.1', '0.12', '0.2']));
   d.megob = comma(pick(['0.1', '0.3', '0.5']));
   d.Bm = comma(between(0.8, 1.7, 2));
@@ -236,6 +237,23 @@ async function main() {
     await messages(page);
     compare('keyboard entry', await shown(page), cliJson({ U2_1: '12,6', I2_1: '2,5' }));
     check('keyboard entry reaches U2_1', () => assert.ok(tabs < 200));
+    // The core kind by the arrow keys: the laminated Ш core proposes 1.2 T, and its
+    // bobbin follows its dimensions (Ls + 2, Hs + 2, Hok - 2).
+    await page.focus('#core-2');
+    await page.keyboard.press('ArrowRight');
+    const core3 = await page.evaluate(() => ['core-3', 'f-Bm', 'f-lst', 'f-hst', 'f-hok', 'f-hkar', 'f-hkar1', 'f-lkar']
+      .map((id) => (id.startsWith('core') ? String(document.getElementById(id).checked) : document.getElementById(id).value)));
+    check('core kind by the arrow keys', () => {
+      const [checked, Bm, lst, hst, hok, hkar, hkar1, lkar] = core3;
+      assert.equal(checked, 'true');
+      assert.equal(Bm, '1.2');
+      assert.equal(hkar, (Number(lst) + 2).toFixed(1));
+      assert.equal(hkar1, (Number(hst) + 2).toFixed(1));
+      assert.equal(lkar, (Number(hok) - 2).toFixed(1));
+    });
+    await page.keyboard.press('Enter');
+    await messages(page);
+    compare('Ш core by keyboard', await shown(page), cliJson({ core: '3', Bm: '1.2', U2_1: '12,6', I2_1: '2,5' }));
 
     // The report: the CLI's report bytes.
     {
