@@ -12,6 +12,7 @@
 #include "codec.hpp"
 #include "design_file.hpp"
 #include "output.hpp"
+#include "page_words.hpp"
 #include "record.hpp"
 #include "texts.hpp"
 #include "wires.hpp"
@@ -167,8 +168,8 @@ int velmora_overfilled() { return overfilled_; }
 const std::uint8_t* velmora_bytes() { return reinterpret_cast<const std::uint8_t*>(bytes_.data()); }
 int velmora_bytes_size() { return static_cast<int>(bytes_.size()); }
 
-// Every field with its control, label, unit and default in `lang`; the core kinds
-// and the wire kinds.
+// Every field with its control, label, unit and default in `lang`; the core kinds,
+// the page's own words, the core size labels per core kind, and the wire kinds.
 const char* velmora_fields(const char* lang) {
     const texts::Lang l = texts::langFromCode(lang);
     static constexpr const char* kRoles[] = {"input", "appended", "result"};
@@ -191,6 +192,20 @@ const char* velmora_fields(const char* lang) {
     o += "],\n\"cores\": [";
     for (int k = 0; k < 5; ++k)
         o += (k ? ", " : "") + cli::jsonString(texts::coreKind(k, l));
+    o += "],\n\"words\": {\"warning\": " + cli::jsonString(texts::warningCaption(l));
+    for (const texts::PageWord& w : texts::pageWords())
+        o += ", " + cli::jsonString(w.key) + ": " + cli::jsonString(l == texts::Lang::ru ? w.ru : w.en);
+    o += "},\n\"sizes\": [";
+    for (int core = 0; core < 5; ++core) {
+        o += core ? ", {" : "{";
+        bool firstSize = true;
+        for (std::string_view name : {"lst", "hst", "lok", "hok"}) {
+            o += (firstSize ? "" : ", ") + cli::jsonString(name) + ": " +
+                 cli::jsonString(texts::coreSizeLabel(name, core, l));
+            firstSize = false;
+        }
+        o += "}";
+    }
     o += "],\n\"wires\": [";
     const Catalogue& c = catalogue();
     for (size_t i = 0; i < c.kinds.names.size(); ++i)

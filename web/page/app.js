@@ -14,7 +14,7 @@
   var $ = function (id) { return document.getElementById(id); };
   var page = window.velmoraPage = { calcMs: [], firstResult: null, last: null };
 
-  function words() { return VelmoraWords[lang]; }
+  function words() { return table.words; }
   function isInput(f) { return f.role !== 'result'; }
   function load() {
     try { return JSON.parse(localStorage.getItem(STORE) || '{}'); } catch (e) { return {}; }
@@ -61,7 +61,7 @@
     }
     CORE_FIELDS.forEach(function (n) { $('core-inputs').appendChild(control(byName[n].field)); });
     TOTALS.forEach(function (n) { $('totals').appendChild(control(byName[n].field)); });
-    byName.Conductor = { field: byName.Conductor.field, el: $('Conductor') };
+    byName.Conductor = { field: byName.Conductor.field, el: $('Conductor'), span: $('Conductor').previousElementSibling };
     for (var w = 1; w <= 6; ++w) {
       var set = document.createElement('fieldset');
       set.appendChild(document.createElement('legend'));
@@ -88,11 +88,12 @@
 
   // Labels that change with the core kind, as the window's.
   function presentCore() {
-    var core = coreKind(), w = words(), ring = core === 0;
-    var dims = ring ? [['lst', w.ringD, w.ringDHint], ['hst', w.ringd, w.ringdHint], ['lok', w.ringH, w.ringHHint]]
-                    : [['lst', w.steelLs, w.steelLsHint], ['hst', w.steelHs, w.steelHsHint], ['lok', w.steelLok, w.steelLokHint]];
-    dims.forEach(function (d) { byName[d[0]].span.textContent = d[1]; byName[d[0]].el.title = d[2]; });
-    byName.hok.span.textContent = w.steelHok;
+    var core = coreKind(), w = words(), ring = core === 0, sizes = table.sizes[core];
+    var hints = ring ? [w.ringDHint, w.ringdHint, w.ringHHint] : [w.steelLsHint, w.steelHsHint, w.steelLokHint];
+    ['lst', 'hst', 'lok', 'hok'].forEach(function (n, k) {
+      byName[n].span.textContent = sizes[n];
+      if (k < 3) byName[n].el.title = hints[k];
+    });
     byName.hok.el.parentNode.hidden = ring;
     byName.lkar.el.disabled = ring;
     $('picture').src = CORE_PICTURES[core];

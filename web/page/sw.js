@@ -3,7 +3,7 @@
 // network answers.
 'use strict';
 const CACHE = 'velmora-site-1';
-const FILES = ['./', 'index.html', 'style.css', 'engine.js', 'words.js', 'bridge.js', 'strip.js', 'app.js',
+const FILES = ['./', 'index.html', 'style.css', 'engine.js', 'bridge.js', 'strip.js', 'app.js',
                'core-ring.svg', 'core-pl.svg', 'core-shl.svg', 'core-sh.svg', 'core-g.svg'];
 
 self.addEventListener('install', (e) => {
