@@ -255,6 +255,35 @@ async function main() {
     await messages(page);
     compare('Ш core by keyboard', await shown(page), cliJson({ core: '3', Bm: '1.2', U2_1: '12,6', I2_1: '2,5' }));
 
+    // A file that is no design: refused with the reader's message, the inputs kept.
+    {
+      const junk = path.join(dl, 'junk.sav');
+      fs.writeFileSync(junk, Buffer.from('\x00\x01\x02 no design here\x00 at all'));
+      const before = await page.evaluate(() => document.getElementById('f-U2_1').value);
+      await (await page.$('#load-file')).uploadFile(junk);
+      await page.waitForFunction(() => window.velmoraPage.pendingMessages() > 0);
+      const said = await messages(page);
+      const after = await page.evaluate(() => document.getElementById('f-U2_1').value);
+      check('a file that is no design is refused', () => {
+        assert.equal(said.length, 1);
+        assert.ok(said[0].text.length > 0);
+        assert.equal(after, before);
+      });
+    }
+
+    // Help: the help text of the data folder, in the page's language.
+    {
+      await page.click('#help');
+      const said = await messages(page);
+      const firstLine = (t) => t.replace(/\r/g, '').split('\n')[0];
+      const wantRu = new TextDecoder('windows-1251').decode(fs.readFileSync(path.join(data, 'ReadMe.txt')));
+      check('help', () => {
+        assert.equal(said.length, 1);
+        assert.equal(firstLine(said[0].text), firstLine(wantRu));
+        assert.ok(said[0].text.length > 1000);
+      });
+    }
+
     // The report: the CLI's report bytes.
     {
       const before = new Set(fs.readdirSync(dl));
