@@ -49,30 +49,39 @@ std::string shortest(double v) {
         if (std::strtod(buf, nullptr) == a) break;
     }
     if (p == 17) std::snprintf(buf, sizeof buf, "%.*e", p - 1, a);
+    // "d.ddde+XX" (no point for one digit): the digits and the decimal exponent. The
+    // strings are built by append: GCC 12 at -O3 misreads operator+ chains (-Wrestrict).
     const std::string sci(buf);
     const size_t e = sci.find('e');
-    std::string digits = sci.substr(0, e);
-    if (digits.size() > 1) digits.erase(1, 1);  // drop the point
+    std::string digits(1, sci[0]);
+    if (e > 2) digits.append(sci, 2, e - 2);
     const int exp10 = std::atoi(sci.c_str() + e + 1);
     const int n = static_cast<int>(digits.size());
 
     std::string fixedForm;
-    if (exp10 >= 0) {
-        // An integer in fixed form is written with all its exact digits.
-        if (exp10 + 1 >= n) fixedForm = fixed(a, 0);
-        else fixedForm = digits.substr(0, static_cast<size_t>(exp10 + 1)) + "." +
-                         digits.substr(static_cast<size_t>(exp10 + 1));
+    if (exp10 >= 0 && exp10 + 1 >= n) {
+        fixedForm = fixed(a, 0);  // an integer is written with all its exact digits
+    } else if (exp10 >= 0) {
+        fixedForm.assign(digits, 0, static_cast<size_t>(exp10 + 1));
+        fixedForm.push_back('.');
+        fixedForm.append(digits, static_cast<size_t>(exp10 + 1));
     } else {
-        fixedForm = "0." + std::string(static_cast<size_t>(-exp10 - 1), '0') + digits;
+        fixedForm.assign("0.");
+        fixedForm.append(static_cast<size_t>(-exp10 - 1), '0');
+        fixedForm.append(digits);
     }
-    std::string sciForm = digits.substr(0, 1);
-    if (n > 1) sciForm += "." + digits.substr(1);
+    std::string sciForm(1, digits[0]);
+    if (n > 1) {
+        sciForm.push_back('.');
+        sciForm.append(digits, 1);
+    }
     char ex[16];
     std::snprintf(ex, sizeof ex, "e%c%02d", exp10 < 0 ? '-' : '+', std::abs(exp10));
-    sciForm += ex;
+    sciForm.append(ex);
 
-    const std::string& best = sciForm.size() < fixedForm.size() ? sciForm : fixedForm;
-    return negative ? "-" + best : best;
+    std::string out(negative ? "-" : "");
+    out.append(sciForm.size() < fixedForm.size() ? sciForm : fixedForm);
+    return out;
 }
 
 std::string fixed(double v, int decimals) {
