@@ -4,6 +4,12 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
+# `./run.sh web [port]`: the page, built and served on 127.0.0.1.
+if [ "${1:-}" = web ]; then
+  scripts/setup.sh web
+  exec node web/test/serve.js build-web/web/site "${2:-8080}"
+fi
+
 scripts/setup.sh default
 if [ ! -x build/ui/velmora ]; then
   echo "run: the window is not built yet; the default design from velmora-cli:"

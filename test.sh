@@ -12,6 +12,9 @@ jobs="$(nproc)"
 scripts/setup.sh default
 ctest --preset default -j "$jobs"
 
+# The page: the WebAssembly build in headless Chromium, against this build's CLI.
+scripts/web.sh
+
 # The Release type at -O3, as a packager builds it, so that no optimiser-only warning
 # comes back unnoticed (engine, CLI and tests; built, not run twice).
 scripts/setup.sh release

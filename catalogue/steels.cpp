@@ -2,8 +2,10 @@
 
 #include <charconv>
 #include <cmath>
+#include <optional>
 #include <unordered_set>
 
+#include "printf_chars.hpp"
 #include "textfile.hpp"
 #include "wires.hpp"
 
@@ -48,10 +50,16 @@ public:
         std::string s = t;
         for (char& c : s)
             if (c == ',') c = '.';
+#if defined(__cpp_lib_to_chars)
         double v = 0;
         const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
         if (ec != std::errc() || end != s.data() + s.size() || !std::isfinite(v))
             refuse(SteelRefusal::badNumber, k, t);
+#else  // the WebAssembly build's libc++ has no from_chars for double
+        const std::optional<double> whole = printf_chars::parseWhole(s);
+        const double v = whole.value_or(0);
+        if (!whole || !std::isfinite(v)) refuse(SteelRefusal::badNumber, k, t);
+#endif
         if (!(v > 0)) refuse(SteelRefusal::notPositive, k, t);
         return v;
     }

@@ -6,6 +6,16 @@
 #include <limits>
 #include <system_error>
 
+#include "printf_chars.hpp"
+
+// libc++ before 14 (the WebAssembly toolchain's) has no from_chars / to_chars for
+// double; the C library's conversions give the same results there.
+#if defined(__cpp_lib_to_chars)
+#define VELMORA_DOUBLE_CHARS 1
+#else
+#define VELMORA_DOUBLE_CHARS 0
+#endif
+
 namespace velmora {
 namespace {
 
@@ -41,6 +51,7 @@ size_t decimalLength(std::string_view s) {
     return i;
 }
 
+#if VELMORA_DOUBLE_CHARS
 // Value of a decimal number that from_chars found out of range: an infinity when
 // its magnitude is too large, else 0 (the mantissa is non-zero but too small).
 double outOfRange(std::string_view num) {
@@ -70,6 +81,8 @@ double outOfRange(std::string_view num) {
     return exp10 + lead > 0 ? std::numeric_limits<double>::infinity() : 0.0;
 }
 
+#endif
+
 }  // namespace
 
 double textToDouble(std::string_view s) {
@@ -87,10 +100,14 @@ double textToDouble(std::string_view s) {
         size_t n = decimalLength(rest);
         if (n == 0) return negative ? -0.0 : 0.0;
         std::string_view num = rest.substr(0, n);
+#if VELMORA_DOUBLE_CHARS
         auto [p, ec] = std::from_chars(num.data(), num.data() + num.size(), v,
                                        std::chars_format::general);
         (void)p;
         if (ec == std::errc::result_out_of_range) v = outOfRange(num);
+#else
+        v = printf_chars::parse(num);
+#endif
     }
     return negative ? -v : v;
 }
@@ -130,19 +147,27 @@ std::optional<double> misread(std::string_view field) {
 
 std::string shortest(double v) {
     if (!std::isfinite(v)) return fixed(v, 0);
+#if VELMORA_DOUBLE_CHARS
     char buf[64];
     auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v);
     (void)ec;
     return std::string(buf, end);
+#else
+    return printf_chars::shortest(v);
+#endif
 }
 
 std::string fixed(double v, int decimals) {
     if (std::isnan(v)) return std::signbit(v) ? "-nan" : "nan";
     if (std::isinf(v)) return v < 0 ? "-inf" : "inf";
+#if VELMORA_DOUBLE_CHARS
     char buf[400];  // "%.3f" of 1e308 is 313 characters
     auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, decimals);
     (void)ec;
     return std::string(buf, end);
+#else
+    return printf_chars::fixed(v, decimals);
+#endif
 }
 
 }  // namespace velmora

@@ -14,7 +14,10 @@ packages=(
   xvfb xauth fonts-dejavu-core fonts-liberation2
   locales
   dpkg-dev appstream desktop-file-utils shared-mime-info
+  emscripten chromium nodejs
 )
+# npm for the page's test driver, unless the node in use brings its own.
+command -v npm >/dev/null || packages+=(npm)
 
 missing=()
 for p in "${packages[@]}"; do

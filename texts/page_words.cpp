@@ -1,0 +1,52 @@
+#include "page_words.hpp"
+
+#include <array>
+
+#include "wording.hpp"
+
+namespace velmora::texts {
+
+std::span<const PageWord> pageWords() {
+    static constexpr std::array<PageWord, 25> kWords{{
+        {"language", "Язык", "Language"},
+        {"core", "Сердечник", "Core"},
+        {"totals", "Итоги", "Totals"},
+        {"calculate", "Рассчитать", "Calculate"},
+        {"load", "Загрузить", "Open"},
+        {"save", "Сохранить", "Save"},
+        {"saveReport", "Сохранить в файле", "Save report"},
+        {"help", "Справка", "Help"},
+        {"about", "О программе", "About"},
+        {"fill", "Диаграмма заполнения окна обмотками", "How the windings fill the core window"},
+        {"comment", "Комментарий", "Comment"},
+        {"primary", "Первичная обмотка", "Primary winding"},
+        {"secondary", "Вторичная обмотка ", "Secondary winding "},
+        {"bobbinWidth", "Ширина каркаса, мм", "Bobbin width, mm"},
+        {"bobbinHeight", "Высота каркаса, мм", "Bobbin height, mm"},
+        {"ringDHint", "Внешний диаметр кольца", "Outer diameter of the ring"},
+        {"ringdHint", "Внутренний диаметр кольца", "Inner diameter of the ring"},
+        {"ringHHint", "Высота кольца", "Height of the ring"},
+        {"steelLsHint", "Ширина стали", "Width of the steel"},
+        {"steelHsHint", "Высота стали", "Height of the steel"},
+        {"steelLokHint", "Ширина окна", "Width of the window"},
+        {"hole", "Полностью дырку от бублика нельзя занимать!",
+         "The hole of the ring cannot be filled completely!"},
+        {"noFit", "не помещается", "does not fit"},
+        {"aboutText",
+         "Velmora 3.8 — расчёт сетевых трансформаторов питания.\n"
+         "Страница считает тем же расчётным ядром, что и программа.",
+         "Velmora 3.8 — mains power transformer design.\n"
+         "The page calculates with the same engine as the program."},
+        {"ok", "OK", "OK"},
+    }};
+    return kWords;
+}
+
+std::string_view coreSizeLabel(std::string_view name, int core, Lang lang) {
+    if (core == 0)
+        if (std::string_view ring = ringLabel(name, lang); !ring.empty()) return ring;
+    const Field* f = findField(name);
+    return f ? label(*f, lang) : std::string_view{};
+}
+
+}  // namespace velmora::texts

@@ -1,0 +1,234 @@
+// The page's way into the engine: plain C calls, texts in and out as UTF-8. Inputs
+// come as "key\x1fvalue" pairs separated by '\x1e' (the CLI's --set keys and texts);
+// byte results (design files, reports) are left in one buffer the page copies out.
+#include <cstdint>
+#include <fstream>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calculation.hpp"
+#include "codec.hpp"
+#include "design_file.hpp"
+#include "output.hpp"
+#include "page_words.hpp"
+#include "record.hpp"
+#include "texts.hpp"
+#include "wires.hpp"
+
+using namespace velmora;
+
+namespace {
+
+// The catalogue and help texts packed into the page live here (MEMFS).
+const std::filesystem::path kData = "/data";
+
+struct Catalogue {
+    WireKinds kinds;
+    std::map<std::string, WireSizes> sizes;  // read once per kind
+};
+
+Catalogue& catalogue() {
+    static Catalogue c{LoadWireKinds(kData, SizeFiles::unread), {}};
+    return c;
+}
+
+const WireSizes& sizesOf(const std::string& kind) {
+    Catalogue& c = catalogue();
+    auto it = c.sizes.find(kind);
+    if (it == c.sizes.end()) it = c.sizes.emplace(kind, LoadWireSizes(kData, kind)).first;
+    return it->second;
+}
+
+Record recordFrom(std::string_view inputs) {
+    Record r;
+    while (!inputs.empty()) {
+        const size_t end = inputs.find('\x1e');
+        const std::string_view pair = inputs.substr(0, end);
+        const size_t sep = pair.find('\x1f');
+        if (sep != std::string_view::npos) {
+            const Field* f = findField(pair.substr(0, sep));
+            if (f && f->role != FieldRole::result) assignFromText(r, *f, pair.substr(sep + 1));
+        }
+        if (end == std::string_view::npos) break;
+        inputs.remove_prefix(end + 1);
+    }
+    return r;
+}
+
+// One run as velmora-cli runs it; messages and the misread inputs as it gathers them.
+struct Run {
+    Record rec;
+    RunResult result;
+    std::vector<Message> messages;
+    std::vector<texts::Misread> misread;
+    std::string failure;  // the catalogue cannot be used (worded), when not empty
+};
+
+Run run(const char* inputs, texts::Lang lang) {
+    Run out;
+    out.rec = recordFrom(inputs);
+    const Catalogue& c = catalogue();
+    if (!c.kinds.ok) {
+        out.failure = texts::message(c.kinds.message, lang).text;
+        return out;
+    }
+    const KindSelection sel = SelectKind(c.kinds.names, out.rec.Conductor);
+    out.rec.Conductor = sel.conductor;
+    if (sel.message) out.messages.push_back(*sel.message);
+    const WireSizes& sizes = sizesOf(out.rec.Conductor);
+    if (!sizes.ok) {
+        out.failure = texts::message(sizes.message, lang).text;
+        return out;
+    }
+    out.misread = cli::misreadTexts(out.rec);
+    out.result = Calculate(out.rec, sizes.table);
+    out.rec.comment = texts::comment(out.result, lang);
+    out.messages.insert(out.messages.end(), out.result.messages.begin(), out.result.messages.end());
+    return out;
+}
+
+std::string text_;   // the last text result
+int overfilled_ = 0; // the winding that did not fit in the last calculation, 0 none
+std::string bytes_;  // the last byte result
+
+const char* give(std::string s) {
+    text_ = std::move(s);
+    return text_.c_str();
+}
+
+std::string failureJson(const std::string& why) {
+    return "{\"failure\": " + cli::jsonString(why) + "}";
+}
+
+}  // namespace
+
+extern "C" {
+
+// velmora-cli --json of these inputs, or {"failure": ...} when the catalogue fails.
+const char* velmora_calculate(const char* inputs, const char* lang) {
+    const texts::Lang l = texts::langFromCode(lang);
+    Run r = run(inputs, l);
+    overfilled_ = r.result.overfilled;
+    if (!r.failure.empty()) return give(failureJson(r.failure));
+    return give(cli::runAsJson(r.rec, r.result, r.messages, r.misread, l));
+}
+
+// The design file of the fields the calculation leaves (as the window saves): ""
+// with the bytes in the buffer, else why it cannot be saved.
+const char* velmora_save(const char* inputs, const char* lang) {
+    Run r = run(inputs, texts::langFromCode(lang));
+    if (!r.failure.empty()) return give(r.failure);
+    DesignText d = FormatDesign(r.rec);
+    if (!d.ok) return give(d.error);
+    bytes_ = std::move(d.bytes);
+    return give("");
+}
+
+// The report in Windows-1251: "" with the bytes in the buffer, else why there is none.
+const char* velmora_report(const char* inputs, const char* lang) {
+    const texts::Lang l = texts::langFromCode(lang);
+    Run r = run(inputs, l);
+    if (!r.failure.empty()) return give(r.failure);
+    texts::ReportText report = texts::report(r.rec, r.result, l);
+    if (!report.ok) return give(report.error);
+    std::optional<std::string> bytes = utf8ToCp1251(report.text);
+    if (!bytes) return give(report.error.empty() ? "cp1251" : report.error);
+    bytes_ = std::move(*bytes);
+    return give("");
+}
+
+// A design file's bytes read by the design-file reader into the inputs:
+// {"ok": true, "inputs": {key: text}} or {"ok": false, "error": text}.
+const char* velmora_load(const std::uint8_t* data, int size) {
+    const std::filesystem::path path = "/tmp/loaded.sav";
+    {
+        std::ofstream f(path, std::ios::binary | std::ios::trunc);
+        f.write(reinterpret_cast<const char*>(data), size);
+    }
+    Record r;
+    const ReadOutcome read = ReadDesign(path, r);
+    std::filesystem::remove(path);
+    if (read.status != ReadOutcome::ok)
+        return give("{\"ok\": false, \"error\": " + cli::jsonString(read.error) + "}");
+    std::string o = "{\"ok\": true, \"inputs\": {";
+    bool first = true;
+    for (const Field& f : designFields()) {
+        o += first ? "" : ", ";
+        first = false;
+        o += cli::jsonString(f.name) + ": " + cli::jsonString(valueAsText(r, f));
+    }
+    return give(o + "}}");
+}
+
+// For the fill strip: 1 the primary, 2..6 a secondary, 0 when everything fitted.
+int velmora_overfilled() { return overfilled_; }
+
+const std::uint8_t* velmora_bytes() { return reinterpret_cast<const std::uint8_t*>(bytes_.data()); }
+int velmora_bytes_size() { return static_cast<int>(bytes_.size()); }
+
+// Every field with its control, label, unit and default in `lang`; the core kinds,
+// the page's own words, the core size labels per core kind, and the wire kinds.
+const char* velmora_fields(const char* lang) {
+    const texts::Lang l = texts::langFromCode(lang);
+    static constexpr const char* kRoles[] = {"input", "appended", "result"};
+    static constexpr const char* kControls[] = {"edit", "check", "radio", "combo", "label", "none"};
+    std::string o = "{\"fields\": [";
+    bool first = true;
+    for (const Field& f : fields()) {
+        o += first ? "\n" : ",\n";
+        first = false;
+        o += "{\"name\": " + cli::jsonString(f.name) +
+             ", \"integer\": " + (f.kind == FieldKind::integer ? "true" : "false") +
+             ", \"role\": \"" + kRoles[static_cast<int>(f.role)] + "\"" +
+             ", \"control\": \"" + kControls[static_cast<int>(f.control)] + "\"" +
+             ", \"id\": " + std::to_string(f.id) +
+             ", \"label\": " + cli::jsonString(texts::label(f, l)) +
+             ", \"unit\": " + cli::jsonString(texts::unit(f, l)) +
+             ", \"def\": " + cli::jsonString(f.def) +
+             ", \"winding\": " + std::to_string(f.winding) + "}";
+    }
+    o += "],\n\"cores\": [";
+    for (int k = 0; k < 5; ++k)
+        o += (k ? ", " : "") + cli::jsonString(texts::coreKind(k, l));
+    o += "],\n\"words\": {\"warning\": " + cli::jsonString(texts::warningCaption(l));
+    for (const texts::PageWord& w : texts::pageWords())
+        o += ", " + cli::jsonString(w.key) + ": " + cli::jsonString(l == texts::Lang::ru ? w.ru : w.en);
+    o += "},\n\"sizes\": [";
+    for (int core = 0; core < 5; ++core) {
+        o += core ? ", {" : "{";
+        bool firstSize = true;
+        for (std::string_view name : {"lst", "hst", "lok", "hok"}) {
+            o += (firstSize ? "" : ", ") + cli::jsonString(name) + ": " +
+                 cli::jsonString(texts::coreSizeLabel(name, core, l));
+            firstSize = false;
+        }
+        o += "}";
+    }
+    o += "],\n\"wires\": [";
+    const Catalogue& c = catalogue();
+    for (size_t i = 0; i < c.kinds.names.size(); ++i)
+        o += (i ? ", " : "") + cli::jsonString(c.kinds.names[i]);
+    return give(o + "]}");
+}
+
+// The file name the window proposes for the design (extension ".sav" or ".txt").
+const char* velmora_name(const char* inputs, const char* extension, const char* lang) {
+    return give(texts::designName(recordFrom(inputs), extension, texts::langFromCode(lang)));
+}
+
+// The tool-tip of an input that is not wholly a number.
+const char* velmora_misread_notice(double reads, const char* lang) {
+    return give(texts::misreadNotice(reads, texts::langFromCode(lang)));
+}
+
+// The help text of the language, as UTF-8.
+const char* velmora_help(const char* lang) {
+    const bool en = texts::langFromCode(lang) == texts::Lang::en;
+    std::ifstream f(kData / (en ? "ReadMe_en.txt" : "ReadMe.txt"), std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+    return give(decodeFileText(bytes));
+}
+
+}  // extern "C"

@@ -1,0 +1,304 @@
+// The main window in the browser: the controls built from the engine's field table,
+// the calculation on "Рассчитать" or Enter, the results, comment, hints, fill strip
+// and messages, the design file and the report as downloads, the last inputs kept in
+// local storage.
+(function () {
+  'use strict';
+  var B = VelmoraBridge;
+  var STORE = 'velmora.inputs', LANG = 'velmora.lang';
+  var CORE_PICTURES = ['core-ring.svg', 'core-pl.svg', 'core-shl.svg', 'core-sh.svg', 'core-g.svg'];
+  var CORE_FIELDS = ['lst', 'hst', 'lok', 'hok', 'hkar', 'hkar1', 'lkar', 'megsl', 'megob', 'razmery',
+                     'Bm', 'j', 'F'];
+  var TOTALS = ['Sst', 'Pzad', 'Pgab', 'KPD', 'wv', 'Kok', 'use_d'];
+  var lang = 'ru', table = null, state = {}, byName = {}, queue = [];
+  var $ = function (id) { return document.getElementById(id); };
+  var page = window.velmoraPage = { calcMs: [], firstResult: null, last: null };
+
+  function words() { return table.words; }
+  function isInput(f) { return f.role !== 'result'; }
+  function load() {
+    try { return JSON.parse(localStorage.getItem(STORE) || '{}'); } catch (e) { return {}; }
+  }
+  function keep() {
+    try { localStorage.setItem(STORE, JSON.stringify(state)); localStorage.setItem(LANG, lang); } catch (e) { /* private mode */ }
+  }
+
+  // ---- controls -------------------------------------------------------------------
+  function control(f) {
+    var label = document.createElement('label');
+    var span = document.createElement('span');
+    span.className = 'label';
+    var el;
+    if (f.control === 'check') {
+      label.className = 'check';
+      el = document.createElement('input');
+      el.type = 'checkbox';
+      label.appendChild(el);
+      label.appendChild(span);
+    } else {
+      el = document.createElement(f.role === 'result' ? 'output' : 'input');
+      if (f.role !== 'result') { el.type = 'text'; el.inputMode = 'decimal'; el.autocomplete = 'off'; }
+      label.appendChild(span);
+      label.appendChild(el);
+    }
+    el.id = 'f-' + f.name;
+    el.dataset.field = f.name;
+    el.name = f.name;
+    byName[f.name] = { field: f, el: el, span: span };
+    return label;
+  }
+
+  function build() {
+    table.fields.forEach(function (f) { byName[f.name] = { field: f }; });
+    var kinds = $('kinds');
+    for (var k = 0; k < 5; ++k) {
+      var l = document.createElement('label');
+      var r = document.createElement('input');
+      r.type = 'radio'; r.name = 'core'; r.value = String(k); r.id = 'core-' + k;
+      l.appendChild(r);
+      l.appendChild(document.createElement('span'));
+      kinds.appendChild(l);
+    }
+    CORE_FIELDS.forEach(function (n) { $('core-inputs').appendChild(control(byName[n].field)); });
+    TOTALS.forEach(function (n) { $('totals').appendChild(control(byName[n].field)); });
+    byName.Conductor = { field: byName.Conductor.field, el: $('Conductor'), span: $('Conductor').previousElementSibling };
+    for (var w = 1; w <= 6; ++w) {
+      var set = document.createElement('fieldset');
+      set.appendChild(document.createElement('legend'));
+      set.dataset.winding = w;
+      var grid = document.createElement('div');
+      grid.className = 'grid';
+      table.fields.forEach(function (f) {
+        if (f.winding === w && f.control !== 'none') grid.appendChild(control(f));
+      });
+      set.appendChild(grid);
+      $('windings').appendChild(set);
+    }
+    table.wires.forEach(function (name) {
+      var o = document.createElement('option');
+      o.value = o.textContent = name;
+      $('Conductor').appendChild(o);
+    });
+  }
+
+  function coreKind() {
+    var r = document.querySelector('input[name=core]:checked');
+    return r ? Number(r.value) : 0;
+  }
+
+  // Labels that change with the core kind, as the window's.
+  function presentCore() {
+    var core = coreKind(), w = words(), ring = core === 0, sizes = table.sizes[core];
+    var hints = ring ? [w.ringDHint, w.ringdHint, w.ringHHint] : [w.steelLsHint, w.steelHsHint, w.steelLokHint];
+    ['lst', 'hst', 'lok', 'hok'].forEach(function (n, k) {
+      byName[n].span.textContent = sizes[n];
+      if (k < 3) byName[n].el.title = hints[k];
+    });
+    byName.hok.el.parentNode.hidden = ring;
+    byName.lkar.el.disabled = ring;
+    $('picture').src = CORE_PICTURES[core];
+    $('picture').alt = table.cores[core];
+  }
+
+  function applyWords() {
+    var w = words();
+    document.documentElement.lang = lang;
+    document.querySelectorAll('[data-word]').forEach(function (e) { e.textContent = w[e.dataset.word]; });
+    table.fields.forEach(function (f) {
+      var c = byName[f.name];
+      if (!c.span) return;
+      c.span.textContent = f.label + (f.unit ? ', ' + f.unit : '');
+    });
+    byName.hkar.span.textContent = w.bobbinWidth;
+    byName.hkar1.span.textContent = w.bobbinHeight;
+    document.querySelectorAll('#kinds label').forEach(function (l, k) { l.lastChild.textContent = table.cores[k]; });
+    document.querySelectorAll('#windings fieldset').forEach(function (s) {
+      var n = Number(s.dataset.winding);
+      s.firstChild.textContent = n === 1 ? w.primary : w.secondary + '2.' + (n - 1);
+    });
+    presentCore();
+  }
+
+  // ---- state <-> controls ---------------------------------------------------------
+  function show(values) {
+    Object.keys(values).forEach(function (name) {
+      var c = byName[name];
+      if (!c) return;  // a key this page does not know: harmless
+      var v = values[name];
+      if (c.field && isInput(c.field)) state[name] = String(v);
+      if (name === 'core') {
+        var r = $('core-' + v);
+        if (r) r.checked = true;
+      } else if (c.el && c.el.type === 'checkbox') {
+        c.el.checked = String(v) !== '0';
+      } else if (c.el && c.el.tagName === 'OUTPUT') {
+        c.el.textContent = v;
+      } else if (c.el) {
+        c.el.value = v;
+      }
+    });
+    presentCore();
+  }
+
+  function take() {
+    table.fields.forEach(function (f) {
+      var c = byName[f.name];
+      if (!isInput(f)) return;
+      if (f.name === 'core') state.core = String(coreKind());
+      else if (f.name === 'Conductor') { if (c.el.value) state.Conductor = c.el.value; }
+      else if (c.el && c.el.type === 'checkbox') state[f.name] = c.el.checked ? '1' : '0';
+      else if (c.el) state[f.name] = c.el.value;
+    });
+    return Object.assign({}, state);
+  }
+
+  // ---- the calculation ------------------------------------------------------------
+  function calculate() {
+    var inputs = take();
+    var t0 = performance.now();
+    var res = B.calculate(inputs, lang);
+    page.calcMs.push(performance.now() - t0);
+    page.last = res;
+    if (res.failure) { tell(words().warning, res.failure); return res; }
+    show(res.fields);
+    $('comment').value = res.comment;
+    document.querySelectorAll('output').forEach(function (o) { o.title = ''; o.dataset.hint = ''; });
+    Object.keys(res.hints || {}).forEach(function (id) {
+      var o = document.querySelector('[data-field="' + fieldById(Number(id)) + '"]');
+      if (o) { o.title = res.hints[id]; o.dataset.hint = res.hints[id]; }
+    });
+    document.querySelectorAll('input.misread').forEach(function (e) { e.classList.remove('misread'); e.title = ''; });
+    (res.warnings || []).forEach(function (m) {
+      var c = byName[m.field];
+      if (!c || !c.el) return;
+      c.el.classList.add('misread');
+      c.el.title = B.misreadNotice(m.reads === null ? Infinity : m.reads, lang);
+    });
+    VelmoraStrip.draw($('strip'), res.extents, Number(res.fields.core), B.overfilled(), words());
+    $('design').classList.remove('stale');
+    keep();
+    (res.messages || []).forEach(function (m) { tell(m.caption, m.text); });
+    if (page.firstResult === null) page.firstResult = performance.now();
+    return res;
+  }
+
+  var idIndex = null;
+  function fieldById(id) {
+    if (!idIndex) { idIndex = {}; table.fields.forEach(function (f) { idIndex[f.id] = f.name; }); }
+    return idIndex[id];
+  }
+
+  // ---- messages, one dialog after another -----------------------------------------
+  function tell(caption, text) {
+    queue.push([caption, text]);
+    if (!$('message').open) next();
+  }
+  function next() {
+    var m = queue.shift();
+    if (!m) return;
+    $('message-caption').textContent = m[0];
+    $('message-text').textContent = m[1];
+    $('message').showModal();
+    $('message-ok').focus();
+  }
+  $('message').addEventListener('close', next);
+  page.pendingMessages = function () { return queue.length + ($('message').open ? 1 : 0); };
+
+  // ---- files ----------------------------------------------------------------------
+  function download(bytes, name, type) {
+    var a = document.createElement('a');
+    a.href = URL.createObjectURL(new Blob([bytes], { type: type }));
+    a.download = name;
+    document.body.appendChild(a);
+    a.click();
+    setTimeout(function () { URL.revokeObjectURL(a.href); a.remove(); }, 1000);
+  }
+  function saveDesign() {
+    calculate();  // the saved fields are the ones the calculation leaves
+    var inputs = take(), out = B.save(inputs, lang);
+    if (out.error) return tell(words().warning, out.error);
+    download(out.bytes, B.name(inputs, '.sav', lang), 'application/octet-stream');
+  }
+  function saveReport() {
+    calculate();
+    var inputs = take(), out = B.report(inputs, lang);
+    if (out.error) return tell(words().warning, out.error);
+    download(out.bytes, B.name(inputs, '.txt', lang), 'text/plain;charset=windows-1251');
+  }
+  function loadDesign(file) {
+    file.arrayBuffer().then(function (buf) {
+      var out = B.load(new Uint8Array(buf));
+      if (!out.ok) return tell(words().warning, out.error);
+      show(out.inputs);
+      calculate();
+    });
+  }
+
+  // ---- bobbin sizes derived while typing (as the window's edits do) ---------------
+  function num(name) { return parseFloat(String(byName[name].el.value).replace(/,/g, '.')) || 0; }
+  function derive(name) {
+    var core = coreKind(), set = function (n, v) { byName[n].el.value = v.toFixed(1); };
+    if (name === 'lst' && core > 0) set('hkar', num('lst') + 2);
+    if (name === 'hst') {
+      if (core > 0) set('hkar1', num('hst') + 2);
+      else set('hkar', (num('lst') - num('hst')) * 0.5 + 2);
+    }
+    if (name === 'lok' && core === 0) set('hkar1', num('lok') + 2);
+    if (name === 'hok' && core > 0) set('lkar', num('hok') - 2);
+    // A bobbin size typed by the user is a size the user sets.
+    if (name === 'hkar' || name === 'hkar1' || name === 'lkar') byName.razmery.el.checked = true;
+  }
+
+  // A new core kind: its labels, its bobbin derived from its dimensions, its induction
+  // (tape-wound cores and the ring 1.5 T, laminated ones 1.2 T).
+  function coreChanged() {
+    var core = coreKind();
+    (core === 0 ? ['hst', 'lok'] : ['lst', 'hst', 'hok']).forEach(derive);
+    byName.Bm.el.value = core === 3 || core === 4 ? '1.2' : '1.5';
+    presentCore();
+  }
+
+  // ---- start ----------------------------------------------------------------------
+  function start() {
+    lang = localStorage.getItem(LANG) === 'en' ? 'en' : 'ru';
+    $('lang').value = lang;
+    table = B.fields(lang);
+    build();
+    var defaults = {};
+    table.fields.forEach(function (f) { if (isInput(f)) defaults[f.name] = f.def; });
+    show(Object.assign(defaults, load()));
+    applyWords();
+    var form = $('design');
+    form.addEventListener('submit', function (e) { e.preventDefault(); calculate(); });
+    form.addEventListener('input', function (e) {
+      var n = e.target.dataset.field;
+      if (n) derive(n);
+      form.classList.add('stale');
+    });
+    $('kinds').addEventListener('change', coreChanged);
+    $('load').addEventListener('click', function () { $('load-file').click(); });
+    $('load-file').addEventListener('change', function (e) {
+      if (e.target.files[0]) loadDesign(e.target.files[0]);
+      e.target.value = '';
+    });
+    $('save').addEventListener('click', saveDesign);
+    $('save-report').addEventListener('click', saveReport);
+    $('help').addEventListener('click', function () { tell(words().help, B.help(lang)); });
+    $('about').addEventListener('click', function () { tell(words().about, words().aboutText); });
+    $('Conductor').addEventListener('change', calculate);
+    $('lang').addEventListener('change', function () {
+      take();
+      lang = $('lang').value;
+      table = B.fields(lang);
+      applyWords();
+      calculate();
+    });
+    calculate();
+    document.body.dataset.ready = '1';
+  }
+
+  B.ready().then(start);
+  // Offline after the first load; a page opened from disk has no service worker.
+  if ('serviceWorker' in navigator && /^https?:$/.test(location.protocol))
+    navigator.serviceWorker.register('sw.js').catch(function () { /* online only */ });
+})();

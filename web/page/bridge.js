@@ -1,0 +1,46 @@
+// The engine's calls, texts in and out: inputs are {key: text} as the CLI's --set
+// keys take them.
+var VelmoraBridge = (function () {
+  var M = null;
+  function pack(inputs) {
+    return Object.keys(inputs).map(function (k) { return k + '\x1f' + inputs[k]; }).join('\x1e');
+  }
+  function bytes() {
+    var p = M._velmora_bytes(), n = M._velmora_bytes_size();
+    return M.HEAPU8.slice(p, p + n);
+  }
+  function call(name, types, args) { return M.ccall(name, 'string', types, args); }
+  return {
+    ready: function () {
+      return createVelmora().then(function (m) { M = m; });
+    },
+    fields: function (lang) { return JSON.parse(call('velmora_fields', ['string'], [lang])); },
+    calculate: function (inputs, lang) {
+      return JSON.parse(call('velmora_calculate', ['string', 'string'], [pack(inputs), lang]));
+    },
+    overfilled: function () { return M._velmora_overfilled(); },
+    // {bytes} or {error}
+    save: function (inputs, lang) {
+      var e = call('velmora_save', ['string', 'string'], [pack(inputs), lang]);
+      return e ? { error: e } : { bytes: bytes() };
+    },
+    report: function (inputs, lang) {
+      var e = call('velmora_report', ['string', 'string'], [pack(inputs), lang]);
+      return e ? { error: e } : { bytes: bytes() };
+    },
+    load: function (data) {
+      var p = M._malloc(data.length || 1);
+      M.HEAPU8.set(data, p);
+      var out = call('velmora_load', ['number', 'number'], [p, data.length]);
+      M._free(p);
+      return JSON.parse(out);
+    },
+    name: function (inputs, ext, lang) {
+      return call('velmora_name', ['string', 'string', 'string'], [pack(inputs), ext, lang]);
+    },
+    misreadNotice: function (reads, lang) {
+      return call('velmora_misread_notice', ['number', 'string'], [reads, lang]);
+    },
+    help: function (lang) { return call('velmora_help', ['string'], [lang]); }
+  };
+})();
