@@ -14,6 +14,8 @@
 #include "output.hpp"
 #include "page_words.hpp"
 #include "record.hpp"
+#include "steel_texts.hpp"
+#include "steels.hpp"
 #include "texts.hpp"
 #include "wires.hpp"
 
@@ -63,8 +65,14 @@ struct Run {
     RunResult result;
     std::vector<Message> messages;
     std::vector<texts::Misread> misread;
+    SteelOutcome steel;   // steel and heating after the run, as velmora-cli has them
     std::string failure;  // the catalogue cannot be used (worded), when not empty
 };
+
+const SteelCatalogue& steels() {
+    static const SteelCatalogue c = LoadSteels(kData);
+    return c;
+}
 
 Run run(const char* inputs, texts::Lang lang) {
     Run out;
@@ -86,6 +94,7 @@ Run run(const char* inputs, texts::Lang lang) {
     out.result = Calculate(out.rec, sizes.table);
     out.rec.comment = texts::comment(out.result, lang);
     out.messages.insert(out.messages.end(), out.result.messages.begin(), out.result.messages.end());
+    out.steel = RunSteel(steels(), out.rec, out.result);
     return out;
 }
 
@@ -112,7 +121,7 @@ const char* velmora_calculate(const char* inputs, const char* lang) {
     Run r = run(inputs, l);
     overfilled_ = r.result.overfilled;
     if (!r.failure.empty()) return give(failureJson(r.failure));
-    return give(cli::runAsJson(r.rec, r.result, r.messages, r.misread, l));
+    return give(cli::runAsJson(r.rec, r.result, r.messages, r.misread, l, r.steel));
 }
 
 // The design file of the fields the calculation leaves (as the window saves): ""
@@ -131,7 +140,10 @@ const char* velmora_report(const char* inputs, const char* lang) {
     const texts::Lang l = texts::langFromCode(lang);
     Run r = run(inputs, l);
     if (!r.failure.empty()) return give(r.failure);
-    texts::ReportText report = texts::report(r.rec, r.result, l);
+    texts::ReportExtras extras;
+    if (r.steel.result && r.steel.result->status == SteelStatus::ok)
+        extras.steel = texts::steelReport(*r.steel.result, *r.steel.choice.grade, l);
+    texts::ReportText report = texts::report(r.rec, r.result, l, extras);
     if (!report.ok) return give(report.error);
     std::optional<std::string> bytes = utf8ToCp1251(report.text);
     if (!bytes) return give(report.error.empty() ? "cp1251" : report.error);
