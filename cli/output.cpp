@@ -4,6 +4,7 @@
 #include <map>
 
 #include "numtext.hpp"
+#include "rectifier_json.hpp"
 
 namespace velmora::cli {
 namespace {
@@ -63,7 +64,8 @@ std::vector<texts::Misread> misreadTexts(const Record& r) {
 }
 
 std::string runAsJson(const Record& r, const RunResult& run, const std::vector<Message>& messages,
-                      const std::vector<texts::Misread>& misread, texts::Lang lang) {
+                      const std::vector<texts::Misread>& misread, texts::Lang lang,
+                      const RectifierDesigns& rectifiers) {
     std::string o = "{\n  \"status\": " + jsonString(statusName(run.status)) + ",\n  \"fields\": {";
     bool first = true;
     for (const Field& f : fields()) {
@@ -97,7 +99,8 @@ std::string runAsJson(const Record& r, const RunResult& run, const std::vector<M
         o += "{\"field\": " + jsonString(m.field) + ", \"text\": " + jsonString(m.text) +
              ", \"reads\": " + (std::isfinite(m.reads) ? shortest(m.reads) : "null") + "}";
     }
-    o += first ? "],\n  \"extents\": {" : "\n  ],\n  \"extents\": {";
+    o += first ? "],\n  " : "\n  ],\n  ";
+    o += rectifiersJson(r, rectifiers, lang) + ",\n  \"extents\": {";
     o += "\"ext1\": " + std::to_string(r.ext1);
     for (int i = 0; i < kSecondaries; ++i)
         o += ", \"ext2_" + std::to_string(i + 1) + "\": " + std::to_string(r.ext2[i]);

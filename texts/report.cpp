@@ -3,6 +3,7 @@
 
 #include "instruction.hpp"
 #include "numtext.hpp"
+#include "rectifier_texts.hpp"
 #include "wording.hpp"
 
 namespace velmora::texts {
@@ -104,6 +105,7 @@ ReportText report(const Record& r, const RunResult& run, Lang lang) {
         text += p.body;
         if (in.winding == 1) text += secondariesHeading(lang);
     }
+    text += rectifierReport(r, run, lang);
     return {true, text, {}};
 }
 

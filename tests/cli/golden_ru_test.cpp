@@ -68,6 +68,31 @@ std::string run(const std::string& args) {
     return out;
 }
 
+// The JSON without what the rectifier helper added since: its keys among "fields"
+// (rect2_i, Udc2_i, Idc2_i, C2_i, Vd2_i, rd2_i) and the "rectifiers" array.
+std::string withoutRectifiers(const std::string& json) {
+    static const std::vector<std::string> rows{"rect2_", "Udc2_", "Idc2_", "C2_", "Vd2_", "rd2_"};
+    std::string out;
+    std::istringstream lines(json);
+    bool inArray = false;
+    for (std::string line; std::getline(lines, line);) {
+        if (inArray) {
+            inArray = line != "  ],";
+            continue;
+        }
+        if (line.rfind("  \"rectifiers\": [", 0) == 0) {
+            inArray = line != "  \"rectifiers\": [],";
+            continue;
+        }
+        bool added = false;
+        for (const std::string& row : rows)
+            for (char i = '1'; i <= '5'; ++i)
+                added = added || line.rfind("    \"" + row + i + "\": ", 0) == 0;
+        if (!added) out += line + "\n";
+    }
+    return out;
+}
+
 }  // namespace
 
 TEST(RussianTexts, AreByteForByteThoseOfTheEarlierBuild) {
@@ -80,7 +105,7 @@ TEST(RussianTexts, AreByteForByteThoseOfTheEarlierBuild) {
         ++n;
         std::string args;
         for (const std::string& s : c.sets) args += " --set " + quote(s);
-        EXPECT_EQ(run(args + " --json"), c.expected.at("json")) << "design " << n << ":" << args;
+        EXPECT_EQ(withoutRectifiers(run(args + " --json")), c.expected.at("json")) << "design " << n << ":" << args;
         EXPECT_EQ(run(args), c.expected.at("text")) << "design " << n << ":" << args;
         fs::remove(report);
         run(args + " --report " + quote(report.string()));
