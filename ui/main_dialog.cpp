@@ -25,6 +25,7 @@
 #include "hints.hpp"
 #include "input_marks.hpp"
 #include "message_boxes.hpp"
+#include "rectifier_fields.hpp"
 #include "state_file.hpp"
 #include "wires.hpp"
 
@@ -355,6 +356,8 @@ RunResult CBrevinorDlg::OnCalculate() {
     layout()->activate();
     rec_.diag_width = diagram_->width();
     rec_.diag_text_h = kDiagramTextHeight;
+    // The design may have changed since a rectifier set its secondary: solve it again.
+    rectifiers_ = resolveRectifiers(rec_, wires_);
     RunResult run = Calculate(rec_, wires_);
 
     // Warnings and notices come while the old results are still on screen; an
@@ -366,6 +369,7 @@ RunResult CBrevinorDlg::OnCalculate() {
     applyHints(run.hints);
     lastRun_ = run;
     showRecord();
+    applyRectifierMarks();
     applyDiagram(run.overfilled);
     showStale(false);
     if (stopped) message(run.messages.back());
@@ -467,6 +471,7 @@ void CBrevinorDlg::retranslate() {
     applyStartHints();
     applyCoreLabels();
     applyCoreHints();
+    applyRectifierMarks();
     if (lastRun_) {
         comment_->setPlainText(commentText(rec_, *lastRun_));
         applyHints(lastRun_->hints);
