@@ -17,7 +17,8 @@ std::string pair(std::string_view key, const std::string& value) {
 }
 
 std::string reachedJson(const RectifierResult& x, double Idc) {
-    return "{" + pair("status", jsonString(rectifierStatusName(x.status))) + ", " +
+    std::string o = "{";  // appended piece by piece: GCC 12 misreads "..." + std::string at -O3
+    return o + pair("status", jsonString(rectifierStatusName(x.status))) + ", " +
            pair("cycles", std::to_string(x.cycles)) + ", " + pair("Udc", num(x.Udc)) + ", " +
            pair("ripple", num(x.ripple)) + ", " + pair("Umin", num(x.Umin)) + ", " +
            pair("Umax", num(x.Umax)) + ", " + pair("Irms", num(x.Irms)) + ", " +

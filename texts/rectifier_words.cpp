@@ -73,14 +73,16 @@ std::string overloadedText(Lang lang) {
 
 std::string notSettledText(int rounds, Lang lang) {
     const std::string n = std::to_string(rounds);
-    return ru(lang) ? "Расчёт не сошёлся за " + n + " циклов; показаны последние значения."
-                    : "The calculation did not settle within " + n + " rounds; the last values are shown.";
+    // Literals appended to strings: GCC 12 misreads "..." + std::string at -O3.
+    return ru(lang) ? std::string("Расчёт не сошёлся за ") + n + " циклов; показаны последние значения."
+                    : std::string("The calculation did not settle within ") + n +
+                          " rounds; the last values are shown.";
 }
 
 std::string doneText(double Udc, double Idc, Lang lang) {
     const std::string u = fixed(Udc, 2), i = fixed(Idc, 2);
-    return ru(lang) ? "Готово: обмотка даёт " + u + " В при " + i + " А."
-                    : "Done: the winding gives " + u + " V at " + i + " A.";
+    return ru(lang) ? std::string("Готово: обмотка даёт ") + u + " В при " + i + " А."
+                    : std::string("Done: the winding gives ") + u + " V at " + i + " A.";
 }
 
 std::string line(std::string_view label, double v, int decimals, std::string_view unit) {
@@ -166,7 +168,7 @@ std::string rectifierWarning(RectifierWarning w, Lang lang) {
 }
 
 std::string rectifierMark(const RectifierSpec& s, Lang lang) {
-    return "⎓ " + fixed(s.Udc, 1) + (ru(lang) ? " В " : " V ") + fixed(s.Idc, 2) +
+    return std::string("⎓ ") + fixed(s.Udc, 1) + (ru(lang) ? " В " : " V ") + fixed(s.Idc, 2) +
            (ru(lang) ? " А" : " A");
 }
 

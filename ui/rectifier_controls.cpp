@@ -39,7 +39,7 @@ void CBrevinorDlg::buildRectifierControls(QGridLayout* windings, int row) {
         b->setFixedWidth(width);
         keepText([b, width] {
             b->setText(tr("Выпрямитель..."));
-            fitText(b, width - 8);
+            fitText(b, width - 18);  // less the button's own margins
         });
         connect(b, &QPushButton::clicked, this, [this, i] { OnRectifier(i); });
         windings->addWidget(b, row, i + 2, Qt::AlignCenter);

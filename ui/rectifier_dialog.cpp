@@ -117,7 +117,9 @@ constexpr std::array<const char*, 5> kEditNames{"Udc", "Idc", "C", "Vd", "rd"};
 
 }  // namespace
 
-CircuitPicture::CircuitPicture(int circuit, QWidget* parent) : QWidget(parent), circuit_(circuit) {}
+CircuitPicture::CircuitPicture(int circuit, QWidget* parent) : QWidget(parent), circuit_(circuit) {
+    setMinimumSize(sizeHint());
+}
 
 QSize CircuitPicture::sizeHint() const { return {kGridW * 3 / 2, kGridH * 3 / 2}; }
 
@@ -162,7 +164,8 @@ RectifierDialog::RectifierDialog(const Record& design, const WireTable& wires, i
         }
     }
     const int circuit = design.rect2[secondary];
-    if (QAbstractButton* b = circuits_->button(circuit >= 0 && circuit <= 3 ? circuit : 1))
+    // A secondary without a rectifier opens on the bridge, the usual choice.
+    if (QAbstractButton* b = circuits_->button(circuit >= 1 && circuit <= 3 ? circuit : 1))
         b->setChecked(true);
 
     // The inputs, as the design holds them (the diode's defaults when empty).
