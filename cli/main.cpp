@@ -14,6 +14,8 @@
 #include "record.hpp"
 #include "steel_texts.hpp"
 #include "steels.hpp"
+#include "rectifier_fields.hpp"
+#include "rectifier_texts.hpp"
 #include "texts.hpp"
 #include "wires.hpp"
 
@@ -59,7 +61,11 @@ int main(int argc, char** argv) {
             return fail(texts::cliFailure(texts::CliFailure::cannotReadDesign, *opt.design, lang));
         if (read.status == ReadOutcome::refused) return fail(read.error);
     }
-    for (const auto& [key, value] : opt.sets) assignFromText(rec, *findField(key), value);
+    for (const auto& [key, value] : opt.sets) {
+        assignFromText(rec, *findField(key), value);
+        // As in the window: a hand-set voltage or current detaches the rectifier.
+        if (const int i = secondaryDetachedBy(key); i >= 0) rec.rect2[i] = 0;
+    }
 
     std::optional<fs::path> folder;
     if (opt.data) folder = fs::path(*opt.data);
@@ -78,6 +84,7 @@ int main(int argc, char** argv) {
 
     rec.diag_width = opt.diagramWidth;
     const std::vector<texts::Misread> misread = cli::misreadTexts(rec);
+    const RectifierDesigns rectifiers = resolveRectifiers(rec, sizes.table);
     RunResult run = Calculate(rec, sizes.table);
     rec.comment = texts::comment(run, lang);
     messages.insert(messages.end(), run.messages.begin(), run.messages.end());
@@ -92,7 +99,12 @@ int main(int argc, char** argv) {
 
     std::string summary = texts::summary(rec, run, messages, misread, lang);
     if (steelShown) summary += texts::steelSummary(*steel.result, *steel.choice.grade, lang);
-    std::cout << (opt.json ? cli::runAsJson(rec, run, messages, misread, lang, steel) : summary);
+    std::cout << (opt.json ? cli::runAsJson(rec, run, messages, misread, lang, steel, rectifiers) : summary);
+    if (!opt.json)
+        for (int i = 0; i < kSecondaries; ++i)
+            if (hasRectifier(rec, i))
+                std::cout << "⎓ 2." << i + 1 << ": "
+                          << texts::rectifierStatus(rectifiers[i], rectifierSpec(rec, i), lang) << "\n";
 
     int status = run.status == RunStatus::ok ? kOk : kNotCalculated;
     if (opt.report) {

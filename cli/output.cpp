@@ -5,6 +5,7 @@
 
 #include "numtext.hpp"
 #include "steel_texts.hpp"
+#include "rectifier_json.hpp"
 
 namespace velmora::cli {
 namespace {
@@ -89,7 +90,7 @@ std::string steelJson(const SteelOutcome& steel, texts::Lang lang) {
 
 std::string runAsJson(const Record& r, const RunResult& run, const std::vector<Message>& messages,
                       const std::vector<texts::Misread>& misread, texts::Lang lang,
-                      const SteelOutcome& steel) {
+                      const SteelOutcome& steel, const RectifierDesigns& rectifiers) {
     std::string o = "{\n  \"status\": " + jsonString(statusName(run.status)) + ",\n  \"fields\": {";
     bool first = true;
     for (const Field& f : fields()) {
@@ -124,7 +125,8 @@ std::string runAsJson(const Record& r, const RunResult& run, const std::vector<M
              ", \"reads\": " + (std::isfinite(m.reads) ? shortest(m.reads) : "null") + "}";
     }
     o += first ? "],\n  \"steel\": " : "\n  ],\n  \"steel\": ";
-    o += steelJson(steel, lang) + ",\n  \"extents\": {";
+    o += steelJson(steel, lang) + ",\n  ";
+    o += rectifiersJson(r, rectifiers, lang) + ",\n  \"extents\": {";
     o += "\"ext1\": " + std::to_string(r.ext1);
     for (int i = 0; i < kSecondaries; ++i)
         o += ", \"ext2_" + std::to_string(i + 1) + "\": " + std::to_string(r.ext2[i]);

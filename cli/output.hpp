@@ -7,6 +7,7 @@
 
 #include "calculation.hpp"
 #include "record.hpp"
+#include "rectifier_design.hpp"
 #include "steels.hpp"
 #include "texts.hpp"
 
@@ -20,9 +21,11 @@ std::string jsonString(std::string_view utf8);
 std::vector<texts::Misread> misreadTexts(const Record& r);
 
 // The whole run as one JSON object: keys as in the design file, texts in `lang`; the
-// steel object null when the model did not run.
+// steel object null when the model did not run. `rectifiers`: what the rectifier
+// helper's rounds came to before the run; the "rectifiers" array lists every secondary
+// with a rectifier.
 std::string runAsJson(const Record& r, const RunResult& run, const std::vector<Message>& messages,
                       const std::vector<texts::Misread>& misread, texts::Lang lang,
-                      const SteelOutcome& steel = {});
+                      const SteelOutcome& steel = {}, const RectifierDesigns& rectifiers = {});
 
 }  // namespace velmora::cli

@@ -35,6 +35,15 @@ constexpr std::array<std::string_view, 5> kNames_U2xx{"U2xx_1", "U2xx_2", "U2xx_
                                                       "U2xx_5"};
 constexpr std::array<std::string_view, 5> kNames_U2h{"U2h_1", "U2h_2", "U2h_3", "U2h_4",
                                                      "U2h_5"};
+constexpr std::array<std::string_view, 5> kNames_rect2{"rect2_1", "rect2_2", "rect2_3", "rect2_4",
+                                                       "rect2_5"};
+constexpr std::array<std::string_view, 5> kNames_Udc2{"Udc2_1", "Udc2_2", "Udc2_3", "Udc2_4",
+                                                      "Udc2_5"};
+constexpr std::array<std::string_view, 5> kNames_Idc2{"Idc2_1", "Idc2_2", "Idc2_3", "Idc2_4",
+                                                      "Idc2_5"};
+constexpr std::array<std::string_view, 5> kNames_C2{"C2_1", "C2_2", "C2_3", "C2_4", "C2_5"};
+constexpr std::array<std::string_view, 5> kNames_Vd2{"Vd2_1", "Vd2_2", "Vd2_3", "Vd2_4", "Vd2_5"};
+constexpr std::array<std::string_view, 5> kNames_rd2{"rd2_1", "rd2_2", "rd2_3", "rd2_4", "rd2_5"};
 
 using K = FieldKind;
 using R = FieldRole;
@@ -142,8 +151,47 @@ std::vector<Field> makeFields() {
     return v;
 }
 
+// The rectifier helper's keys, written for each secondary in turn (rect2_i, Udc2_i,
+// Idc2_i, C2_i, Vd2_i, rd2_i); the dialog of a secondary holds them. The diode's
+// defaults are an assumption (a typical silicon rectifier diode), see data/README.md.
+void rectifierRows(std::vector<Field>& out) {
+    struct Key {
+        const std::array<std::string_view, 5>* names;
+        std::string_view label, def;
+        Texts5 Record::*texts;
+    };
+    const std::array<Key, 5> keys{{{&kNames_Udc2, "Постоянное напряжение, В", "", &Record::Udc2},
+                                   {&kNames_Idc2, "Ток нагрузки, А", "", &Record::Idc2},
+                                   {&kNames_C2, "Ёмкость конденсатора, мкФ", "", &Record::C2},
+                                   {&kNames_Vd2, "Прямое падение на диоде, В", "0.7", &Record::Vd2},
+                                   {&kNames_rd2, "Дифференциальное сопротивление диода, Ом", "0.02",
+                                    &Record::rd2}}};
+    for (int i = 0; i < kSecondaries; ++i) {
+        Field f{kNames_rect2[i], K::integer, R::appended, C::none, 0, "Выпрямитель", {}, "0", 2 + i};
+        f.integers = &Record::rect2;
+        f.index = i;
+        out.push_back(f);
+        for (const Key& k : keys) {
+            Field t{(*k.names)[i], K::text, R::appended, C::none, 0, k.label, {}, k.def, 2 + i};
+            t.texts = k.texts;
+            t.index = i;
+            out.push_back(t);
+        }
+    }
+}
+
+std::vector<Field> withAppended(std::vector<Field> v) {
+    // The appended inputs stand between the inputs and the results.
+    std::vector<Field> appended;
+    rectifierRows(appended);
+    auto firstResult = v.begin();
+    while (firstResult != v.end() && firstResult->role != R::result) ++firstResult;
+    v.insert(firstResult, appended.begin(), appended.end());
+    return v;
+}
+
 const std::vector<Field>& table() {
-    static const std::vector<Field> t = makeFields();
+    static const std::vector<Field> t = withAppended(makeFields());
     return t;
 }
 

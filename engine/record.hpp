@@ -36,6 +36,12 @@ struct Record {
     // Inputs appended after the original file's lines.
     std::string Steel;  // the steel grade; empty: the core kind's default
 
+    // The rectifier helper's, per secondary: the circuit (0 none,
+    // 1 bridge, 2 full wave with centre tap, 3 half wave), Udc V, Idc A, C µF, and the
+    // diode's drop V and slope resistance ohm.
+    Ints5 rect2{};
+    Texts5 Udc2, Idc2, C2, Vd2, rd2;
+
     // Results.
     std::string Sst, Pzad, Pgab, KPD, wv, Kok;
     std::string I1, W1, D1, Nsl1, Lpr1, R1, dU1;

@@ -112,6 +112,12 @@ bool fit(Record& r, const RunFigures& f, int i, const RectifierSpec& s, Rectifie
 
 }  // namespace
 
+RectifierCircuit rectifierOnWinding(const RunFigures& f, int i, const RectifierSpec& s) {
+    RectifierCircuit c = circuitOf(s, f.F, sourceResistance(f, i));
+    c.E = f.U2xx[i];
+    return c;
+}
+
 RectifierDesigns applyRectifiers(Record& r, const WireTable& wires, const RectifierSpecs& specs) {
     RectifierDesigns out;
     std::array<bool, kSecondaries> active{};
@@ -175,9 +181,8 @@ RectifierDesigns applyRectifiers(Record& r, const WireTable& wires, const Rectif
         RectifierDesign& d = out[i];
         const RunFigures& f = run.figures;
         d.W2 = f.W2[i];
-        d.Rs = sourceResistance(f, i);
-        RectifierCircuit c = circuitOf(specs[i], f.F, d.Rs);
-        c.E = f.U2xx[i];
+        const RectifierCircuit c = rectifierOnWinding(f, i, specs[i]);
+        d.Rs = c.Rs;
         d.reached = solveRectifier(c);
         d.status = settled && d.reached.status == RectifierStatus::settled ? Status::settled
                                                                            : Status::notSettled;

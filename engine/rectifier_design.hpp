@@ -62,6 +62,10 @@ struct RectifierDesign {
 
 using RectifierDesigns = std::array<RectifierDesign, kSecondaries>;
 
+// The rectifier of secondary i on the winding a calculation gave: E = U2xx_i and the
+// source resistance above, with the spec's diode, capacitor and load.
+RectifierCircuit rectifierOnWinding(const RunFigures& f, int i, const RectifierSpec& s);
+
 // Sets U2_i, I2_i and double2_i of every secondary with a rectifier (circuit 1..3);
 // the other inputs and every result text stay as they were (the caller calculates).
 RectifierDesigns applyRectifiers(Record& r, const WireTable& wires, const RectifierSpecs& specs);

@@ -55,6 +55,12 @@ const std::map<std::string_view, std::string_view>& englishLabels() {
         {"R2_", "Cold resistance, Ohm"},
         {"U2xx_", "No-load voltage, V"},
         {"U2h_", "Voltage under load, V"},
+        {"rect2_", "Rectifier"},
+        {"Udc2_", "DC voltage, V"},
+        {"Idc2_", "Load current, A"},
+        {"C2_", "Capacitance, µF"},
+        {"Vd2_", "Diode forward drop, V"},
+        {"rd2_", "Diode slope resistance, Ohm"},
     };
     return m;
 }

@@ -3,6 +3,7 @@
 
 #include "instruction.hpp"
 #include "numtext.hpp"
+#include "rectifier_texts.hpp"
 #include "wording.hpp"
 
 namespace velmora::texts {
@@ -105,6 +106,7 @@ ReportText report(const Record& r, const RunResult& run, Lang lang, const Report
         if (in.winding == 1) text += secondariesHeading(lang);
     }
     text += extras.steel;
+    text += rectifierReport(r, run, lang);
     return {true, text, {}};
 }
 

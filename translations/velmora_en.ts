@@ -278,6 +278,10 @@ To correct the sizes, tick the box and enter the true sizes of the bobbin or of 
         <source>Velmora - Расчет сетевого силового трансформатора (Версия %1)</source>
         <translation>Velmora - Mains power transformer design (Version %1)</translation>
     </message>
+    <message>
+        <source>Выпрямитель...</source>
+        <translation>Rectifier...</translation>
+    </message>
 </context>
 <context>
     <name>velmora::ui::CHelpDlg</name>
@@ -305,6 +309,109 @@ No help is loaded</translation>
     <message>
         <source>не помещается</source>
         <translation>does not fit</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::ui::RectifierDialog</name>
+    <message>
+        <source>Выпрямитель вторичной обмотки %1</source>
+        <translation>Rectifier of secondary %1</translation>
+    </message>
+    <message>
+        <source>Схема</source>
+        <translation>Circuit</translation>
+    </message>
+    <message>
+        <source>Нет выпрямителя</source>
+        <translation>No rectifier</translation>
+    </message>
+    <message>
+        <source>Мостовая</source>
+        <translation>Bridge</translation>
+    </message>
+    <message>
+        <source>Двухполупериодная со средней точкой</source>
+        <translation>Full wave, centre tap</translation>
+    </message>
+    <message>
+        <source>Однополупериодная</source>
+        <translation>Half wave</translation>
+    </message>
+    <message>
+        <source>Постоянное напряжение, В</source>
+        <translation>DC voltage, V</translation>
+    </message>
+    <message>
+        <source>Ток нагрузки, А</source>
+        <translation>Load current, A</translation>
+    </message>
+    <message>
+        <source>Ёмкость конденсатора, мкФ</source>
+        <translation>Capacitance, µF</translation>
+    </message>
+    <message>
+        <source>Прямое падение на диоде, В</source>
+        <translation>Diode forward drop, V</translation>
+    </message>
+    <message>
+        <source>Дифференциальное сопротивление диода, Ом</source>
+        <translation>Diode slope resistance, Ω</translation>
+    </message>
+    <message>
+        <source>По умолчанию 0,7 В и 0,02 Ом — допущение (типичный кремниевый диод); возьмите значения из справочного листка диода.</source>
+        <translation>Defaults 0.7 V and 0.02 Ω are an assumption (a typical silicon diode); take the values from the diode&apos;s data sheet.</translation>
+    </message>
+    <message>
+        <source>Результат</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>Получено постоянное напряжение, В</source>
+        <translation>DC voltage reached, V</translation>
+    </message>
+    <message>
+        <source>Пульсации (размах), В</source>
+        <translation>Ripple (peak to peak), V</translation>
+    </message>
+    <message>
+        <source>Действующий ток обмотки, А</source>
+        <translation>Winding rms current, A</translation>
+    </message>
+    <message>
+        <source>Пиковый ток диода, А</source>
+        <translation>Peak diode current, A</translation>
+    </message>
+    <message>
+        <source>Отношение действующего тока к постоянному</source>
+        <translation>Rms to DC current ratio</translation>
+    </message>
+    <message>
+        <source>Угол проводимости диода, °</source>
+        <translation>Diode conduction angle, °</translation>
+    </message>
+    <message>
+        <source>ЭДС обмотки (холостой ход), В</source>
+        <translation>Winding EMF (no load), V</translation>
+    </message>
+    <message>
+        <source>Сопротивление источника, Ом</source>
+        <translation>Source resistance, Ω</translation>
+    </message>
+    <message>
+        <source>Рассчитать</source>
+        <translation>Calculate</translation>
+    </message>
+    <message>
+        <source>Применить</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Действующий ток половины обмотки, А</source>
+        <translation>Rms current of each half, A</translation>
     </message>
 </context>
 </TS>

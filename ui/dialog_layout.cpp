@@ -215,6 +215,7 @@ void CBrevinorDlg::buildControls() {
     place(FieldRole::result);
     for (const Field& f : fields())
         if (f.winding >= 1 && f.role == FieldRole::result) control(f.name)->setFixedWidth(numberWidth);
+    buildRectifierControls(windings, nextRow);
 
     // Right: the wire kind, the totals, the comment.
     auto* right = new QGridLayout;

@@ -27,6 +27,7 @@
 #include "steel_texts.hpp"
 #include "input_marks.hpp"
 #include "message_boxes.hpp"
+#include "rectifier_fields.hpp"
 #include "state_file.hpp"
 #include "wires.hpp"
 
@@ -366,6 +367,8 @@ RunResult CBrevinorDlg::OnCalculate() {
     layout()->activate();
     rec_.diag_width = diagram_->width();
     rec_.diag_text_h = kDiagramTextHeight;
+    // The design may have changed since a rectifier set its secondary: solve it again.
+    rectifiers_ = resolveRectifiers(rec_, wires_);
     RunResult run = Calculate(rec_, wires_);
     steelOutcome_ = RunSteel(steels_, rec_, run);
 
@@ -378,6 +381,7 @@ RunResult CBrevinorDlg::OnCalculate() {
     applyHints(run.hints);
     lastRun_ = run;
     showRecord();
+    applyRectifierMarks();
     applyDiagram(run.overfilled);
     steel_->showOutcome(steelOutcome_);
     showStale(false);
@@ -482,6 +486,7 @@ void CBrevinorDlg::retranslate() {
     applyStartHints();
     applyCoreLabels();
     applyCoreHints();
+    applyRectifierMarks();
     if (lastRun_) {
         comment_->setPlainText(commentText(rec_, *lastRun_));
         applyHints(lastRun_->hints);

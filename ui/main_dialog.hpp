@@ -19,6 +19,7 @@
 #include "calculation.hpp"
 #include "language.hpp"
 #include "record.hpp"
+#include "rectifier_design.hpp"
 #include "steels.hpp"
 #include "ui_texts.hpp"
 
@@ -27,6 +28,7 @@ class MessageBoxes;
 class QAction;
 class QButtonGroup;
 class QComboBox;
+class QGridLayout;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -103,6 +105,11 @@ public:
     void OnSelchangeConductor(int index);  // a wire kind picked from the list
     void OnRazmery();                      // "Задать размеры каркаса" clicked
     void OnLanguage(Language lang);        // a language picked in the menu
+    // "Выпрямитель..." under secondary 0..4: its dialog; "Применить" puts the rectifier
+    // into the design and calculates.
+    void OnRectifier(int secondary);
+    // What the rectifier helper came to in the last calculation.
+    const RectifierDesigns& rectifiers() const { return rectifiers_; }
 
     // Loads a design as "Загрузить" does once a file is chosen, then calculates. A
     // file that cannot be opened changes nothing; `tellIfMissing` says so in a box
@@ -159,6 +166,12 @@ private:
     void message(const ShownMessage& m);
     void warn(const QString& text);
 
+    // The rectifier buttons and marks under the secondaries' columns, from `row` on.
+    void buildRectifierControls(QGridLayout* windings, int row);
+    void applyRectifierMarks();
+    // A hand edit of U2_i or I2_i detaches the secondary from its rectifier.
+    void onSecondaryEdited(int secondary);
+
     // A dimension edit typed into: derive the bobbin sizes.
     void onDimensionEdited(void (*derive)(Record&));
     void onBobbinEdited();
@@ -179,6 +192,8 @@ private:
     bool holding_ = false;        // messages wait in held_ until the window is shown
     std::vector<ShownMessage> held_;
     std::optional<RunResult> lastRun_;  // its comment and tips follow the language
+    RectifierDesigns rectifiers_{};
+    std::array<QLabel*, kSecondaries> rectifierMarks_{};
 
     std::vector<Binding> bindings_;
     std::vector<std::function<void()>> retranslators_;

@@ -106,9 +106,10 @@ TEST(BadFiles, TheWindowsProgramsDesignLoadsWholeInEveryEncodingAndLineEnd) {
         ASSERT_EQ(read.status, ReadOutcome::ok) << v.what << ": " << read.error;
         EXPECT_EQ(inputs(r), expectedInputs()) << v.what;
         EXPECT_EQ(readBytes(file), v.bytes) << v.what;
-        // Saved again, it is the Windows program's file byte for byte: nothing lost.
+        // Saved again, it is the Windows program's file byte for byte, the appended
+        // keys after it: nothing lost.
         ASSERT_TRUE(WriteDesign(dir / "again.sav", r).ok) << v.what;
-        EXPECT_EQ(readBytes(dir / "again.sav"), kOriginal) << v.what;
+        EXPECT_EQ(readBytes(dir / "again.sav").substr(0, kOriginal.size()), kOriginal) << v.what;
     }
 }
 
@@ -139,7 +140,7 @@ TEST(BadFiles, ALongLineUnderTheLimitLoadsAndSavesWhole) {
     EXPECT_EQ(r.lst, lst);
     EXPECT_EQ(r.hst, "30");
     ASSERT_TRUE(WriteDesign(dir / "again.sav", r).ok);
-    EXPECT_EQ(readBytes(dir / "again.sav"), bytes);
+    EXPECT_EQ(readBytes(dir / "again.sav").substr(0, bytes.size()), bytes);
 }
 
 // Bytes of no text: every value from 1 to 255 but never a line that sets a field.

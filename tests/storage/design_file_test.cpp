@@ -20,14 +20,22 @@ std::vector<std::string> inputs(const Record& r) {
 
 TEST(DesignFile, ADefaultDesignIsWrittenByteForByte) {
     const std::string expected =
-        "core\t= 2\r\nlst\t= 25\r\nhst\t= 32\r\nlok\t= 25\r\nhok\t= 40\r\n"
+        std::string("core\t= 2\r\nlst\t= 25\r\nhst\t= 32\r\nlok\t= 25\r\nhok\t= 40\r\n"
         "hkar\t= 27\r\nhkar1\t= 34\r\nlkar\t= 38\r\nmegsl\t= 0,1\r\nmegob\t= 0,3\r\n"
         "razmery\t= 0\r\nBm\t= 1,5\r\nj\t= 3,5\r\nF\t= 50\r\nU1nom\t= 220\r\nU1max\t= 253\r\n"
         "U2_1\t= 20\r\nU2_2\t= \r\nU2_3\t= \r\nU2_4\t= \r\nU2_5\t= \r\n"
         "I2_1\t= 5\r\nI2_2\t= \r\nI2_3\t= \r\nI2_4\t= \r\nI2_5\t= \r\n"
         "double2_1\t= 0\r\ndouble2_2\t= 0\r\ndouble2_3\t= 0\r\ndouble2_4\t= 0\r\ndouble2_5\t= 0\r\n"
         "d11\t= \r\nd21\t= \r\nd22\t= \r\nd23\t= \r\nd24\t= \r\nd25\t= \r\n"
-        "use_d\t= 0\r\nConductor\t= \xCF\xDD\xD2-155\r\n";
+        "use_d\t= 0\r\nConductor\t= \xCF\xDD\xD2-155\r\n")
+        // The appended keys: the rectifier helper's, none set.
+        + [] {
+              std::string a;
+              for (const std::string n : {"1", "2", "3", "4", "5"})
+                  a += "rect2_" + n + "\t= 0\r\nUdc2_" + n + "\t= \r\nIdc2_" + n + "\t= \r\nC2_" + n +
+                       "\t= \r\nVd2_" + n + "\t= 0.7\r\nrd2_" + n + "\t= 0.02\r\n";
+              return a;
+          }();
     DesignText text = FormatDesign(Record());
     ASSERT_TRUE(text.ok) << text.error;
     EXPECT_EQ(text.bytes, expected);

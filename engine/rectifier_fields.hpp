@@ -1,0 +1,29 @@
+// The rectifier helper's inputs as the design record holds them (the appended keys
+// rect2_i, Udc2_i, Idc2_i, C2_i, Vd2_i, rd2_i), and the re-solve that runs before
+// every calculation of a design with rectifier secondaries.
+#pragma once
+
+#include "rectifier_design.hpp"
+#include "record.hpp"
+
+namespace velmora {
+
+// Secondary i's spec: texts read by the record's number rule (',' or '.'); an empty
+// diode drop or slope resistance takes the field's default.
+RectifierSpec rectifierSpec(const Record& r, int i);
+RectifierSpecs rectifierSpecs(const Record& r);
+// Writes the spec into the record's keys (the shortest texts that read back).
+void setRectifierSpec(Record& r, int i, const RectifierSpec& s);
+
+bool hasRectifier(const Record& r, int i);
+bool anyRectifier(const Record& r);
+
+// The helper's rounds for every secondary with a rectifier; the inputs they set stand
+// in the record (the caller calculates). Nothing changes without a rectifier.
+RectifierDesigns resolveRectifiers(Record& r, const WireTable& wires);
+
+// The key whose hand edit detaches secondary i from its rectifier: U2_i or I2_i.
+// Returns the secondary (0..4), or -1 for any other key.
+int secondaryDetachedBy(std::string_view key);
+
+}  // namespace velmora

@@ -1,0 +1,188 @@
+// The rectifier helper in the window: the dialog under a secondary's column applies
+// "bridge, 30 V, 2 A, 4700 µF", the design then gives it, the column is marked, every
+// calculation solves it again, and a hand edit of the voltage or current detaches it.
+#include <QApplication>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <cmath>
+
+#include "rectifier.hpp"
+#include "rectifier_dialog.hpp"
+#include "window_fixture.hpp"
+
+using namespace velmora;
+using namespace velmora::uitest;
+
+namespace {
+
+// Runs `act` on the rectifier dialog once it is up (inside its exec()); gives up
+// after five seconds, failing the test and closing whatever modal window is open.
+void whenDialog(std::function<void(ui::RectifierDialog*)> act) {
+    auto* timer = new QTimer;
+    auto ticks = std::make_shared<int>(0);
+    QObject::connect(timer, &QTimer::timeout, [timer, ticks, act] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* w = qobject_cast<ui::RectifierDialog*>(modal)) {
+            timer->stop();
+            timer->deleteLater();
+            act(w);
+        } else if (++*ticks > 500) {
+            timer->stop();
+            timer->deleteLater();
+            ADD_FAILURE() << "the rectifier dialog never opened";
+            if (auto* d = qobject_cast<QDialog*>(modal)) d->reject();
+        }
+    });
+    timer->start(10);
+}
+
+void enter(ui::RectifierDialog* d, const char* name, const char* text) {
+    auto* e = d->findChild<QLineEdit*>(QString::fromLatin1(name));
+    ASSERT_NE(e, nullptr) << name;
+    e->selectAll();
+    QTest::keyClicks(e, QString::fromLatin1(text));
+}
+
+void press(ui::RectifierDialog* d, const char* name) {
+    auto* b = d->findChild<QAbstractButton*>(QString::fromLatin1(name));
+    ASSERT_NE(b, nullptr) << name;
+    if (qobject_cast<QRadioButton*>(b)) b->setChecked(true);
+    else QTest::mouseClick(b, Qt::LeftButton);
+}
+
+QString shown(ui::RectifierDialog* d, const char* name) {
+    auto* l = d->findChild<QLabel*>(QString::fromLatin1(name));
+    return l ? l->text() : QString();
+}
+
+class RectifierWindow : public WindowTest {
+protected:
+    double number(const char* name) const { return text(name).toDouble(); }
+
+    // The design's own winding put back into the solver, apart from the helper.
+    RectifierResult designGives(RectifierKind kind, double Idc, double C) const {
+        const double ratio = number("W2_1") / number("W1");
+        RectifierCircuit c;
+        c.kind = kind;
+        c.E = number("U2xx_1");
+        c.F = number("F");
+        c.Rs = 1.2 * (number("R2_1") + number("R1") * ratio * ratio);
+        c.C = C;
+        c.Idc = Idc;
+        return solveRectifier(c);
+    }
+
+    // Bridge, 30 V, 2 A, 4700 µF on secondary 2.1, calculated in the dialog first.
+    void applyBridge() {
+        QString calculated;
+        whenDialog([&calculated](ui::RectifierDialog* d) {
+            press(d, "circuit1");
+            enter(d, "Udc", "30");
+            enter(d, "Idc", "2");
+            enter(d, "C", "4700");
+            press(d, "calculate");
+            calculated = shown(d, "reachedUdc");
+            EXPECT_FALSE(shown(d, "status").isEmpty());
+            EXPECT_GT(shown(d, "ratio").toDouble(), 1.5);
+            press(d, "apply");
+        });
+        click("rect2_1_button");
+        EXPECT_NEAR(calculated.toDouble(), 30, 0.15);
+    }
+};
+
+}  // namespace
+
+TEST_F(RectifierWindow, ABridgeForThirtyVoltsAtTwoAmpsIsWhatTheDesignGives) {
+    openClean();
+    applyBridge();
+    EXPECT_TRUE(boxes_.shown.empty()) << boxes_.shown.front().text.toStdString();
+    const Record& r = dlg_->record();
+    EXPECT_EQ(r.rect2[0], 1);
+    EXPECT_EQ(r.Udc2[0], "30");
+    EXPECT_EQ(r.C2[0], "4700");
+    EXPECT_FALSE(find<QCheckBox>("double2_1")->isChecked());
+    EXPECT_EQ(text("rect2_1_mark"), QString::fromUtf8("⎓ 30.0 В 2.00 А"));
+    EXPECT_TRUE(text("rect2_2_mark").isEmpty());
+
+    const RectifierResult x = designGives(RectifierKind::bridge, 2, 4700e-6);
+    ASSERT_EQ(x.status, RectifierStatus::settled);
+    EXPECT_NEAR(x.Udc, 30, 0.005 * 30);
+    // The winding carries its real rms current, not the DC current.
+    EXPECT_NEAR(text("I2_1").toDouble(), x.Irms, 0.01 * x.Irms);
+    EXPECT_GT(x.Irms, 1.5 * 2);
+    EXPECT_EQ(dlg_->rectifiers()[0].status, RectifierDesignStatus::settled);
+}
+
+TEST_F(RectifierWindow, EveryCalculationSolvesTheRectifierAgainForTheChangedDesign) {
+    openClean();
+    applyBridge();
+    const QString before = text("U2_1");
+    // Thicker wire: less resistance, so the old turns would give more than 30 V;
+    // solved again, the winding gives 30 V.
+    type("j", "3");
+    click(ui::names::calculate);
+    ASSERT_EQ(dlg_->rectifiers()[0].status, RectifierDesignStatus::settled) << comment().toStdString();
+    EXPECT_NE(text("U2_1"), before);
+    EXPECT_NEAR(designGives(RectifierKind::bridge, 2, 4700e-6).Udc, 30, 0.005 * 30);
+    EXPECT_EQ(dlg_->record().rect2[0], 1);
+}
+
+TEST_F(RectifierWindow, AHandEditOfVoltageOrCurrentDetachesTheSecondary) {
+    openClean();
+    applyBridge();
+    type("U2_1", "25");
+    EXPECT_EQ(dlg_->record().rect2[0], 0);
+    EXPECT_TRUE(text("rect2_1_mark").isEmpty());
+    click(ui::names::calculate);
+    EXPECT_EQ(text("U2_1"), QStringLiteral("25"));
+
+    applyBridge();
+    EXPECT_EQ(dlg_->record().rect2[0], 1);
+    type("I2_1", "1");
+    EXPECT_EQ(dlg_->record().rect2[0], 0);
+}
+
+TEST_F(RectifierWindow, CloseChangesNothingAndACentreTapSetsTheTap) {
+    openClean();
+    const QString u2 = text("U2_2");
+    whenDialog([](ui::RectifierDialog* d) {
+        press(d, "circuit2");
+        enter(d, "Udc", "15");
+        press(d, "close");
+    });
+    click("rect2_2_button");
+    EXPECT_EQ(text("U2_2"), u2);
+    EXPECT_EQ(dlg_->record().rect2[1], 0);
+
+    whenDialog([](ui::RectifierDialog* d) {
+        press(d, "circuit2");
+        enter(d, "Udc", "15");
+        enter(d, "Idc", "0.5");
+        enter(d, "C", "2200");
+        press(d, "apply");
+    });
+    click("rect2_2_button");
+    EXPECT_TRUE(find<QCheckBox>("double2_2")->isChecked());
+    EXPECT_EQ(dlg_->rectifiers()[1].status, RectifierDesignStatus::settled);
+}
+
+TEST_F(RectifierWindow, TheDialogAndTheMarkSpeakEnglish) {
+    openClean();
+    dlg_->OnLanguage(ui::Language::en);
+    applyBridge();
+    EXPECT_EQ(text("rect2_1_mark"), QStringLiteral("⎓ 30.0 V 2.00 A"));
+    EXPECT_EQ(find<QPushButton>("rect2_1_button")->text(), QStringLiteral("Rectifier..."));
+    whenDialog([](ui::RectifierDialog* d) {
+        EXPECT_EQ(d->windowTitle(), QStringLiteral("Rectifier of secondary 2.1"));
+        press(d, "circuit3");
+        press(d, "calculate");
+        EXPECT_TRUE(shown(d, "status").contains(QStringLiteral("premagnetises")));
+        for (QLabel* l : d->findChildren<QLabel*>())
+            for (QChar c : l->text()) EXPECT_FALSE(c.unicode() >= 0x0400 && c.unicode() <= 0x04FF)
+                << l->text().toStdString();
+        press(d, "close");
+    });
+    click("rect2_1_button");
+}
