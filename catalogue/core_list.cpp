@@ -66,6 +66,7 @@ std::string listText(std::string_view text) {
     std::string s(text);
     for (char& c : s)
         if (static_cast<unsigned char>(c) < 32) c = ' ';
+        else if (c == '=') c = '-';  // "name2 = x" inside a note would read as a key
     const size_t begin = s.find_first_not_of(' ');
     if (begin == std::string::npos) return {};
     return s.substr(begin, s.find_last_not_of(' ') - begin + 1);

@@ -46,8 +46,8 @@ struct CoreList {
 CoreList ParseCoreList(std::string_view text, std::string_view file);
 CoreList LoadCoreList(const std::filesystem::path& path);
 
-// A name or note as an entry can hold it: control characters become blanks, blanks
-// at either end go. A name empty after this cannot stand in the list (it would end it).
+// A name or note as an entry can hold it: control characters become blanks, '=' a
+// '-' (a value holding "name2 = x" would read as that key's), blanks at either end go. A name empty after this cannot stand in the list (it would end it).
 std::string listText(std::string_view text);
 
 // The list as the file holds it (UTF-8; the writer encodes it): TAB, "= ", CR LF,

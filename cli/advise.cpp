@@ -57,7 +57,8 @@ int advise(const Options& opt, const Record& design, const WireTable& wires,
     } else {
         const std::filesystem::path path = CoreListPath(ProcessStateLocationInputs(dataFolder, exeDir));
         CoreListOpened opened = OpenCoreList(path, dataFolder);
-        if (!opened.copyError.empty()) std::cerr << "velmora-cli: " << opened.copyError << "\n";
+        // The example could be read but not copied: the advice goes on from the example.
+        if (!opened.copyError.empty() && opened.list.ok) std::cerr << "velmora-cli: " << opened.copyError << "\n";
         list = std::move(opened.list);
     }
     if (!list.ok) return trouble(texts::coreListProblem(list.problem, lang));

@@ -45,7 +45,8 @@ void typeCore(Record& r, int core, double lst, double hst, double lok, double ho
     deriveFromHst(r);
     deriveFromLok(r);
     deriveFromHok(r);
-    if (laminated(core) && number(r.Bm) > 1.2) r.Bm = std::string(inductionFor(core));
+    std::string Bm = r.Bm;  // read by the number rule on a copy: the field stays as typed
+    if (laminated(core) && number(Bm) > 1.2) r.Bm = std::string(inductionFor(core));
 }
 
 }  // namespace velmora

@@ -19,12 +19,17 @@ CoreListOpened OpenCoreList(const fs::path& path, const fs::path& dataFolder) {
     std::error_code ec;
     const fs::path example = dataFolder / pathFromUtf8(kCoreListFile);
     if (!fs::exists(path, ec)) {
+        // Read as the catalogue reads (a regular file, 1 MiB at most); copied as it is.
+        const TextFile f = ReadTextFile(example);
         std::ifstream in(example, std::ios::binary);
         const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        FolderOutcome folder = EnsureParentFolder(path);
-        WriteOutcome w = folder.ok ? WriteFileAtomic(path, bytes) : WriteOutcome{false, folder.error};
-        if (!in || !w.ok) {
-            out.copyError = w.ok ? pathToUtf8(example) : w.error;
+        WriteOutcome w{false, pathToUtf8(example)};
+        if (f.status == TextFile::ok && in) {
+            const FolderOutcome folder = EnsureParentFolder(path);
+            w = folder.ok ? WriteFileAtomic(path, bytes) : WriteOutcome{false, folder.error};
+        }
+        if (!w.ok) {
+            out.copyError = w.error;
             out.list = LoadCoreList(example);
             return out;
         }

@@ -18,8 +18,9 @@ std::filesystem::path CoreListPath(const StateLocationInputs& in);
 struct CoreListOpened {
     CoreList list;
     bool created = false;  // the example was copied to the path just now
-    // The copy failed (names the file and the reason): the list is the example itself,
-    // read from the data folder, and saving it will try the path again.
+    // The copy failed: the list is the example itself, read from the data folder, and
+    // saving it will try the path again. The write's reason, or the example's path
+    // when the example could not be read (the list then says why).
     std::string copyError;
 };
 
