@@ -123,8 +123,12 @@ std::string FormatCoreList(const std::vector<ListedCore>& cores) {
         line("hst", n, sizeText(c.hst));
         line("lok", n, sizeText(c.lok));
         if (c.core != 0) line("hok", n, sizeText(c.hok));
-        if (!c.note.empty()) line("note", n, listText(c.note));
+        // Written even when empty, like the closing empty name: a key the file has no
+        // line of is looked for in the other values too (the hand-made "d1 мм = 0,5"
+        // rule), where a name such as "name3" would open an entry of its own.
+        line("note", n, listText(c.note));
     }
+    line("name", cores.size() + 1, "");
     return o;
 }
 

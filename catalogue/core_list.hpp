@@ -51,7 +51,7 @@ CoreList LoadCoreList(const std::filesystem::path& path);
 std::string listText(std::string_view text);
 
 // The list as the file holds it (UTF-8; the writer encodes it): TAB, "= ", CR LF,
-// sizes with a decimal comma. ParseCoreList reads it back to the same
+// sizes with a decimal comma, every note (empty too) and an empty name after the last. ParseCoreList reads it back to the same
 // cores when names and notes are listText's own and every name is non-empty.
 std::string FormatCoreList(const std::vector<ListedCore>& cores);
 

@@ -92,6 +92,7 @@ Advice adviseCores(const Record& design, std::span<const ListedCore> cores, cons
             out.status = AdviceStatus::noGrade;
             out.grade = gradeName.empty() ? std::string(defaultSteelGrade(c.core)) : std::string(gradeName);
             out.ranked.clear();
+            out.others.clear();
             out.counts = {};
             return out;
         }
@@ -105,6 +106,7 @@ Advice adviseCores(const Record& design, std::span<const ListedCore> cores, cons
             case Verdict::tooHot: ++out.counts.tooHot; break;
             case Verdict::margin: ++out.counts.margin; break;
         }
+        if (a.verdict != Verdict::fit) out.others.push_back(a);
     }
     std::stable_sort(out.ranked.begin(), out.ranked.end(),
                      [&](const CoreAdvice& a, const CoreAdvice& b) { return better(a, b, limits.by); });

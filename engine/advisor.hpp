@@ -57,6 +57,7 @@ struct Advice {
     AdviceStatus status = AdviceStatus::ok;
     std::string grade;                 // noGrade: the name not in the catalogue
     std::vector<CoreAdvice> ranked;    // the cores that fit, best first
+    std::vector<CoreAdvice> others;    // the cores left out, in list order
     AdviceCounts counts;
 };
 

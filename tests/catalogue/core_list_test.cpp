@@ -72,7 +72,8 @@ TEST(CoreList, AWrittenListReadsBackTheSame) {
     const std::string text = FormatCoreList(cores);
     EXPECT_NE(text.find("lst2\t= 20,5\r\n"), std::string::npos);  // a decimal comma
     EXPECT_EQ(text.find("hok1"), std::string::npos);            // a ring has none
-    EXPECT_EQ(text.find("note2"), std::string::npos);           // no empty note
+    EXPECT_NE(text.find("note2\t= \r\n"), std::string::npos);   // an empty note has its line
+    EXPECT_NE(text.find("name4\t= \r\n"), std::string::npos);   // and the list its end
     const CoreList back = ParseCoreList(text, "f");
     ASSERT_TRUE(back.ok);
     EXPECT_EQ(back.cores, cores);
@@ -88,6 +89,11 @@ TEST(CoreList, NamesAndNotesAreKeptToOneLine) {
     ASSERT_EQ(back.cores.size(), 1u);  // the note did not start a second entry
     EXPECT_EQ(back.cores[0].name, "two lines");
     EXPECT_EQ(back.cores[0].note, "x  name2 - y");
+
+    // Key names inside values, with an '=' further on in the file: they open no entry
+    // and fill no note (found by the fuzz target).
+    const std::vector<ListedCore> keys{{"name2", 0, 1, 1, 1, 0, ""}, {"note1 core3 hok2", 2, 1, 2, 3, 4, ""}};
+    EXPECT_EQ(ParseCoreList(FormatCoreList(keys), "f").cores, keys);
 }
 
 TEST(CoreList, LoadsAFileAndSaysWhyNot) {

@@ -114,6 +114,17 @@ TEST(Advisor, CountsTheCoresLeftOutByReason) {
     ASSERT_EQ(a.status, AdviceStatus::ok);
     EXPECT_TRUE(a.ranked.empty());
     EXPECT_EQ(a.counts, (AdviceCounts{0, 1, 2, 1, 1}));
+    // Each left-out core once, in list order, with its reason.
+    const std::vector<Verdict> why{Verdict::overfill, Verdict::refused, Verdict::tooHot, Verdict::margin,
+                                   Verdict::refused};
+    ASSERT_EQ(a.others.size(), why.size());
+    for (size_t i = 0; i < why.size(); ++i) {
+        EXPECT_EQ(a.others[i].index, static_cast<int>(i));
+        EXPECT_EQ(a.others[i].verdict, why[i]);
+    }
+    // The ones whose run ended ok keep their figures: the user sees how hot, how full.
+    EXPECT_GT(a.others[2].rise_k, 1);
+    EXPECT_GT(a.others[3].buildShare, 0.1);
 }
 
 TEST(Advisor, ALoadNoCoreCarriesLeavesAnEmptyRanking) {

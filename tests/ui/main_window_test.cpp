@@ -112,7 +112,7 @@ TEST_F(WindowTest, EveryFieldHasItsControlAndLabel) {
 
     QStringList menu;
     for (QAction* a : dlg.findChild<QMenuBar*>()->actions()) menu << a->text();
-    EXPECT_EQ(menu, (QStringList{"Помощь", "О программе...", "Язык / Language"}));
+    EXPECT_EQ(menu, (QStringList{"Подобрать сердечник...", "Помощь", "О программе...", "Язык / Language"}));
 
     // A fixed window of about 900 x 530 at the normal font.
     EXPECT_EQ(dlg.minimumSize(), dlg.maximumSize());
