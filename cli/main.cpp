@@ -6,6 +6,7 @@
 #include <system_error>
 #include <vector>
 
+#include "advise.hpp"
 #include "calculation.hpp"
 #include "design_file.hpp"
 #include "options.hpp"
@@ -81,6 +82,8 @@ int main(int argc, char** argv) {
     if (sel.message) messages.push_back(*sel.message);
     WireSizes sizes = LoadWireSizes(*folder, rec.Conductor);
     if (!sizes.ok) return fail(texts::message(sizes.message, lang).text);
+
+    if (opt.advise) return cli::advise(opt, rec, sizes.table, *folder, executableDir(argv[0]), lang);
 
     rec.diag_width = opt.diagramWidth;
     const std::vector<texts::Misread> misread = cli::misreadTexts(rec);

@@ -37,8 +37,10 @@ Parsed parseArguments(const std::vector<std::string>& args) {
             o.version = true;
         } else if (a == "--json") {
             o.json = true;
+        } else if (a == "--advise") {
+            o.advise = true;
         } else if (a == "--data" || a == "--report" || a == "--save" || a == "--set" ||
-                   a == "--diagram-width" || a == "--lang") {
+                   a == "--diagram-width" || a == "--lang" || a == "--cores" || a == "--top") {
             auto v = value();
             if (!v) return fail(UsageError::needsValue, a);
             if (a == "--data") o.data = *v;
@@ -46,6 +48,12 @@ Parsed parseArguments(const std::vector<std::string>& args) {
                 if (*v != "ru" && *v != "en") return fail(UsageError::badLang, *v);
             }
             else if (a == "--report") o.report = *v;
+            else if (a == "--cores") o.cores = *v;
+            else if (a == "--top") {
+                auto n = parseWidth(*v);  // the same whole numbers 1..100000
+                if (!n) return fail(UsageError::badTop, *v);
+                o.top = *n;
+            }
             else if (a == "--save") o.save = *v;
             else if (a == "--diagram-width") {
                 auto w = parseWidth(*v);

@@ -20,6 +20,9 @@ struct Options {
     std::optional<std::string> design;  // DESIGN
     std::string lang = "ru";            // --lang ru|en
     bool help = false, version = false;
+    bool advise = false;                // --advise
+    std::optional<std::string> cores;   // --cores FILE
+    int top = 0;                        // --top N; 0: every core that fits
 };
 
 using texts::UsageError;  // worded by the texts module

@@ -7,6 +7,7 @@ std::string usage(Lang lang) {
     if (ru(lang))
         return "Использование: velmora-cli [--data DIR] [--set KEY=VALUE]... [--diagram-width N]\n"
                "                           [--json] [--lang ru|en] [--report FILE] [--save FILE] [DESIGN]\n"
+               "               velmora-cli --advise [--cores FILE] [--top N] [--json] [--set ...] [DESIGN]\n"
                "\n"
                "Рассчитывает сетевой силовой трансформатор: проект DESIGN (*.sav) или, без него,\n"
                "проект по умолчанию.\n"
@@ -18,12 +19,17 @@ std::string usage(Lang lang) {
                "  --lang ru|en         язык текстов, комментария, сообщений и отчета (ru)\n"
                "  --report FILE        записать отчет, как \"Сохранить в файле\"\n"
                "  --save FILE          записать проект, как \"Сохранить\"\n"
+               "  --advise             подобрать сердечник из списка для этого проекта\n"
+               "  --cores FILE         список сердечников (\"Сердечники.txt\" пользователя)\n"
+               "  --top N              показать не больше N лучших сердечников\n"
                "  --help, --version    эта справка; версия программы\n"
                "\n"
                "Код возврата: 0 - расчет выполнен, 1 - окно переполнено или расчет невозможен,\n"
-               "2 - ошибка в командной строке, в каталоге проводов или при записи файла.\n";
+               "2 - ошибка в командной строке, в каталоге проводов или при записи файла.\n"
+               "С --advise: 0 - подходит хотя бы один сердечник, 1 - ни один, 2 - ошибка.\n";
     return "Usage: velmora-cli [--data DIR] [--set KEY=VALUE]... [--diagram-width N]\n"
            "                   [--json] [--lang ru|en] [--report FILE] [--save FILE] [DESIGN]\n"
+           "       velmora-cli --advise [--cores FILE] [--top N] [--json] [--set ...] [DESIGN]\n"
            "\n"
            "Calculates a mains power transformer: the design DESIGN (*.sav) or, without it,\n"
            "the default design.\n"
@@ -35,10 +41,14 @@ std::string usage(Lang lang) {
            "  --lang ru|en         language of the texts, comment, messages and report (ru)\n"
            "  --report FILE        write the report, as \"Save to file\" does\n"
            "  --save FILE          write the design, as \"Save\" does\n"
+           "  --advise             rank the cores of the list for this design\n"
+           "  --cores FILE         the list of cores (the user's \"Сердечники.txt\")\n"
+           "  --top N              show at most the N best cores\n"
            "  --help, --version    this help; the program's version\n"
            "\n"
            "Exit status: 0 calculated, 1 the window overfills or the design cannot be calculated,\n"
-           "2 a command-line, wire catalogue or file-writing problem.\n";
+           "2 a command-line, wire catalogue or file-writing problem.\n"
+           "With --advise: 0 at least one core fits, 1 none does, 2 a problem.\n";
 }
 
 std::string usageError(UsageError e, const std::string& what, Lang lang) {
@@ -61,6 +71,9 @@ std::string usageError(UsageError e, const std::string& what, Lang lang) {
         case UsageError::badLang:
             return r ? "--lang ждет ru или en, а не \"" + what + "\""
                      : "--lang takes ru or en, not \"" + what + "\"";
+        case UsageError::badTop:
+            return r ? "--top ждет целое число от 1 до 100000, а не \"" + what + "\""
+                     : "--top takes a whole number from 1 to 100000, not \"" + what + "\"";
         case UsageError::none:
             break;
     }
@@ -75,6 +88,9 @@ std::string cliFailure(CliFailure f, const std::string& what, Lang lang) {
                      : "cannot read the design \"" + what + "\"";
         case CliFailure::noCatalogue:
             return r ? "не найден файл \"" + what + "\"" : "the file \"" + what + "\" is not found";
+        case CliFailure::badSteels:
+            return r ? "не удалось прочитать каталог сталей \"" + what + "\""
+                     : "cannot read the steel catalogue \"" + what + "\"";
     }
     return {};
 }

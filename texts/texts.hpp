@@ -71,8 +71,9 @@ std::string summary(const Record& r, const RunResult& run, const std::vector<Mes
                     const std::vector<Misread>& misread, Lang lang);
 
 // velmora-cli's own words: its usage, its usage errors and why it cannot go on.
-enum class UsageError { none, needsValue, badWidth, badSet, unknownKey, unknownOption, twoDesigns, badLang };
-enum class CliFailure { cannotReadDesign, noCatalogue };
+enum class UsageError { none, needsValue, badWidth, badSet, unknownKey, unknownOption, twoDesigns, badLang,
+                        badTop };
+enum class CliFailure { cannotReadDesign, noCatalogue, badSteels };
 std::string usage(Lang lang);
 std::string usageError(UsageError e, const std::string& what, Lang lang);
 std::string cliFailure(CliFailure f, const std::string& what, Lang lang);

@@ -210,6 +210,97 @@ To correct the sizes, tick the box and enter the true sizes of the bobbin or of 
     </message>
 </context>
 <context>
+    <name>velmora::ui::AdvisorDialog</name>
+    <message>
+        <source>Сердечник</source>
+        <translation>Core</translation>
+    </message>
+    <message>
+        <source>Название</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Вид</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>мм</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>Примечание</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Подбор сердечника</source>
+        <translation>Choosing a core</translation>
+    </message>
+    <message>
+        <source>Порядок:</source>
+        <translation>Order:</translation>
+    </message>
+    <message>
+        <source>Перегрев не более:</source>
+        <translation>Rise at most:</translation>
+    </message>
+    <message>
+        <source>Заполнение места не более:</source>
+        <translation>Room used at most:</translation>
+    </message>
+    <message>
+        <source>Итог</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>Перегрев, К</source>
+        <translation>Rise, K</translation>
+    </message>
+    <message>
+        <source>КПД, %</source>
+        <translation>Efficiency, %</translation>
+    </message>
+    <message>
+        <source>Сталь, кг</source>
+        <translation>Steel, kg</translation>
+    </message>
+    <message>
+        <source>Медь, кг</source>
+        <translation>Copper, kg</translation>
+    </message>
+    <message>
+        <source>Добавить текущий...</source>
+        <translation>Add current...</translation>
+    </message>
+    <message>
+        <source>Изменить...</source>
+        <translation>Edit...</translation>
+    </message>
+    <message>
+        <source>Удалить</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Применить</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Добавить текущий сердечник</source>
+        <translation>Add the current core</translation>
+    </message>
+    <message>
+        <source>Название сердечника:</source>
+        <translation>Name of the core:</translation>
+    </message>
+    <message>
+        <source>Удалить из списка сердечник &quot;%1&quot;?</source>
+        <translation>Delete the core &quot;%1&quot; from the list?</translation>
+    </message>
+</context>
+<context>
     <name>velmora::ui::CAboutDlg</name>
     <message>
         <source>О программе</source>
@@ -281,6 +372,10 @@ To correct the sizes, tick the box and enter the true sizes of the bobbin or of 
     <message>
         <source>Выпрямитель...</source>
         <translation>Rectifier...</translation>
+    </message>
+    <message>
+        <source>Подобрать сердечник...</source>
+        <translation>Choose a core...</translation>
     </message>
 </context>
 <context>

@@ -276,6 +276,9 @@ void CBrevinorDlg::buildControls() {
     diagram_->setObjectName(QString::fromLatin1(names::diagram));
 
     auto* menu = new QMenuBar(this);
+    QAction* advise = menu->addAction(QString());
+    advise->setObjectName(QString::fromLatin1(names::advise));
+    keepText([advise] { advise->setText(tr("Подобрать сердечник...")); });
     QAction* help = menu->addAction(QString());
     QAction* about = menu->addAction(QString());
     help->setObjectName(QString::fromLatin1(names::help));
@@ -312,6 +315,7 @@ void CBrevinorDlg::buildControls() {
     layout->addWidget(diagram_);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
+    connect(advise, &QAction::triggered, this, &CBrevinorDlg::OnAdviseCore);
     connect(help, &QAction::triggered, this, &CBrevinorDlg::OnHelp);
     connect(about, &QAction::triggered, this, &CBrevinorDlg::OnAbout);
     connect(calculate_, &QPushButton::clicked, this, [this] { OnCalculate(); });

@@ -33,6 +33,10 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 
+namespace velmora {
+struct ListedCore;
+}
+
 namespace velmora::ui {
 
 class CorePicture;
@@ -56,6 +60,7 @@ inline constexpr const char* save = "4";        // "Сохранить"
 inline constexpr const char* saveReport = "5";  // "Сохранить в файле"
 inline constexpr const char* help = "help";     // menu "Помощь"
 inline constexpr const char* about = "about";   // menu "О программе..."
+inline constexpr const char* advise = "advise"; // menu "Подобрать сердечник..."
 // The menu "Язык / Language"; its items are "lang_" + the language's code.
 inline constexpr const char* language = "language";
 inline constexpr const char* comment = "comment";
@@ -110,6 +115,9 @@ public:
     void OnRectifier(int secondary);
     // What the rectifier helper came to in the last calculation.
     const RectifierDesigns& rectifiers() const { return rectifiers_; }
+    void OnAdviseCore();                   // "Подобрать сердечник...": the advisor dialog
+    // A core of the list put into the window as typing it would, then calculated.
+    RunResult applyListedCore(const ListedCore& c);
 
     // Loads a design as "Загрузить" does once a file is chosen, then calculates. A
     // file that cannot be opened changes nothing; `tellIfMissing` says so in a box

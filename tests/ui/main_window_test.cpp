@@ -113,7 +113,7 @@ TEST_F(WindowTest, EveryFieldHasItsControlAndLabel) {
 
     QStringList menu;
     for (QAction* a : dlg.findChild<QMenuBar*>()->actions()) menu << a->text();
-    EXPECT_EQ(menu, (QStringList{"Помощь", "О программе...", "Язык / Language"}));
+    EXPECT_EQ(menu, (QStringList{"Подобрать сердечник...", "Помощь", "О программе...", "Язык / Language"}));
 
     // A fixed window at the normal font, grown by the steel and heating group.
     EXPECT_EQ(dlg.minimumSize(), dlg.maximumSize());

@@ -1,0 +1,116 @@
+#include "advisor.hpp"
+
+#include <algorithm>
+#include <array>
+
+#include "core_typing.hpp"
+#include "numtext.hpp"
+
+namespace velmora {
+
+namespace {
+
+// The build-up after the last winding wound, mm.
+double lastBuild(const RunFigures& f) {
+    double last = f.build1;
+    for (int i = 0; i < kSecondaries; ++i)
+        if (f.used[i]) last = f.build2[i];
+    return last;
+}
+
+// The catalogue grade of that name (case aside), or nullptr.
+const SteelGrade* gradeNamed(const std::vector<SteelGrade>& grades, std::string_view name) {
+    auto lower = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c + 32 : c; };
+    for (const SteelGrade& g : grades)
+        if (std::equal(g.name.begin(), g.name.end(), name.begin(), name.end(),
+                       [&](char a, char b) { return lower(a) == lower(b); }))
+            return &g;
+    return nullptr;
+}
+
+bool better(const CoreAdvice& a, const CoreAdvice& b, Ranking by) {
+    switch (by) {
+        case Ranking::rise: return a.rise_k < b.rise_k;
+        case Ranking::efficiency: return a.efficiency_pct > b.efficiency_pct;
+        case Ranking::steelMass: break;
+    }
+    return a.mass_steel_kg < b.mass_steel_kg;
+}
+
+}  // namespace
+
+Record designOnCore(const Record& design, const ListedCore& c) {
+    Record r = design;
+    typeCore(r, c.core, c.lst, c.hst, c.lok, c.hok);
+    return r;
+}
+
+CoreAdvice judgeCore(const Record& design, const ListedCore& c, int index, const WireTable& wires,
+                     const SteelGrade& grade, const AdviceLimits& limits) {
+    CoreAdvice a;
+    a.index = index;
+    Record r = designOnCore(design, c);
+    const RunResult run = Calculate(r, wires);
+    if (run.status == RunStatus::overfill) {
+        a.verdict = Verdict::overfill;
+        return a;
+    }
+    if (run.status != RunStatus::ok) return a;  // refused
+    const SteelResult s = steelModel(run.figures, grade);
+    if (s.status != SteelStatus::ok) return a;
+
+    a.Kok = number(r.Kok);
+    a.rise_k = s.rise_k;
+    a.efficiency_pct = s.efficiency_pct;
+    a.mass_steel_kg = s.mass_steel_kg;
+    a.mass_copper_kg = s.mass_copper_kg;
+    a.W1 = run.figures.W1;
+    a.D1 = textToDouble(r.D1);  // one strand's copper diameter
+    const RunFigures& f = run.figures;
+    a.buildShare = f.core != 0 && f.room > 0 ? lastBuild(f) / f.room : 0;
+
+    if (f.core != 0 && !(a.buildShare <= limits.margin)) a.verdict = Verdict::margin;
+    else if (!(a.rise_k < limits.riseLimit)) a.verdict = Verdict::tooHot;
+    else a.verdict = Verdict::fit;
+    return a;
+}
+
+Advice adviseCores(const Record& design, std::span<const ListedCore> cores, const WireTable& wires,
+                   const std::vector<SteelGrade>& grades, std::string_view gradeName,
+                   const AdviceLimits& limits) {
+    Advice out;
+    // The grade of each kind, looked up once.
+    std::array<const SteelGrade*, 5> gradeOf{};
+    for (int k = 0; k < 5; ++k) {
+        const std::string_view name = gradeName.empty() ? defaultSteelGrade(k) : gradeName;
+        gradeOf[k] = gradeNamed(grades, name);
+    }
+    for (int i = 0; i < static_cast<int>(cores.size()); ++i) {
+        const ListedCore& c = cores[i];
+        const SteelGrade* g = c.core >= 0 && c.core < 5 ? gradeOf[c.core] : nullptr;
+        if (c.core >= 0 && c.core < 5 && !g) {
+            out.status = AdviceStatus::noGrade;
+            out.grade = gradeName.empty() ? std::string(defaultSteelGrade(c.core)) : std::string(gradeName);
+            out.ranked.clear();
+            out.others.clear();
+            out.counts = {};
+            return out;
+        }
+        // A kind outside 0..4 is refused by the run itself; any grade serves the call.
+        static const SteelGrade none;
+        const CoreAdvice a = judgeCore(design, c, i, wires, g ? *g : none, limits);
+        switch (a.verdict) {
+            case Verdict::fit: ++out.counts.fit; out.ranked.push_back(a); break;
+            case Verdict::overfill: ++out.counts.overfill; break;
+            case Verdict::refused: ++out.counts.refused; break;
+            case Verdict::tooHot: ++out.counts.tooHot; break;
+            case Verdict::margin: ++out.counts.margin; break;
+        }
+        if (a.verdict != Verdict::fit) out.others.push_back(a);
+    }
+    std::stable_sort(out.ranked.begin(), out.ranked.end(),
+                     [&](const CoreAdvice& a, const CoreAdvice& b) { return better(a, b, limits.by); });
+    return out;
+}
+
+}  // namespace velmora

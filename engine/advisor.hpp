@@ -1,0 +1,78 @@
+// The core advisor: the current design's electrical inputs run on every core of the
+// user's own list, with the steel model after each run; the cores that carry the load
+// within the limits, ranked, and the others counted by why they do not.
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calculation.hpp"
+#include "steel.hpp"
+
+namespace velmora {
+
+// One core of the list. A ring keeps D, d, H in lst, hst, lok (its hok is unused).
+struct ListedCore {
+    std::string name;  // the user's own
+    int core = 0;      // kind 0..4
+    double lst = 0, hst = 0, lok = 0, hok = 0;  // mm
+    std::string note;  // where it came from, or empty
+    bool operator==(const ListedCore&) const = default;
+};
+
+enum class Ranking { steelMass, rise, efficiency };  // lightest, coolest, most efficient first
+
+struct AdviceLimits {
+    Ranking by = Ranking::steelMass;
+    double riseLimit = kSteel.riseLimit;  // K: a core counts only below it
+    // Share of the room the last build-up of a steel core may take (the 90 %);
+    // a ring keeps the calculation's own rule for its hole.
+    double margin = 0.9;
+};
+
+enum class Verdict { fit, overfill, refused, tooHot, margin };
+
+// What one core gives. The figures are those of the run when it ended ok.
+struct CoreAdvice {
+    int index = 0;  // in the list
+    Verdict verdict = Verdict::refused;
+    double Kok = 0;              // window fill, as the run shows it
+    double rise_k = 0;
+    double efficiency_pct = 0;   // with the core loss
+    double mass_steel_kg = 0, mass_copper_kg = 0;
+    double W1 = 0, D1 = 0;       // primary turns and copper diameter, mm
+    double buildShare = 0;       // last build-up over the room (steel cores)
+};
+
+struct AdviceCounts {
+    int fit = 0, overfill = 0, refused = 0, tooHot = 0, margin = 0;
+    bool operator==(const AdviceCounts&) const = default;
+};
+
+enum class AdviceStatus { ok, noGrade };
+
+struct Advice {
+    AdviceStatus status = AdviceStatus::ok;
+    std::string grade;                 // noGrade: the name not in the catalogue
+    std::vector<CoreAdvice> ranked;    // the cores that fit, best first
+    std::vector<CoreAdvice> others;    // the cores left out, in list order
+    AdviceCounts counts;
+};
+
+// The record as the advisor runs it on one core: the design with the core typed in.
+Record designOnCore(const Record& design, const ListedCore& c);
+
+// Runs the design on one core and judges it; the grade is the steel of that core.
+CoreAdvice judgeCore(const Record& design, const ListedCore& c, int index, const WireTable& wires,
+                     const SteelGrade& grade, const AdviceLimits& limits);
+
+// Every core of the list. `gradeName` names the steel of the catalogue `grades`; ""
+// takes each core kind's default grade (defaultSteelGrade). A grade missing from the
+// catalogue stops the advice (noGrade). Ties keep the list's order.
+Advice adviseCores(const Record& design, std::span<const ListedCore> cores, const WireTable& wires,
+                   const std::vector<SteelGrade>& grades, std::string_view gradeName,
+                   const AdviceLimits& limits);
+
+}  // namespace velmora
