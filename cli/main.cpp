@@ -12,6 +12,7 @@
 #include "platform.hpp"
 #include "output.hpp"
 #include "record.hpp"
+#include "storage_words.hpp"
 #include "texts.hpp"
 #include "wires.hpp"
 
@@ -55,7 +56,7 @@ int main(int argc, char** argv) {
         ReadOutcome read = ReadDesign(*opt.design, rec);
         if (read.status == ReadOutcome::cannotOpen)
             return fail(texts::cliFailure(texts::CliFailure::cannotReadDesign, *opt.design, lang));
-        if (read.status == ReadOutcome::refused) return fail(read.error);
+        if (read.status == ReadOutcome::refused) return fail(texts::fileError(read.error, lang));
     }
     for (const auto& [key, value] : opt.sets) assignFromText(rec, *findField(key), value);
 
@@ -90,13 +91,13 @@ int main(int argc, char** argv) {
             std::cerr << "velmora-cli: " << report.error << "\n";
             status = std::max(status, kNotCalculated);
         } else if (WriteOutcome w = WriteTextFileCp1251(*opt.report, report.text); !w.ok) {
-            std::cerr << "velmora-cli: " << w.error << "\n";
+            std::cerr << "velmora-cli: " << texts::fileError(w.error, lang) << "\n";
             status = kTrouble;
         }
     }
     if (opt.save) {
         if (WriteOutcome w = WriteDesign(*opt.save, rec); !w.ok) {
-            std::cerr << "velmora-cli: " << w.error << "\n";
+            std::cerr << "velmora-cli: " << texts::fileError(w.error, lang) << "\n";
             status = kTrouble;
         }
     }
