@@ -10,6 +10,7 @@ namespace velmora {
 // The first part of a text that Windows-1251 cannot hold.
 struct Misfit {
     std::string character;  // one UTF-8 character; empty: bytes that are no UTF-8 text
+    bool operator==(const Misfit&) const = default;
 };
 
 // Why the value of a design field cannot be saved.
@@ -59,6 +60,7 @@ struct FileError {
     Misfit misfit;
     DesignError design;
     int core = 0;
+    bool operator==(const FileError&) const = default;
 };
 
 }  // namespace velmora
