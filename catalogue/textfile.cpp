@@ -23,7 +23,8 @@ namespace {
 TextFile tooLarge(const fs::path& path) {
     TextFile f;
     f.status = TextFile::tooLarge;
-    f.error = "Файл \"" + pathToUtf8(path) + "\" слишком велик (больше 1 МБ) и не может быть прочитан.";
+    f.error.code = FileError::Code::tooLarge;
+    f.error.path = pathToUtf8(path);
     return f;
 }
 

@@ -9,6 +9,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "file_error.hpp"
+
 namespace velmora {
 
 inline constexpr std::uintmax_t kMaxTextFile = 1024 * 1024;
@@ -16,7 +18,7 @@ inline constexpr std::uintmax_t kMaxTextFile = 1024 * 1024;
 struct TextFile {
     enum Status { ok, cannotOpen, tooLarge } status = cannotOpen;
     std::string text;   // UTF-8 (decodeFileText), when ok
-    std::string error;  // a message for the user when tooLarge (names the file)
+    FileError error;    // when tooLarge
     // A zero byte ended the text with more than zero bytes after it: the file is
     // damaged or no text, and the text lacks part of it.
     bool cutAtZero = false;

@@ -17,6 +17,7 @@
 #include "steels.hpp"
 #include "rectifier_fields.hpp"
 #include "rectifier_texts.hpp"
+#include "storage_words.hpp"
 #include "texts.hpp"
 #include "wires.hpp"
 
@@ -60,7 +61,7 @@ int main(int argc, char** argv) {
         ReadOutcome read = ReadDesign(*opt.design, rec);
         if (read.status == ReadOutcome::cannotOpen)
             return fail(texts::cliFailure(texts::CliFailure::cannotReadDesign, *opt.design, lang));
-        if (read.status == ReadOutcome::refused) return fail(read.error);
+        if (read.status == ReadOutcome::refused) return fail(texts::fileError(read.error, lang));
     }
     for (const auto& [key, value] : opt.sets) {
         assignFromText(rec, *findField(key), value);
@@ -118,13 +119,13 @@ int main(int argc, char** argv) {
             std::cerr << "velmora-cli: " << report.error << "\n";
             status = std::max(status, kNotCalculated);
         } else if (WriteOutcome w = WriteTextFileCp1251(*opt.report, report.text); !w.ok) {
-            std::cerr << "velmora-cli: " << w.error << "\n";
+            std::cerr << "velmora-cli: " << texts::fileError(w.error, lang) << "\n";
             status = kTrouble;
         }
     }
     if (opt.save) {
         if (WriteOutcome w = WriteDesign(*opt.save, rec); !w.ok) {
-            std::cerr << "velmora-cli: " << w.error << "\n";
+            std::cerr << "velmora-cli: " << texts::fileError(w.error, lang) << "\n";
             status = kTrouble;
         }
     }

@@ -6,11 +6,13 @@
 #include <string>
 #include <string_view>
 
+#include "file_error.hpp"
+
 namespace velmora {
 
 struct WriteOutcome {
     bool ok = false;
-    std::string error;  // names the file and the reason, when !ok
+    FileError error;  // when !ok
 };
 
 WriteOutcome WriteFileAtomic(const std::filesystem::path& path, std::string_view bytes);

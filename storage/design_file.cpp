@@ -61,12 +61,18 @@ bool setsAField(std::string_view text) {
     return false;
 }
 
-std::string fieldName(const Field& f) {
-    std::string s = "\"";  // appended piece by piece: GCC 12 misreads "..." + std::string at -O3
-    s += f.label;
-    s += "\" (";
-    s += f.name;
-    return s += ")";
+DesignError valueError(DesignError::Code code, const Field& f) {
+    DesignError e;
+    e.code = code;
+    e.field = f.name;
+    return e;
+}
+
+ReadOutcome refused(FileError::Code code, const fs::path& path) {
+    ReadOutcome o{ReadOutcome::refused, {}};
+    o.error.code = code;
+    o.error.path = pathToUtf8(path);
+    return o;
 }
 
 }  // namespace
@@ -83,16 +89,15 @@ DesignText FormatDesign(const Record& r) {
         std::optional<std::string> bytes = utf8ToCp1251(value);
         if (!bytes) {
             d.bytes.clear();
-            d.error = "Значение поля " + fieldName(f) + " нельзя сохранить: в нём есть " +
-                      cp1251MisfitText(value) + ".";
+            d.error = valueError(DesignError::Code::misfit, f);
+            d.error.misfit = cp1251MisfitOf(value).value_or(Misfit{});
             return d;
         }
         for (const Field& later : all.subspan(i + 1)) {
             if (!holdsAssignment(value, later.name)) continue;
             d.bytes.clear();
-            d.error = "Значение поля " + fieldName(f) + " нельзя сохранить: в нём стоит \"" +
-                      std::string(later.name) + " =\", и при чтении файла оно попало бы в поле " +
-                      fieldName(later) + ".";
+            d.error = valueError(DesignError::Code::captures, f);
+            d.error.later = later.name;
             return d;
         }
         d.bytes += f.name;
@@ -106,9 +111,7 @@ DesignText FormatDesign(const Record& r) {
         for (const Field& f : all) {
             const std::string value = valueAsText(r, f);
             if (std::any_of(value.begin(), value.end(), [](char c) { return c & 0x80; })) {
-                d.error = "Значение поля " + fieldName(f) +
-                          " нельзя сохранить: в кодировке Windows-1251 его буквы читались бы "
-                          "как другие.";
+                d.error = valueError(DesignError::Code::readsAltered, f);
                 break;
             }
         }
@@ -121,7 +124,13 @@ DesignText FormatDesign(const Record& r) {
 
 WriteOutcome WriteDesign(const fs::path& path, const Record& r) {
     DesignText d = FormatDesign(r);
-    if (!d.ok) return {false, "Файл \"" + pathToUtf8(path) + "\" не записан. " + d.error};
+    if (!d.ok) {
+        WriteOutcome w;
+        w.error.code = FileError::Code::designValue;
+        w.error.path = pathToUtf8(path);
+        w.error.design = d.error;
+        return w;
+    }
     return WriteFileAtomic(path, d.bytes);
 }
 
@@ -130,21 +139,16 @@ ReadOutcome ReadDesign(const fs::path& path, Record& r) {
     if (file.status == TextFile::cannotOpen) return {ReadOutcome::cannotOpen, {}};
     if (file.status == TextFile::tooLarge) return {ReadOutcome::refused, file.error};
 
-    if (file.cutAtZero)
-        return {ReadOutcome::refused,
-                "Файл \"" + pathToUtf8(path) +
-                    "\" не загружен: в нём есть нулевые байты, он повреждён или записан не как "
-                    "текст в кодировке Windows-1251 или UTF-8."};
-    if (!setsAField(file.text))
-        return {ReadOutcome::refused,
-                "Файл \"" + pathToUtf8(path) + "\" не загружен: в нём нет ни одного поля расчета."};
+    if (file.cutAtZero) return refused(FileError::Code::zeroBytes, path);
+    if (!setsAField(file.text)) return refused(FileError::Code::noField, path);
 
     KeyValueIndex index(file.text);
     int core = textToInt(index.value("core"));
-    if (core < 0 || core > 4)
-        return {ReadOutcome::refused,
-                "Файл \"" + pathToUtf8(path) + "\" не загружен: форма сердечника (core = " +
-                    std::to_string(core) + ") должна быть числом от 0 до 4."};
+    if (core < 0 || core > 4) {
+        ReadOutcome o = refused(FileError::Code::badCore, path);
+        o.error.core = core;
+        return o;
+    }
 
     for (const Field& f : inputFields()) assignFromText(r, f, index.value(f.name));
     for (const Field& f : appendedFields())

@@ -10,13 +10,13 @@
 
 namespace velmora {
 
-// The bytes WriteDesign writes, or an error naming the field that cannot be saved:
+// The bytes WriteDesign writes, or why a field cannot be saved:
 // Windows-1251 has no code for it, or it holds "key =" of a later field and would
 // capture that field's value on reading.
 struct DesignText {
     bool ok = false;
     std::string bytes;
-    std::string error;
+    DesignError error;
 };
 DesignText FormatDesign(const Record& r);
 
@@ -24,7 +24,7 @@ WriteOutcome WriteDesign(const std::filesystem::path& path, const Record& r);
 
 struct ReadOutcome {
     enum Status { ok, cannotOpen, refused } status = cannotOpen;
-    std::string error;  // a message for the user when refused
+    FileError error;  // when refused
 };
 
 // Sets all 39 input fields from the file; the record is unchanged unless ok. Refused:

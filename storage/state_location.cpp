@@ -6,7 +6,6 @@
 #include <system_error>
 
 #include "platform.hpp"
-#include "system_reason.hpp"
 #include "textfile.hpp"
 
 namespace velmora {
@@ -115,11 +114,16 @@ FolderOutcome EnsureParentFolder(const fs::path& file) {
     fs::create_directories(folder, ec);
     std::error_code check;
     if (ec || !fs::is_directory(folder, check)) {
+        FolderOutcome o;
+        o.error.code = FileError::Code::cannotMakeFolder;
+        o.error.path = pathToUtf8(folder);
         const fs::path blocker = fileInTheWay(folder);
-        const std::string reason = !blocker.empty() ? std::string("\"").append(pathToUtf8(blocker)).append("\" — файл, а не папка")
-                                   : ec             ? systemReason(ec)
-                                                    : std::string("это не папка");
-        return {false, "Не удалось создать папку \"" + pathToUtf8(folder) + "\": " + reason + "."};
+        o.error.reason = !blocker.empty() ? FileError::Reason::fileInTheWay
+                         : ec             ? FileError::Reason::system
+                                          : FileError::Reason::madeNoFolder;
+        o.error.other = pathToUtf8(blocker);
+        o.error.system = ec;
+        return o;
     }
     return {true, {}};
 }

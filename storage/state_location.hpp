@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "file_error.hpp"
+
 namespace velmora {
 
 inline constexpr std::string_view kStateFileName = "Velmora.ini";
@@ -38,7 +40,7 @@ bool FolderWritable(const std::filesystem::path& folder);
 
 struct FolderOutcome {
     bool ok = false;
-    std::string error;  // names the folder and the reason, when !ok
+    FileError error;  // when !ok
 };
 
 // Makes sure the folder the file goes into exists, creating it (and its parents).

@@ -14,9 +14,12 @@
 #include "language.hpp"
 #include "main_dialog.hpp"
 #include "message_boxes.hpp"
+#include "platform.hpp"
+#include "state_file.hpp"
 #include "state_location.hpp"
 #include "termination.hpp"
 #include "textfile.hpp"
+#include "window_words.hpp"
 #include "wires.hpp"
 
 namespace velmora::ui {
@@ -36,6 +39,25 @@ bool noDisplay() {
 #endif
 }
 
+// The language of what is said before the window: the choice kept in the state file
+// when there is one (Russian when it keeps none), else the environment's. Only an
+// existing state file counts, so a portable copy is recognised without the probe of
+// its folder that a write would need.
+texts::Lang startLanguage(const char* argv0) {
+    namespace fs = std::filesystem;
+    const fs::path exeDir = platform::executableFile(argv0).parent_path();
+    StateLocationInputs in = ProcessStateLocationInputs(FindDataFolder(exeDir).value_or(fs::path()), exeDir);
+    in.writable = [](const fs::path& folder) {
+        std::error_code ec;
+        return fs::is_regular_file(folder / kStateFileName, ec);
+    };
+    const fs::path stateFile = StateFilePath(in);
+    std::error_code ec;
+    if (fs::is_regular_file(stateFile, ec))
+        return texts::langFromCode(ReadStateSetting(stateFile, kLanguageKey));
+    return texts::langOfEnvironment(in.env);
+}
+
 }  // namespace
 
 int CBrevinorApp::run(int argc, char** argv) {
@@ -43,8 +65,9 @@ int CBrevinorApp::run(int argc, char** argv) {
     // Answered before the toolkit starts, so they work without a display; the
     // toolkit's own options still stand among the arguments here.
     const CommandLine early = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    const texts::Lang says = startLanguage(argc > 0 ? argv[0] : nullptr);
     if (early.help) {
-        std::cout << kUsage;
+        std::cout << texts::windowUsage(says);
         return 0;
     }
     if (early.version) {
@@ -52,14 +75,14 @@ int CBrevinorApp::run(int argc, char** argv) {
         return 0;
     }
     if (noDisplay()) {
-        std::cerr << "velmora: нет дисплея (DISPLAY и WAYLAND_DISPLAY не заданы); "
-                     "без окна проекты считает velmora-cli\n";
+        std::cerr << "velmora: " << texts::noDisplay(says) << "\n";
         return 2;
     }
     QApplication app(argc, argv);  // takes its own options out of argv
     const CommandLine cl = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
-    if (!cl.error.empty()) {
-        std::cerr << "velmora: " << cl.error << "\n\n" << kUsage;
+    if (cl.error != texts::WindowUsageError::none) {
+        std::cerr << "velmora: " << texts::windowUsageError(cl.error, cl.what, says) << "\n\n"
+                  << texts::windowUsage(says);
         return 2;
     }
     // The toolkit set the locale from the environment; numbers stay with a point.
@@ -68,9 +91,9 @@ int CBrevinorApp::run(int argc, char** argv) {
     QApplication::setApplicationVersion(QString::fromLatin1(kVersion));
     QGuiApplication::setDesktopFileName(QStringLiteral("velmora"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/res/velmora.svg")));
-    // Qt's own buttons in the program's language from the first box on; the window
-    // turns to the user's choice once it has read the state file.
-    setUiLanguage(kDefaultLanguage);
+    // Qt's own buttons in the language of the terminal texts from the first box on; the
+    // window turns to the user's choice once it has read the state file.
+    setUiLanguage(languageFromCode(texts::langCode(says)).value_or(kDefaultLanguage));
 
     QtMessageBoxes boxes;
     QtFilePickers pickers(boxes);

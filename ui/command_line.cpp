@@ -6,8 +6,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     CommandLine cl;
     // Every argument is looked at, so --help and --version are seen behind a wrong one;
     // the first wrong one is the error.
-    auto wrong = [&cl](std::string text) {
-        if (cl.error.empty()) cl.error = std::move(text);
+    auto wrong = [&cl](texts::WindowUsageError e, const std::string& what) {
+        if (cl.error != texts::WindowUsageError::none) return;
+        cl.error = e;
+        cl.what = what;
     };
     bool optionsEnded = false;
     for (const std::string& a : args) {
@@ -18,9 +20,9 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
         } else if (!optionsEnded && (a == "--version" || a == "-v")) {
             cl.version = true;
         } else if (!optionsEnded && a.size() > 1 && a.front() == '-') {
-            wrong("неизвестный параметр \"" + a + "\"");
+            wrong(texts::WindowUsageError::unknownOption, a);
         } else if (cl.design) {
-            wrong("можно открыть только один проект");
+            wrong(texts::WindowUsageError::twoDesigns, {});
         } else {
             cl.design = a;
         }

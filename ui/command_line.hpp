@@ -6,24 +6,17 @@
 #include <string>
 #include <vector>
 
+#include "window_words.hpp"
+
 namespace velmora::ui {
 
 struct CommandLine {
     bool help = false;
     bool version = false;
     std::optional<std::string> design;  // a file to load after the start
-    std::string error;                  // not empty: a usage error
+    texts::WindowUsageError error = texts::WindowUsageError::none;  // the first wrong argument
+    std::string what;                                               // the wrong option
 };
-
-inline constexpr const char* kUsage =
-    "Использование: velmora [ПРОЕКТ.sav]\n"
-    "Расчет сетевого силового трансформатора.\n"
-    "\n"
-    "  ПРОЕКТ.sav   открыть этот проект, как кнопкой \"Загрузить\", и рассчитать\n"
-    "  --help       эта справка\n"
-    "  --version    версия программы\n"
-    "\n"
-    "Без окна (скрипты, машины без дисплея) проекты считает velmora-cli.\n";
 
 // `args` without the program name. The toolkit's own options count as wrong ones, so
 // the design and the error are taken from the arguments the toolkit has left.

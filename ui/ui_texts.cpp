@@ -3,6 +3,7 @@
 #include "ui_texts.hpp"
 
 #include "language.hpp"
+#include "storage_words.hpp"
 
 namespace velmora::ui {
 namespace {
@@ -42,6 +43,6 @@ texts::ReportText reportText(const Record& r, const RunResult& run, const texts:
     return texts::report(r, run, lang(), extras);
 }
 
-QString storageReason(const std::string& reason) { return qs(reason); }
+QString storageReason(const FileError& error) { return qs(texts::fileError(error, lang())); }
 
 }  // namespace velmora::ui

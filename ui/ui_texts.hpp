@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "calculation.hpp"
+#include "file_error.hpp"
 #include "record.hpp"
 #include "texts.hpp"
 
@@ -35,6 +36,6 @@ std::string proposedName(const Record& r, std::string_view extension);  // ".sav
 texts::ReportText reportText(const Record& r, const RunResult& run, const texts::ReportExtras& extras);
 
 // Why a file was not read or written, as storage or the catalogue says it.
-QString storageReason(const std::string& reason);
+QString storageReason(const FileError& error);
 
 }  // namespace velmora::ui

@@ -16,6 +16,7 @@
 #include "record.hpp"
 #include "steel_texts.hpp"
 #include "steels.hpp"
+#include "storage_words.hpp"
 #include "texts.hpp"
 #include "wires.hpp"
 
@@ -130,7 +131,7 @@ const char* velmora_save(const char* inputs, const char* lang) {
     Run r = run(inputs, texts::langFromCode(lang));
     if (!r.failure.empty()) return give(r.failure);
     DesignText d = FormatDesign(r.rec);
-    if (!d.ok) return give(d.error);
+    if (!d.ok) return give(texts::fileError(d.error, texts::langFromCode(lang)));
     bytes_ = std::move(d.bytes);
     return give("");
 }
@@ -153,7 +154,7 @@ const char* velmora_report(const char* inputs, const char* lang) {
 
 // A design file's bytes read by the design-file reader into the inputs:
 // {"ok": true, "inputs": {key: text}} or {"ok": false, "error": text}.
-const char* velmora_load(const std::uint8_t* data, int size) {
+const char* velmora_load(const std::uint8_t* data, int size, const char* lang) {
     const std::filesystem::path path = "/tmp/loaded.sav";
     {
         std::ofstream f(path, std::ios::binary | std::ios::trunc);
@@ -163,7 +164,7 @@ const char* velmora_load(const std::uint8_t* data, int size) {
     const ReadOutcome read = ReadDesign(path, r);
     std::filesystem::remove(path);
     if (read.status != ReadOutcome::ok)
-        return give("{\"ok\": false, \"error\": " + cli::jsonString(read.error) + "}");
+        return give("{\"ok\": false, \"error\": " + cli::jsonString(texts::fileError(read.error, texts::langFromCode(lang))) + "}");
     std::string o = "{\"ok\": true, \"inputs\": {";
     bool first = true;
     for (const Field& f : designFields()) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "scratch_folder.hpp"
+#include "storage_words.hpp"
 #include "textfile.hpp"
 
 namespace velmora {
@@ -38,8 +39,8 @@ TEST(TextFile, AFileOverOneMebibyteIsRefusedByName) {
     TextFile over = ReadTextFile(dir.write("большой.sav", big + "x"));
     EXPECT_EQ(over.status, TextFile::tooLarge);
     EXPECT_EQ(over.text, "");
-    EXPECT_NE(over.error.find("большой.sav\" слишком велик (больше 1 МБ)"), std::string::npos)
-        << over.error;
+    const std::string said = texts::fileError(over.error, texts::Lang::ru);
+    EXPECT_NE(said.find("большой.sav\" слишком велик (больше 1 МБ)"), std::string::npos) << said;
 }
 
 TEST(TextFile, WhatIsNoRegularFileCannotBeOpened) {

@@ -119,6 +119,25 @@ TEST_F(CliProcess, ReportIsWrittenOnlyWhenItCanBeMade) {
     EXPECT_FALSE(bad.err.empty());
 }
 
+// The refusals of storage speak the language --lang names.
+TEST_F(CliProcess, FileRefusalsSpeakTheChosenLanguage) {
+    std::ofstream(dir / "core.sav") << "core\t= 9\r\n";
+    const Outcome ru = cli("core.sav");
+    EXPECT_EQ(ru.status, 2);
+    EXPECT_EQ(ru.err, "velmora-cli: Файл \"core.sav\" не загружен: форма сердечника (core = 9) должна "
+                      "быть числом от 0 до 4.\n");
+    const Outcome en = cli("--lang en core.sav");
+    EXPECT_EQ(en.status, 2);
+    EXPECT_EQ(en.err, "velmora-cli: The file \"core.sav\" was not loaded: the core shape (core = 9) must "
+                      "be a number from 0 to 4.\n");
+    const std::string missing = quote((dir / "no" / "d.sav").string());
+    const Outcome saved = cli("--lang en --save " + missing);
+    EXPECT_EQ(saved.status, 2);
+    EXPECT_TRUE(has(saved.err, "Could not write the file \"" + (dir / "no" / "d.sav").string() +
+                                   "\": the folder \"" + (dir / "no").string() + "\" does not exist."))
+        << saved.err;
+}
+
 TEST_F(CliProcess, TheBuildFolderFindsItsOwnCatalogue) {
     // From a foreign folder, with no --data: the catalogue beside the program.
     Outcome r = cli("--json", false);

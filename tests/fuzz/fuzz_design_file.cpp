@@ -11,12 +11,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     fuzz::writeBytes(in, {reinterpret_cast<const char*>(data), size});
     Record r;
     ReadOutcome read = ReadDesign(in, r);
-    if (read.status == ReadOutcome::refused && read.error.empty()) fuzz::broken("refusal without a message");
+    if (read.status == ReadOutcome::refused && read.error.code == FileError::Code::none) fuzz::broken("refusal without a reason");
     if (read.status != ReadOutcome::ok) return 0;
     if (r.core < 0 || r.core > 4) fuzz::broken("core kind outside 0..4 accepted");
     WriteOutcome w = WriteDesign(out, r);
     if (!w.ok) {
-        if (w.error.empty()) fuzz::broken("write refused without a message");
+        if (w.error.code == FileError::Code::none) fuzz::broken("write refused without a reason");
         return 0;
     }
     Record back;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "atomic_file.hpp"
+#include "russian_words.hpp"
 #include "scratch_folder.hpp"
 
 #ifndef _WIN32
@@ -18,6 +19,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::readBytes;
+using testing::said;
 using testing::ScratchFolder;
 
 // Names in the folder: a failed or finished write leaves no temporary file behind.
@@ -29,7 +31,7 @@ std::vector<std::string> listing(const fs::path& dir) {
 }
 
 bool mentions(const WriteOutcome& w, std::string_view part) {
-    return w.error.find(part) != std::string::npos;
+    return said(w.error).find(part) != std::string::npos;
 }
 
 fs::perms permsOf(const fs::path& p) { return fs::status(p).permissions(); }
@@ -38,12 +40,12 @@ TEST(AtomicWrite, CreatesAndReplacesFilesWholeKeepingPermissions) {
     ScratchFolder dir;
     fs::path file = dir / "Мой трансформатор.sav";
     WriteOutcome first = WriteFileAtomic(file, "old\r\n");
-    ASSERT_TRUE(first.ok) << first.error;
+    ASSERT_TRUE(first.ok) << said(first.error);
     EXPECT_EQ(readBytes(file), "old\r\n");
 
     fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     WriteOutcome second = WriteFileAtomic(file, std::string("new\0bytes", 9));
-    ASSERT_TRUE(second.ok) << second.error;
+    ASSERT_TRUE(second.ok) << said(second.error);
     EXPECT_EQ(readBytes(file), std::string("new\0bytes", 9));
     EXPECT_EQ(permsOf(file), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     EXPECT_EQ(listing(dir.path()), std::vector<std::string>{"Мой трансформатор.sav"});
@@ -76,20 +78,20 @@ TEST(AtomicWrite, FailuresNameTheFileAndLeaveTheOldOneAsItWas) {
     WriteOutcome readOnly = WriteFileAtomic(kept, "new");
     EXPECT_FALSE(readOnly.ok);
     EXPECT_TRUE(mentions(readOnly, "Не удалось записать файл \"" + pathToUtf8(kept) + "\": "))
-        << readOnly.error;
-    EXPECT_TRUE(mentions(readOnly, "защищён от записи")) << readOnly.error;
+        << said(readOnly.error);
+    EXPECT_TRUE(mentions(readOnly, "защищён от записи")) << said(readOnly.error);
     EXPECT_EQ(readBytes(kept), "old");
 
     fs::create_directory(dir / "folder.sav");
     WriteOutcome folder = WriteFileAtomic(dir / "folder.sav", "new");
     EXPECT_FALSE(folder.ok);
-    EXPECT_TRUE(mentions(folder, "папка")) << folder.error;
+    EXPECT_TRUE(mentions(folder, "папка")) << said(folder.error);
     EXPECT_TRUE(fs::is_directory(dir / "folder.sav"));
 
     WriteOutcome missing = WriteFileAtomic(dir / "нет/design.sav", "new");
     EXPECT_FALSE(missing.ok);
-    EXPECT_TRUE(mentions(missing, "нет/design.sav")) << missing.error;
-    EXPECT_TRUE(mentions(missing, "не существует")) << missing.error;
+    EXPECT_TRUE(mentions(missing, "нет/design.sav")) << said(missing.error);
+    EXPECT_TRUE(mentions(missing, "не существует")) << said(missing.error);
 
     WriteOutcome throughFile = WriteFileAtomic(kept / "design.sav", "new");
     EXPECT_FALSE(throughFile.ok);
@@ -104,7 +106,7 @@ TEST(AtomicWrite, AFolderWhereNothingCanBeCreatedIsAFailure) {
     // No one, the administrator included, creates files in /proc.
     WriteOutcome proc = WriteFileAtomic("/proc/velmora-test.sav", "new");
     EXPECT_FALSE(proc.ok);
-    EXPECT_TRUE(mentions(proc, "/proc/velmora-test.sav\": ")) << proc.error;
+    EXPECT_TRUE(mentions(proc, "/proc/velmora-test.sav\": ")) << said(proc.error);
 }
 
 TEST(AtomicWrite, AReadOnlyFolderIsAFailure) {
@@ -115,7 +117,7 @@ TEST(AtomicWrite, AReadOnlyFolderIsAFailure) {
         GTEST_SKIP() << "the administrator writes into read-only folders; /proc stands in for it";
     WriteOutcome denied = WriteFileAtomic(dir / "kept.sav", "new");
     EXPECT_FALSE(denied.ok);
-    EXPECT_TRUE(mentions(denied, "нет прав на запись")) << denied.error;
+    EXPECT_TRUE(mentions(denied, "нет прав на запись")) << said(denied.error);
     EXPECT_EQ(readBytes(dir / "kept.sav"), "old");
 }
 
@@ -135,7 +137,7 @@ TEST(AtomicWrite, AWriteFailingHalfWayKeepsTheOldFileAndLeavesNothing) {
     std::signal(SIGXFSZ, oldHandler);
 
     EXPECT_FALSE(w.ok);
-    EXPECT_TRUE(mentions(w, "kept.sav\": ")) << w.error;
+    EXPECT_TRUE(mentions(w, "kept.sav\": ")) << said(w.error);
     EXPECT_EQ(readBytes(kept), "old contents");
     EXPECT_EQ(listing(dir.path()), std::vector<std::string>{"kept.sav"});
 }
@@ -145,7 +147,7 @@ TEST(AtomicWrite, ANewFileGetsTheUsualPermissions) {
     mode_t saved = ::umask(022);
     WriteOutcome w = WriteFileAtomic(dir / "new.sav", "x");
     ::umask(saved);
-    ASSERT_TRUE(w.ok) << w.error;
+    ASSERT_TRUE(w.ok) << said(w.error);
     EXPECT_EQ(permsOf(dir / "new.sav"), fs::perms::owner_read | fs::perms::owner_write |
                                            fs::perms::group_read | fs::perms::others_read);
 }
@@ -157,7 +159,7 @@ TEST(AtomicWrite, TextIsWrittenInWindows1251OrNotAtAll) {
     EXPECT_EQ(readBytes(dir / "report.txt"), "\xCF\xDD\xD2-155 \xB9" "1\r\n");
     WriteOutcome omega = WriteTextFileCp1251(dir / "report.txt", "R = 5 Ω");
     EXPECT_FALSE(omega.ok);
-    EXPECT_TRUE(mentions(omega, "\"Ω\"")) << omega.error;
+    EXPECT_TRUE(mentions(omega, "\"Ω\"")) << said(omega.error);
     EXPECT_EQ(readBytes(dir / "report.txt"), "\xCF\xDD\xD2-155 \xB9" "1\r\n");
 }
 

@@ -6,6 +6,7 @@
 #include <random>
 
 #include "design_file.hpp"
+#include "russian_words.hpp"
 #include "scratch_folder.hpp"
 
 namespace velmora {
@@ -13,6 +14,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::readBytes;
+using testing::said;
 using testing::ScratchFolder;
 
 // One line of a design: the value as the window shows it, and as the Windows
@@ -103,7 +105,7 @@ TEST(BadFiles, TheWindowsProgramsDesignLoadsWholeInEveryEncodingAndLineEnd) {
         const fs::path file = dir.write("design.sav", v.bytes);
         Record r = other();
         const ReadOutcome read = ReadDesign(file, r);
-        ASSERT_EQ(read.status, ReadOutcome::ok) << v.what << ": " << read.error;
+        ASSERT_EQ(read.status, ReadOutcome::ok) << v.what << ": " << said(read.error);
         EXPECT_EQ(inputs(r), expectedInputs()) << v.what;
         EXPECT_EQ(readBytes(file), v.bytes) << v.what;
         // Saved again, it is the Windows program's file byte for byte, the appended
@@ -194,8 +196,8 @@ TEST(BadFiles, WhatIsNoWholeDesignIsRefusedByNameAndLeftAsItIs) {
         Record r = before;
         const ReadOutcome read = ReadDesign(file, r);
         EXPECT_EQ(read.status, ReadOutcome::refused) << c.what;
-        EXPECT_NE(read.error.find("\"" + pathToUtf8(file) + c.because), std::string::npos)
-            << c.what << ": " << read.error;
+        EXPECT_NE(said(read.error).find("\"" + pathToUtf8(file) + c.because), std::string::npos)
+            << c.what << ": " << said(read.error);
         EXPECT_EQ(inputs(r), inputs(before)) << c.what;
         EXPECT_EQ(readBytes(file), c.bytes) << c.what;
     }

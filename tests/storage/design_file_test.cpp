@@ -2,6 +2,7 @@
 
 #include "codec.hpp"
 #include "design_file.hpp"
+#include "russian_words.hpp"
 #include "scratch_folder.hpp"
 
 namespace velmora {
@@ -9,6 +10,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::readBytes;
+using testing::said;
 using testing::ScratchFolder;
 
 // The 39 values of the record, as the design file carries them.
@@ -37,7 +39,7 @@ TEST(DesignFile, ADefaultDesignIsWrittenByteForByte) {
               return a;
           }();
     DesignText text = FormatDesign(Record());
-    ASSERT_TRUE(text.ok) << text.error;
+    ASSERT_TRUE(text.ok) << said(text.error);
     EXPECT_EQ(text.bytes, expected);
     ScratchFolder dir;
     ASSERT_TRUE(WriteDesign(dir / "default.sav", Record()).ok);
@@ -105,12 +107,12 @@ TEST(DesignFile, UnreadableOrWrongFilesLeaveTheRecordAlone) {
     for (std::string_view core : {"core\t= 7\r\nlst\t= 1\r\n", "core = -1\r\n"}) {
         ReadOutcome o = ReadDesign(dir.write("core.sav", core), r);
         EXPECT_EQ(o.status, ReadOutcome::refused);
-        EXPECT_NE(o.error.find("core.sav\" не загружен"), std::string::npos) << o.error;
-        EXPECT_NE(o.error.find("от 0 до 4"), std::string::npos) << o.error;
+        EXPECT_NE(said(o.error).find("core.sav\" не загружен"), std::string::npos) << said(o.error);
+        EXPECT_NE(said(o.error).find("от 0 до 4"), std::string::npos) << said(o.error);
     }
     ReadOutcome big = ReadDesign(dir.write("big.sav", std::string(kMaxTextFile + 1, ' ')), r);
     EXPECT_EQ(big.status, ReadOutcome::refused);
-    EXPECT_NE(big.error.find("слишком велик"), std::string::npos) << big.error;
+    EXPECT_NE(said(big.error).find("слишком велик"), std::string::npos) << said(big.error);
     EXPECT_EQ(inputs(r), before);
 }
 
@@ -119,8 +121,8 @@ TEST(DesignFile, AValueThatWouldCaptureALaterFieldRefusesTheWrite) {
     r.hok = "40 (hkar1 =34)";
     DesignText text = FormatDesign(r);
     EXPECT_FALSE(text.ok);
-    EXPECT_NE(text.error.find("\"Hok, мм\" (hok)"), std::string::npos) << text.error;
-    EXPECT_NE(text.error.find("(hkar1)"), std::string::npos) << text.error;
+    EXPECT_NE(said(text.error).find("\"Hok, мм\" (hok)"), std::string::npos) << said(text.error);
+    EXPECT_NE(said(text.error).find("(hkar1)"), std::string::npos) << said(text.error);
     r.hok = "hok = 40, hkar1";  // its own key, or a later one without '=', reads back
     EXPECT_TRUE(FormatDesign(r).ok);
 }
@@ -133,13 +135,13 @@ TEST(DesignFile, AValueWithoutWindows1251CodeRefusesTheWrite) {
     DesignText text = FormatDesign(r);
     EXPECT_FALSE(text.ok);
     EXPECT_EQ(text.bytes, "");
-    EXPECT_NE(text.error.find("\"Используем провод\" (Conductor)"), std::string::npos) << text.error;
-    EXPECT_NE(text.error.find("\"Ω\""), std::string::npos) << text.error;
+    EXPECT_NE(said(text.error).find("\"Используем провод\" (Conductor)"), std::string::npos) << said(text.error);
+    EXPECT_NE(said(text.error).find("\"Ω\""), std::string::npos) << said(text.error);
 
     WriteOutcome w = WriteDesign(file, r);
     EXPECT_FALSE(w.ok);
-    EXPECT_NE(w.error.find("old.sav"), std::string::npos) << w.error;
-    EXPECT_NE(w.error.find("Conductor"), std::string::npos) << w.error;
+    EXPECT_NE(said(w.error).find("old.sav"), std::string::npos) << said(w.error);
+    EXPECT_NE(said(w.error).find("Conductor"), std::string::npos) << said(w.error);
     EXPECT_EQ(readBytes(file), "old");
     EXPECT_FALSE(WriteDesign(dir / "new.sav", r).ok);
     EXPECT_FALSE(fs::exists(dir / "new.sav"));
@@ -158,7 +160,7 @@ TEST(DesignFile, AValueWhoseBytesWouldReadAsUtf8IsNotWritten) {
     r.hok = "I1_МЅm";
     WriteOutcome w = WriteDesign(file, r);
     EXPECT_FALSE(w.ok);
-    EXPECT_NE(w.error.find("hok"), std::string::npos) << w.error;
+    EXPECT_NE(said(w.error).find("hok"), std::string::npos) << said(w.error);
     EXPECT_EQ(readBytes(file), before);
     r.hok = "МЅ Д";  // 0xC4 breaks the UTF-8 reading: an ordinary Windows-1251 file
     ASSERT_TRUE(WriteDesign(file, r).ok);

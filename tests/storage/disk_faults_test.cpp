@@ -18,6 +18,7 @@
 #include "codec.hpp"
 #include "design_file.hpp"
 #include "fault_injection.hpp"
+#include "russian_words.hpp"
 #include "scratch_folder.hpp"
 #include "state_location.hpp"
 #include "test_wires.hpp"
@@ -30,6 +31,7 @@ namespace fs = std::filesystem;
 using testing::Fault;
 using testing::FaultScope;
 using testing::readBytes;
+using testing::said;
 using testing::ScratchFolder;
 
 constexpr auto npos = std::string::npos;
@@ -118,7 +120,7 @@ TEST(DiskFaults, AFailedWriteOrRenameKeepsTheOldFileAndSaysWhy) {
                     out = w.write(file, newDesign());
                 }
                 EXPECT_FALSE(out.ok);
-                EXPECT_NE(out.error.find(failedWrite(file, c.reason)), npos) << out.error;
+                EXPECT_NE(said(out.error).find(failedWrite(file, c.reason)), npos) << said(out.error);
                 EXPECT_EQ(listing(dir.path()), before);  // no temporary file left behind
                 if (existing) {
                     EXPECT_EQ(readBytes(file), old);
@@ -190,14 +192,14 @@ TEST(DiskFaults, MissingMisplacedAndFolderTargetsAreRefusedByName) {
         const fs::path missing = dir / "нет" / w.name;
         const WriteOutcome intoMissing = w.write(missing, newDesign());
         if (state) {
-            ASSERT_TRUE(intoMissing.ok) << intoMissing.error;
+            ASSERT_TRUE(intoMissing.ok) << said(intoMissing.error);
             EXPECT_EQ(readBytes(missing), w.bytes(newDesign()));
         } else {
             EXPECT_FALSE(intoMissing.ok);
-            EXPECT_NE(intoMissing.error.find(failedWrite(
+            EXPECT_NE(said(intoMissing.error).find(failedWrite(
                           missing, "папка \"" + pathToUtf8(dir / "нет") + "\" не существует")),
                       npos)
-                << intoMissing.error;
+                << said(intoMissing.error);
             EXPECT_FALSE(fs::exists(dir / "нет"));
         }
 
@@ -207,7 +209,7 @@ TEST(DiskFaults, MissingMisplacedAndFolderTargetsAreRefusedByName) {
         EXPECT_FALSE(throughFile.ok);
         const std::string why = state ? "\"" + pathToUtf8(blocker) + "\" — файл, а не папка."
                                       : "\"" + pathToUtf8(blocker) + "\" не папка.";
-        EXPECT_NE(throughFile.error.find(why), npos) << throughFile.error;
+        EXPECT_NE(said(throughFile.error).find(why), npos) << said(throughFile.error);
         EXPECT_EQ(readBytes(blocker), "x");
 
         // A folder where the file should be.
@@ -215,9 +217,9 @@ TEST(DiskFaults, MissingMisplacedAndFolderTargetsAreRefusedByName) {
         dir.write(std::string(w.name) + "/inside", "kept");
         const WriteOutcome ontoFolder = w.write(dir / w.name, newDesign());
         EXPECT_FALSE(ontoFolder.ok);
-        EXPECT_NE(ontoFolder.error.find(failedWrite(dir / w.name, "по этому пути находится папка")),
+        EXPECT_NE(said(ontoFolder.error).find(failedWrite(dir / w.name, "по этому пути находится папка")),
                   npos)
-            << ontoFolder.error;
+            << said(ontoFolder.error);
         EXPECT_EQ(readBytes(dir / w.name / "inside"), "kept");
     }
 }
@@ -268,8 +270,8 @@ TEST(DiskFaults, AReadOnlyFolderIsRefusedEvenWhenTheAdministratorRunsTheTests) {
         fs::permissions(dir.path(), readOnly);
 
         const std::optional<std::string> said = asOrdinaryUser([&] {
-            return w.write(file, newDesign()).error + "\n" +
-                   w.write(dir / "locked" / "Velmora" / w.name, newDesign()).error;
+            return testing::said(w.write(file, newDesign()).error) + "\n" +
+                   testing::said(w.write(dir / "locked" / "Velmora" / w.name, newDesign()).error);
         });
         if (!said) GTEST_SKIP() << "this system does not let the tests give up the administrator's rights";
         EXPECT_NE(said->find(failedWrite(file, "нет прав на запись")), npos) << *said;
@@ -322,7 +324,7 @@ TEST(DiskFaults, ARealDiskThatFillsUpKeepsTheOldFile) {
         large.lst = "25" + std::string(80 * 1024, ' ');  // more than the disk holds
         const WriteOutcome full = w.write(file, large);
         EXPECT_FALSE(full.ok);
-        EXPECT_NE(full.error.find(failedWrite(file, "на диске нет места")), npos) << full.error;
+        EXPECT_NE(said(full.error).find(failedWrite(file, "на диске нет места")), npos) << said(full.error);
         EXPECT_EQ(readBytes(file), old);
         EXPECT_EQ(listing(dir / "disk"), std::vector<std::string>{w.name});
 

@@ -6,11 +6,14 @@
 #include <map>
 #include <random>
 
+#include "russian_words.hpp"
+
 namespace fs = std::filesystem;
 using velmora::EnsureParentFolder;
 using velmora::FolderWritable;
 using velmora::StateFilePath;
 using velmora::StateLocationInputs;
+using velmora::testing::said;
 
 namespace {
 
@@ -122,7 +125,7 @@ TEST_F(StateLocation, WritableProbeLeavesNothingBehind) {
 TEST_F(StateLocation, ParentFolderIsCreatedWhenWriting) {
     const fs::path file = root / "home" / ".config" / "Velmora" / "Velmora.ini";
     auto made = EnsureParentFolder(file);
-    EXPECT_TRUE(made.ok) << made.error;
+    EXPECT_TRUE(made.ok) << said(made.error);
     EXPECT_TRUE(fs::is_directory(file.parent_path()));
     EXPECT_TRUE(EnsureParentFolder(file).ok);          // already there
     EXPECT_TRUE(EnsureParentFolder("Velmora.ini").ok);  // a bare name needs nothing
@@ -131,10 +134,10 @@ TEST_F(StateLocation, ParentFolderIsCreatedWhenWriting) {
     std::ofstream(root / "blocker") << "x";
     auto refused = EnsureParentFolder(root / "blocker" / "Velmora" / "Velmora.ini");
     EXPECT_FALSE(refused.ok);
-    EXPECT_NE(refused.error.find((root / "blocker" / "Velmora").string()), std::string::npos)
-        << refused.error;
+    EXPECT_NE(said(refused.error).find((root / "blocker" / "Velmora").string()), std::string::npos)
+        << said(refused.error);
     // The reason in the user's words, naming what stands in the way.
-    EXPECT_NE(refused.error.find("\"" + (root / "blocker").string() + "\" — файл, а не папка."),
+    EXPECT_NE(said(refused.error).find("\"" + (root / "blocker").string() + "\" — файл, а не папка."),
               std::string::npos)
-        << refused.error;
+        << said(refused.error);
 }

@@ -297,11 +297,12 @@ TEST(CommandLine, AtMostOneDesignAndTheKnownOptions) {
     // Seen behind the toolkit's own options, which are wrong ones before it takes them.
     const ui::CommandLine early = ParseCommandLine({"-platform", "offscreen", "--version"});
     EXPECT_TRUE(early.version);
-    EXPECT_EQ(early.error, "неизвестный параметр \"-platform\"");
+    EXPECT_EQ(texts::windowUsageError(early.error, early.what, texts::Lang::ru),
+              "неизвестный параметр \"-platform\"");
     EXPECT_EQ(ParseCommandLine({"--", "-odd.sav"}).design, "-odd.sav");
-    EXPECT_FALSE(ParseCommandLine({"a.sav", "b.sav"}).error.empty());
-    EXPECT_FALSE(ParseCommandLine({"--bogus"}).error.empty());
-    EXPECT_TRUE(ParseCommandLine({}).error.empty());
+    EXPECT_EQ(ParseCommandLine({"a.sav", "b.sav", "c.sav"}).error, texts::WindowUsageError::twoDesigns);
+    EXPECT_EQ(ParseCommandLine({"--bogus", "--odd"}).what, "--bogus");
+    EXPECT_EQ(ParseCommandLine({}).error, texts::WindowUsageError::none);
     EXPECT_FALSE(ParseCommandLine({}).design);
 }
 

@@ -227,7 +227,7 @@
   }
   function loadDesign(file) {
     file.arrayBuffer().then(function (buf) {
-      var out = B.load(new Uint8Array(buf));
+      var out = B.load(new Uint8Array(buf), lang);
       if (!out.ok) return tell(words().warning, out.error);
       show(out.inputs);
       calculate();

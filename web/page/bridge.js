@@ -28,10 +28,10 @@ var VelmoraBridge = (function () {
       var e = call('velmora_report', ['string', 'string'], [pack(inputs), lang]);
       return e ? { error: e } : { bytes: bytes() };
     },
-    load: function (data) {
+    load: function (data, lang) {
       var p = M._malloc(data.length || 1);
       M.HEAPU8.set(data, p);
-      var out = call('velmora_load', ['number', 'number'], [p, data.length]);
+      var out = call('velmora_load', ['number', 'number', 'string'], [p, data.length, lang]);
       M._free(p);
       return JSON.parse(out);
     },
