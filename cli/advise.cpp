@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "advisor_words.hpp"
+#include "storage_words.hpp"
 #include "core_list_file.hpp"
 #include "numtext.hpp"
 #include "output.hpp"
@@ -58,7 +59,8 @@ int advise(const Options& opt, const Record& design, const WireTable& wires,
         const std::filesystem::path path = CoreListPath(ProcessStateLocationInputs(dataFolder, exeDir));
         CoreListOpened opened = OpenCoreList(path, dataFolder);
         // The example could be read but not copied: the advice goes on from the example.
-        if (!opened.copyError.empty() && opened.list.ok) std::cerr << "velmora-cli: " << opened.copyError << "\n";
+        if (opened.copyError && opened.list.ok)
+            std::cerr << "velmora-cli: " << texts::fileError(*opened.copyError, lang) << "\n";
         list = std::move(opened.list);
     }
     if (!list.ok) return trouble(texts::coreListProblem(list.problem, lang));

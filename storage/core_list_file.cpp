@@ -23,11 +23,12 @@ CoreListOpened OpenCoreList(const fs::path& path, const fs::path& dataFolder) {
         const TextFile f = ReadTextFile(example);
         std::ifstream in(example, std::ios::binary);
         const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        WriteOutcome w{false, pathToUtf8(example)};
-        if (f.status == TextFile::ok && in) {
-            const FolderOutcome folder = EnsureParentFolder(path);
-            w = folder.ok ? WriteFileAtomic(path, bytes) : WriteOutcome{false, folder.error};
+        if (f.status != TextFile::ok || !in) {
+            out.list = LoadCoreList(example);  // it says why
+            return out;
         }
+        const FolderOutcome folder = EnsureParentFolder(path);
+        const WriteOutcome w = folder.ok ? WriteFileAtomic(path, bytes) : WriteOutcome{false, folder.error};
         if (!w.ok) {
             out.copyError = w.error;
             out.list = LoadCoreList(example);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,9 +20,9 @@ struct CoreListOpened {
     CoreList list;
     bool created = false;  // the example was copied to the path just now
     // The copy failed: the list is the example itself, read from the data folder, and
-    // saving it will try the path again. The write's reason, or the example's path
-    // when the example could not be read (the list then says why).
-    std::string copyError;
+    // saving it will try the path again. The write's reason; none when the example
+    // itself could not be read (the list then says why).
+    std::optional<FileError> copyError;
 };
 
 // Reads the list at `path`; where there is no file yet, first copies the example

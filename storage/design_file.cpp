@@ -77,14 +77,25 @@ ReadOutcome refused(FileError::Code code, const fs::path& path) {
 
 }  // namespace
 
+namespace {
+
+bool appendedInUse(const Record& r, int winding) {
+    for (const Field& f : appendedFields())
+        if (f.winding == winding && valueAsText(r, f) != f.def) return true;
+    return false;
+}
+
+}  // namespace
+
 DesignText FormatDesign(const Record& r) {
     DesignText d;
     const auto all = designFields();
     for (size_t i = 0; i < all.size(); ++i) {
         const Field& f = all[i];
-        // An appended input at its default is not written: a design that uses none of
-        // them keeps the bytes of the original file, and a reader takes the default back.
-        if (f.role == FieldRole::appended && valueAsText(r, f) == f.def) continue;
+        // Appended inputs are written for a winding that uses any of them (all of its
+        // keys, in order); a design that uses none keeps the original file's bytes, and a
+        // reader takes the defaults back.
+        if (f.role == FieldRole::appended && !appendedInUse(r, f.winding)) continue;
         std::string value = singleLine(valueAsText(r, f));
         std::optional<std::string> bytes = utf8ToCp1251(value);
         if (!bytes) {

@@ -113,7 +113,7 @@ AdvisorDialog::AdvisorDialog(MessageBoxes& boxes, AdvisorInputs in, QWidget* par
         summary_->setText(q(texts::coreListProblem(opened.list.problem, lang())));
     } else {
         cores_ = std::move(opened.list.cores);
-        if (!opened.copyError.empty()) summary_->setText(storageReason(opened.copyError));
+        if (opened.copyError) summary_->setText(storageReason(*opened.copyError));
     }
     readvise();
 }

@@ -61,7 +61,7 @@ TEST_F(CoreListFile, LivesBesideTheStateFile) {
 TEST_F(CoreListFile, FirstUseCopiesTheExampleThenKeepsTheUsersOwn) {
     CoreListOpened first = OpenCoreList(list, data);
     EXPECT_TRUE(first.created);
-    EXPECT_TRUE(first.copyError.empty());
+    EXPECT_FALSE(first.copyError);
     ASSERT_TRUE(first.list.ok);
     EXPECT_EQ(bytesOf(list), bytesOf(example));  // byte for byte
     EXPECT_EQ(first.list.cores, LoadCoreList(example).cores);
@@ -87,7 +87,7 @@ TEST_F(CoreListFile, FirstUseCopiesTheExampleThenKeepsTheUsersOwn) {
 TEST_F(CoreListFile, WithoutTheExampleNothingIsMadeAndTheReasonIsKept) {
     CoreListOpened o = OpenCoreList(list, root / "no data");
     EXPECT_FALSE(o.created);
-    EXPECT_FALSE(o.copyError.empty());
+    EXPECT_FALSE(o.copyError);  // nothing was written: the list says why
     EXPECT_FALSE(o.list.ok);
     EXPECT_EQ(o.list.problem.code, CoreListRefusal::noFile);
     EXPECT_FALSE(fs::exists(list));

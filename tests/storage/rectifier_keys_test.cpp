@@ -21,15 +21,17 @@ TEST(RectifierKeys, AreWrittenAfterTheDesignLinesInTheirOrderAndReadBack) {
     ScratchFolder dir;
     ASSERT_TRUE(WriteDesign(dir / "r.sav", r).ok);
     const std::string bytes = readBytes(dir / "r.sav");
-    // Every appended key after Conductor, the rectifier's in the order of the field table.
+    // After Conductor, the six keys of each secondary with a rectifier, in the order of
+    // the field table; a secondary without one writes none.
     const size_t conductor = bytes.find("Conductor\t=");
     size_t at = conductor;
-    for (int i = 1; i <= 5; ++i)
+    for (int i : {1, 4})
         for (const char* key : {"rect2_", "Udc2_", "Idc2_", "C2_", "Vd2_", "rd2_"}) {
             const size_t next = bytes.find("\r\n" + std::string(key) + std::to_string(i) + "\t= ", at);
             ASSERT_NE(next, std::string::npos) << key << i;
             at = next + 1;
         }
+    for (const char* absent : {"rect2_2", "Udc2_3", "rd2_5"}) EXPECT_EQ(bytes.find(absent), std::string::npos);
     EXPECT_NE(bytes.find("rect2_4\t= 3\r\nUdc2_4\t= 12.5\r\nIdc2_4\t= 0.25\r\nC2_4\t= 1000\r\n"
                          "Vd2_4\t= 1.1\r\nrd2_4\t= 0.05\r\n"),
               std::string::npos);
@@ -52,7 +54,8 @@ TEST(RectifierKeys, AFileWithoutThemHasNoRectifierAndTheDiodeDefaults) {
     ScratchFolder dir;
     ASSERT_TRUE(WriteDesign(dir / "r.sav", r).ok);
     const std::string bytes = readBytes(dir / "r.sav");
-    std::ofstream(dir / "old.sav", std::ios::binary) << bytes.substr(0, bytes.find("rect2_1"));
+    ASSERT_NE(bytes.find("rect2_2"), std::string::npos);
+    std::ofstream(dir / "old.sav", std::ios::binary) << bytes.substr(0, bytes.find("rect2_2"));
 
     Record back = r;  // a window that had a rectifier loads the older file
     ASSERT_EQ(ReadDesign(dir / "old.sav", back).status, ReadOutcome::ok);

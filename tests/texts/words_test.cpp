@@ -17,7 +17,7 @@ namespace {
 // Cyrillic letters outside the type letters of the cores and the file names users
 // keep (ПЛ, ШЛ, Ш, Г, Т, "Провода.txt") and the kind names passed in as data.
 bool cyrillicBeyond(std::string s, const std::vector<std::string>& data) {
-    for (std::string allowed : std::vector<std::string>{"Провода.txt", "(ПЛ)", "(ШЛ)", "(Ш)", "(Г)"}) {
+    for (std::string allowed : std::vector<std::string>{"Провода.txt", "Сердечники.txt", "Стали.txt", "(ПЛ)", "(ШЛ)", "(Ш)", "(Г)"}) {
         for (size_t at; (at = s.find(allowed)) != std::string::npos;) s.erase(at, allowed.size());
     }
     for (const std::string& d : data)
