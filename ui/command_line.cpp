@@ -10,8 +10,14 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
         if (cl.error.empty()) cl.error = std::move(text);
     };
     bool optionsEnded = false;
+    bool pdfNext = false;
     for (const std::string& a : args) {
-        if (!optionsEnded && a == "--") {
+        if (pdfNext) {
+            cl.printPdf = a;
+            pdfNext = false;
+        } else if (!optionsEnded && a == "--print-pdf") {
+            pdfNext = true;
+        } else if (!optionsEnded && a == "--") {
             optionsEnded = true;
         } else if (!optionsEnded && (a == "--help" || a == "-h")) {
             cl.help = true;
@@ -25,6 +31,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
             cl.design = a;
         }
     }
+    if (pdfNext) wrong("после --print-pdf нужно имя файла");
     return cl;
 }
 

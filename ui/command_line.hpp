@@ -12,14 +12,20 @@ struct CommandLine {
     bool help = false;
     bool version = false;
     std::optional<std::string> design;  // a file to load after the start
+    // --print-pdf FILE: the design sheet of the design (or of the last inputs) into
+    // FILE, without the window.
+    std::optional<std::string> printPdf;
     std::string error;                  // not empty: a usage error
 };
 
 inline constexpr const char* kUsage =
     "Использование: velmora [ПРОЕКТ.sav]\n"
+    "               velmora --print-pdf ЛИСТ.pdf [ПРОЕКТ.sav]\n"
     "Расчет сетевого силового трансформатора.\n"
     "\n"
     "  ПРОЕКТ.sav   открыть этот проект, как кнопкой \"Загрузить\", и рассчитать\n"
+    "  --print-pdf ЛИСТ.pdf  записать лист проекта (или последних данных) в PDF,\n"
+    "               не открывая окна\n"
     "  --help       эта справка\n"
     "  --version    версия программы\n"
     "\n"

@@ -24,6 +24,7 @@
 #include "language.hpp"
 #include "main_dialog.hpp"
 #include "ui_texts.hpp"
+#include "window_geometry.hpp"
 
 namespace velmora::ui {
 namespace {
@@ -297,15 +298,26 @@ void CBrevinorDlg::buildControls() {
     layout->setMenuBar(menu);
     layout->setContentsMargins(8, 6, 8, 6);
     layout->setSpacing(4);
-    layout->addLayout(top);
-    layout->addWidget(rule(this));
-    layout->addLayout(middle, 1);
+    // The inputs and results scroll when the screen is smaller than they are; the
+    // buttons and the strip stay in sight. Extra room goes to the comment and the strip.
+    auto* grid = new QWidget;
+    auto* gridLayout = new QVBoxLayout(grid);
+    gridLayout->setContentsMargins(0, 0, 0, 0);
+    gridLayout->setSpacing(4);
+    gridLayout->addLayout(top);
+    gridLayout->addWidget(rule(this));
+    gridLayout->addLayout(middle, 1);
+    auto* scroll = new FittingScrollArea(this);
+    scroll->setObjectName(QString::fromLatin1(names::grid));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(grid);
+    layout->addWidget(scroll, 1);
     layout->addLayout(buttons);
     QLabel* diagramLabel = caption(this);
     keepText([diagramLabel] { diagramLabel->setText(tr("Диаграмма заполнения окна обмотками")); });
     layout->addWidget(diagramLabel);
     layout->addWidget(diagram_);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(help, &QAction::triggered, this, &CBrevinorDlg::OnHelp);
     connect(about, &QAction::triggered, this, &CBrevinorDlg::OnAbout);

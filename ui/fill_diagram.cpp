@@ -60,21 +60,24 @@ void FillDiagram::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setFont(font_);
     const int w = width(), h = height();
+    const auto x = [this, w](int ext) {
+        return e_.width > 0 ? static_cast<int>(std::lround(double(ext) * w / e_.width)) : ext;
+    };
 
     box(p, 0, w, h, kFree);
     // After an overfill only the windings placed before the one that did not fit
     // count: the extents of the others may be left from an earlier pass.
     const int stop = e_.overfilled > 0 ? e_.overfilled : kSecondaries + 2;
     if (e_.ext1 != 0 && stop > 1) {
-        box(p, 0, e_.ext1, h, kPrimary);
-        label(p, 0, e_.ext1, h, QStringLiteral("1"));
+        box(p, 0, x(e_.ext1), h, kPrimary);
+        label(p, 0, x(e_.ext1), h, QStringLiteral("1"));
     }
     // Each secondary starts where the last winding drawn before it ends, so an unused
     // secondary between two used ones leaves no overlap.
-    int from = stop > 1 ? e_.ext1 : 0;
+    int from = stop > 1 ? x(e_.ext1) : 0;
     for (int i = 0; i < kSecondaries && i + 2 < stop; ++i) {
-        const int to = e_.ext2[i];
-        if (to == 0) continue;
+        if (e_.ext2[i] == 0) continue;
+        const int to = x(e_.ext2[i]);
         box(p, from, to, h, kSecondary);
         label(p, from, to, h, QString::fromLatin1(kSecondaryNames[i]));
         from = to;

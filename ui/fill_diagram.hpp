@@ -19,6 +19,9 @@ struct FillExtents {
     // The winding that did not fit (1 the primary, 2..6 the secondaries): it and the
     // windings after it are not drawn; the strip is red from where it starts.
     int overfilled = 0;
+    // The strip width the extents were computed for; a strip resized since scales
+    // them (0: drawn as they are).
+    int width = 0;
 };
 
 inline constexpr int kDiagramTextHeight = 12;
