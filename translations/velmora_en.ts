@@ -389,5 +389,32 @@ No help is loaded</translation>
         <source>не помещается</source>
         <translation>does not fit</translation>
     </message>
+    <message>
+        <source>%1: %2 мм, %3% окна</source>
+        <translation>%1: %2 mm, %3% of the window</translation>
+    </message>
+    <message>
+        <source>Первичная обмотка</source>
+        <translation>Primary winding</translation>
+    </message>
+    <message>
+        <source>Обмотка %1</source>
+        <translation>Winding %1</translation>
+    </message>
+    <message>
+        <source>Свободно</source>
+        <translation>Free</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::ui::StripView</name>
+    <message>
+        <source>Диаграмма заполнения окна обмотками</source>
+        <translation>Fill of the core window by the windings</translation>
+    </message>
+    <message>
+        <source>мм, по ширине окна сердечника</source>
+        <translation>mm, across the core window</translation>
+    </message>
 </context>
 </TS>

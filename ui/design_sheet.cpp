@@ -195,7 +195,7 @@ DesignSheet designSheet(const Record& r, const RunResult& run, const QString& na
         coreTable(r, FieldRole::result,
                   QCoreApplication::translate("DesignSheet", "Результаты: трансформатор в целом")));
     // Further sections (the steel and its heating, a rectifier per secondary) go here.
-    s.strip = FillExtents{r.ext1, r.ext2, r.core, r.kfree, run.overfilled, r.diag_width};
+    s.strip = FillExtents{r.ext1, r.ext2, r.core, r.kfree, run.overfilled, r.diag_width, run.figures.room};
     s.stripWidth = r.diag_width;
     s.core = r.core;
     s.instructionHeading = QCoreApplication::translate("DesignSheet", "Указания по намотке");

@@ -401,7 +401,8 @@ void CBrevinorDlg::applyHints(const std::vector<Hint>& hints) {
 }
 
 void CBrevinorDlg::applyDiagram(int overfilled) {
-    diagram_->setExtents({rec_.ext1, rec_.ext2, rec_.core, rec_.kfree, overfilled, rec_.diag_width});
+    diagram_->setExtents({rec_.ext1, rec_.ext2, rec_.core, rec_.kfree, overfilled, rec_.diag_width,
+                          lastRun_ ? lastRun_->figures.room : 0.0});
     picture_->setCore(rec_.core);
 }
 

@@ -13,8 +13,11 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTest>
 
 #include "design_file.hpp"
+#include "fill_diagram.hpp"
+#include "strip_view.hpp"
 #include "open_file.hpp"
 #include "undo_history.hpp"
 #include "window_fixture.hpp"
@@ -385,4 +388,49 @@ TEST_F(Desktop, TheDesignSheetIsAPdfOfOneOrTwoPagesWithTheDesignsData) {
     poppler(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("80"),
                                          QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-singlefile"), file, png});
     EXPECT_TRUE(fs::exists(fs::path(VELMORA_BUILD_DIR) / "design-sheet.png"));
+}
+
+TEST_F(Desktop, TheStripTellsEachWindingsBuildUpAndShare) {
+    openClean();
+    type("U2_1", "24");
+    type("I2_1", "1");
+    const RunResult run = dlg_->OnCalculate();
+    ASSERT_EQ(run.status, RunStatus::ok);
+    auto* strip = find<ui::FillDiagram>(ui::names::diagram);
+    const QRegularExpression figures(QStringLiteral("^(.*): ([0-9.]+) мм, ([0-9]+)% окна$"));
+    const QRegularExpressionMatch primary = figures.match(strip->tipAt(1));
+    ASSERT_TRUE(primary.hasMatch()) << strip->tipAt(1).toStdString();
+    EXPECT_EQ(primary.captured(1), QStringLiteral("Первичная обмотка"));
+    // A pixel of the strip stands for room / width millimetres.
+    const double pixel = run.figures.room / strip->width();
+    EXPECT_NEAR(primary.captured(2).toDouble(), run.figures.build1, 2 * pixel + 0.05);
+    EXPECT_NEAR(primary.captured(3).toDouble(), 100.0 * run.figures.build1 / run.figures.room, 1.0);
+
+    const int secondaryAt = (dlg_->record().ext1 + dlg_->record().ext2[0]) / 2;
+    const QRegularExpressionMatch secondary = figures.match(strip->tipAt(secondaryAt));
+    ASSERT_TRUE(secondary.hasMatch()) << strip->tipAt(secondaryAt).toStdString();
+    EXPECT_EQ(secondary.captured(1), QStringLiteral("Обмотка 2.1"));
+    // The engine's build-ups count from the core; a segment is one winding's own.
+    EXPECT_NEAR(secondary.captured(2).toDouble(), run.figures.build2[0] - run.figures.build1,
+                2 * pixel + 0.05);
+    const QRegularExpressionMatch free = figures.match(strip->tipAt(strip->width() - 1));
+    ASSERT_TRUE(free.hasMatch());
+    EXPECT_EQ(free.captured(1), QStringLiteral("Свободно"));
+    EXPECT_EQ(strip->tipAt(strip->width()), QString());
+}
+
+TEST_F(Desktop, ADoubleClickOpensTheStripEnlargedOverAMillimetreScale) {
+    openClean();
+    auto* strip = find<ui::FillDiagram>(ui::names::diagram);
+    QTest::mouseDClick(strip, Qt::LeftButton, {}, QPoint(2, strip->height() / 2));
+    auto* view = dlg_->findChild<ui::StripView*>(QStringLiteral("strip_view"));
+    ASSERT_NE(view, nullptr);
+    EXPECT_TRUE(view->isVisible());
+    EXPECT_GT(view->strip()->width(), strip->width());
+    EXPECT_NE(view->findChild<ui::MillimetreScale*>(QStringLiteral("scale")), nullptr);
+    // The same windings at the larger size: the same tips at the same share of the width.
+    EXPECT_EQ(view->strip()->tipAt(1).section(QLatin1Char(':'), 0, 0),
+              strip->tipAt(1).section(QLatin1Char(':'), 0, 0));
+    view->grab().save(QString::fromLatin1(VELMORA_BUILD_DIR "/strip-enlarged.png"));
+    view->close();
 }
