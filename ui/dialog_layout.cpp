@@ -179,7 +179,7 @@ void CBrevinorDlg::buildControls() {
 
     // The windings: the row labels once on the left, one column per winding.
     auto* windings = new QGridLayout;
-    windings->setHorizontalSpacing(4);
+    windings->setHorizontalSpacing(3);
     windings->setVerticalSpacing(2);
     for (int c = 0; c < 6; ++c) {
         auto* head = new QLabel(QString::fromLatin1(kColumnHeads[static_cast<std::size_t>(c)]), this);
@@ -224,7 +224,10 @@ void CBrevinorDlg::buildControls() {
     right->addWidget(field("use_d"), r++, 0, 1, 3);
     for (const Field& f : fields()) {
         if (f.winding != 0 || f.role != FieldRole::result) continue;
-        right->addWidget(label(f), r, 0);
+        // A narrow window wraps the long names of the totals rather than scroll.
+        QLabel* name = label(f);
+        name->setWordWrap(true);
+        right->addWidget(name, r, 0);
         right->addWidget(control(f.name), r, 1);
         QLabel* unit = caption(this);
         keepText([unit, &f] { unit->setText(fieldUnit(f)); });
@@ -246,7 +249,7 @@ void CBrevinorDlg::buildControls() {
 
     auto* middle = new QHBoxLayout;
     middle->addLayout(windings);
-    middle->addSpacing(10);
+    middle->addSpacing(6);
     middle->addLayout(right, 1);
 
     // Buttons: "Рассчитать" is the default, Enter calculates.
@@ -296,7 +299,7 @@ void CBrevinorDlg::buildControls() {
 
     auto* layout = new QVBoxLayout(this);
     layout->setMenuBar(menu);
-    layout->setContentsMargins(8, 6, 8, 6);
+    layout->setContentsMargins(6, 6, 6, 6);
     layout->setSpacing(4);
     // The inputs and results scroll when the screen is smaller than they are; the
     // buttons and the strip stay in sight. Extra room goes to the comment and the strip.

@@ -208,8 +208,14 @@ void CBrevinorDlg::restoreFolder() {
 // ---- the window on the screen ----------------------------------------------------
 
 void CBrevinorDlg::placeWindow() {
+    // The window's own wish, grown by what the scroll area lacks of the whole of its
+    // contents (a scroll area does not pass its contents' wish on to the window).
+    layout()->activate();
+    QSize natural = size().expandedTo(sizeHint());
+    if (auto* grid = findChild<QWidget*>(QString::fromLatin1(names::grid)))
+        natural += (grid->sizeHint() - grid->size()).expandedTo(QSize(0, 0));
     const std::optional<QRect> kept = geometryFromText(ReadStateSetting(options_.stateFile, kWindowKey));
-    const QRect wanted = kept.value_or(QRect(QPoint(), sizeHint()));
+    const QRect wanted = kept.value_or(QRect(QPoint(), natural));
     const QRect fitted = fitToScreen(wanted, kept.has_value(), screen()->availableGeometry(),
                                      minimumSizeHint());
     if (kept)
