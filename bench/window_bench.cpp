@@ -224,6 +224,7 @@ public:
     std::optional<QString> openDesign(QWidget*) override { return std::nullopt; }
     std::optional<QString> saveDesign(QWidget*, const QString&) override { return std::nullopt; }
     std::optional<ReportTarget> saveReport(QWidget*, const QString&) override { return std::nullopt; }
+    std::optional<QString> savePdf(QWidget*, const QString&) override { return std::nullopt; }
 };
 
 // Counts the paints a widget receives.
@@ -259,7 +260,7 @@ void RecalculateToRepaint(benchmark::State& state) {
     Scratch folder;
     NoBoxes boxes;
     NoPickers pickers;
-    CBrevinorDlg dlg(boxes, pickers, {VELMORA_DATA_DIR, folder.path() / "Velmora.ini"});
+    CBrevinorDlg dlg(boxes, pickers, {VELMORA_DATA_DIR, folder.path() / "Velmora.ini", {}});
     if (!dlg.start()) {
         state.SkipWithError("the window did not start");
         return;

@@ -11,7 +11,7 @@ packages=(
   qt6-base-dev qt6-svg-dev libgl-dev
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   clang libclang-rt-14-dev
-  xvfb xauth fonts-dejavu-core fonts-liberation2
+  xvfb xauth fonts-dejavu-core fonts-liberation2 poppler-utils
   locales
   dpkg-dev appstream desktop-file-utils shared-mime-info
   emscripten chromium nodejs

@@ -11,7 +11,10 @@
 
 namespace velmora::texts {
 
-enum class WindowUsageError { none, unknownOption, twoDesigns };
+enum class WindowUsageError { none, unknownOption, twoDesigns, pdfNeedsFile };
+// Why `velmora --print-pdf` wrote no sheet: the design or the PDF file named.
+enum class SheetFailure { cannotReadDesign, cannotWritePdf };
+std::string sheetFailure(SheetFailure f, const std::string& what, Lang lang);
 
 std::string windowUsage(Lang lang);
 std::string windowUsageError(WindowUsageError e, const std::string& what, Lang lang);

@@ -106,6 +106,41 @@
     </message>
 </context>
 <context>
+    <name>DesignSheet</name>
+    <message>
+        <source>Да</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Нет</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Заполнение окна и сердечник</source>
+        <translation>Window fill and core</translation>
+    </message>
+    <message>
+        <source>Исходные данные: сердечник, каркас, провод</source>
+        <translation>Inputs: core, bobbin, wire</translation>
+    </message>
+    <message>
+        <source>Исходные данные по обмоткам</source>
+        <translation>Inputs per winding</translation>
+    </message>
+    <message>
+        <source>Результаты по обмоткам</source>
+        <translation>Results per winding</translation>
+    </message>
+    <message>
+        <source>Результаты: трансформатор в целом</source>
+        <translation>Results: the transformer as a whole</translation>
+    </message>
+    <message>
+        <source>Указания по намотке</source>
+        <translation>Winding instructions</translation>
+    </message>
+</context>
+<context>
     <name>Hints</name>
     <message>
         <source>Установка галочки означает, что эта обмотка имеет две секции, включенные со средней точкой.
@@ -197,6 +232,14 @@ To correct the sizes, tick the box and enter the true sizes of the bobbin or of 
         <source>Отмена</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>Папка...</source>
+        <translation>Folder...</translation>
+    </message>
+    <message>
+        <source>Папка</source>
+        <translation>Folder</translation>
+    </message>
 </context>
 <context>
     <name>QtFilePickers</name>
@@ -207,6 +250,14 @@ To correct the sizes, tick the box and enter the true sizes of the bobbin or of 
     <message>
         <source>Файлы сохранённых расчетов *.txt (*.txt)</source>
         <translation>Calculation reports *.txt (*.txt)</translation>
+    </message>
+    <message>
+        <source>Сохранить в PDF</source>
+        <translation>Save as PDF</translation>
+    </message>
+    <message>
+        <source>Документы PDF *.pdf (*.pdf)</source>
+        <translation>PDF documents *.pdf (*.pdf)</translation>
     </message>
 </context>
 <context>
@@ -377,6 +428,38 @@ To correct the sizes, tick the box and enter the true sizes of the bobbin or of 
         <source>Подобрать сердечник...</source>
         <translation>Choose a core...</translation>
     </message>
+    <message>
+        <source>Файл</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Печать...</source>
+        <translation>Print...</translation>
+    </message>
+    <message>
+        <source>Сохранить в PDF...</source>
+        <translation>Save as PDF...</translation>
+    </message>
+    <message>
+        <source>Правка</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Отменить</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Повторить</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>Сохранить изменения в &quot;%1&quot;?</source>
+        <translation>Save the changes to &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>Не удалось записать файл &quot;%1&quot;.</source>
+        <translation>Could not write the file &quot;%1&quot;.</translation>
+    </message>
 </context>
 <context>
     <name>velmora::ui::CHelpDlg</name>
@@ -404,6 +487,33 @@ No help is loaded</translation>
     <message>
         <source>не помещается</source>
         <translation>does not fit</translation>
+    </message>
+    <message>
+        <source>%1: %2 мм, %3% окна</source>
+        <translation>%1: %2 mm, %3% of the window</translation>
+    </message>
+    <message>
+        <source>Первичная обмотка</source>
+        <translation>Primary winding</translation>
+    </message>
+    <message>
+        <source>Обмотка %1</source>
+        <translation>Winding %1</translation>
+    </message>
+    <message>
+        <source>Свободно</source>
+        <translation>Free</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::ui::StripView</name>
+    <message>
+        <source>Диаграмма заполнения окна обмотками</source>
+        <translation>Fill of the core window by the windings</translation>
+    </message>
+    <message>
+        <source>мм, по ширине окна сердечника</source>
+        <translation>mm, across the core window</translation>
     </message>
 </context>
 <context>

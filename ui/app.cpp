@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QStandardPaths>
 #include <clocale>
 #include <cstdlib>
 #include <filesystem>
@@ -10,6 +11,7 @@
 #include "about_dialog.hpp"
 #include "calculation.hpp"
 #include "command_line.hpp"
+#include "design_sheet.hpp"
 #include "file_pickers.hpp"
 #include "language.hpp"
 #include "main_dialog.hpp"
@@ -58,6 +60,23 @@ texts::Lang startLanguage(const char* argv0) {
     return texts::langOfEnvironment(in.env);
 }
 
+// The sheet of the design named (or of the last inputs) into the file; the window is
+// never shown, and what it would have said stays unsaid but for a refused design.
+int printSheet(CBrevinorDlg& dlg, const CommandLine& cl, texts::Lang lang) {
+    if (cl.design) {
+        dlg.loadDesign(QString::fromStdString(*cl.design), true);
+        if (dlg.designFile().isEmpty()) {
+            std::cerr << "velmora: " << texts::sheetFailure(texts::SheetFailure::cannotReadDesign, *cl.design, lang) << "\n";
+            return 1;
+        }
+    }
+    if (!writeDesignSheetPdf(dlg.currentSheet(), QString::fromStdString(*cl.printPdf))) {
+        std::cerr << "velmora: " << texts::sheetFailure(texts::SheetFailure::cannotWritePdf, *cl.printPdf, lang) << "\n";
+        return 1;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int CBrevinorApp::run(int argc, char** argv) {
@@ -74,6 +93,8 @@ int CBrevinorApp::run(int argc, char** argv) {
         std::cout << "velmora " << kVersion << "\n";
         return 0;
     }
+    // The design sheet needs no screen: the offscreen platform draws it.
+    if (early.printPdf && noDisplay()) qputenv("QT_QPA_PLATFORM", "offscreen");
     if (noDisplay()) {
         std::cerr << "velmora: " << texts::noDisplay(says) << "\n";
         return 2;
@@ -109,10 +130,15 @@ int CBrevinorApp::run(int argc, char** argv) {
         return 1;
     }
     DialogOptions options{*dataFolder,
-                          StateFilePath(ProcessStateLocationInputs(*dataFolder, exeDir))};
+                          StateFilePath(ProcessStateLocationInputs(*dataFolder, exeDir)), {}};
+    // An installed program (its state away from its data) starts in the documents.
+    if (options.stateFile.parent_path() != *dataFolder)
+        options.designFolder =
+            pathFromUtf8(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString());
     CBrevinorDlg dlg(boxes, pickers, options);
     onTerminationRequest(&dlg, [&dlg] { dlg.closeFromOutside(); });
     if (!dlg.start()) return 1;
+    if (cl.printPdf) return printSheet(dlg, cl, says);
     // A design named on the command line comes after the first calculation, which
     // runs once the window is on the screen.
     if (cl.design) {

@@ -12,8 +12,14 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
         cl.what = what;
     };
     bool optionsEnded = false;
+    bool pdfNext = false;
     for (const std::string& a : args) {
-        if (!optionsEnded && a == "--") {
+        if (pdfNext) {
+            cl.printPdf = a;
+            pdfNext = false;
+        } else if (!optionsEnded && a == "--print-pdf") {
+            pdfNext = true;
+        } else if (!optionsEnded && a == "--") {
             optionsEnded = true;
         } else if (!optionsEnded && (a == "--help" || a == "-h")) {
             cl.help = true;
@@ -27,6 +33,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
             cl.design = a;
         }
     }
+    if (pdfNext) wrong(texts::WindowUsageError::pdfNeedsFile, "--print-pdf");
     return cl;
 }
 

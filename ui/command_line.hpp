@@ -16,6 +16,9 @@ struct CommandLine {
     std::optional<std::string> design;  // a file to load after the start
     texts::WindowUsageError error = texts::WindowUsageError::none;  // the first wrong argument
     std::string what;                                               // the wrong option
+    // --print-pdf FILE: the design sheet of the design (or of the last inputs) into
+    // FILE, without the window.
+    std::optional<std::string> printPdf;
 };
 
 // `args` without the program name. The toolkit's own options count as wrong ones, so

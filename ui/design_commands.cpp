@@ -2,6 +2,7 @@
 // file at exit, and the report.
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QPlainTextEdit>
 #include <system_error>
@@ -34,7 +35,8 @@ bool exists(const QString& name) {
 }  // namespace
 
 void CBrevinorDlg::OnLoad() {
-    if (const std::optional<QString> name = pickers_.openDesign(this)) loadDesign(*name, false);
+    if (const std::optional<QString> name = pickers_.openDesign(this))
+        loadDesign(QDir(pickers_.folder()).absoluteFilePath(*name), false);
     focusCalculate();
 }
 
@@ -53,6 +55,8 @@ void CBrevinorDlg::loadDesign(const QString& file, bool tellIfMissing) {
     selectKind(false);
     diagram_->update();
     OnCalculate();
+    // The calculation completes what a file may leave out (the bobbin, say).
+    designIsFile(QFileInfo(file).absoluteFilePath());
 }
 
 void CBrevinorDlg::OnSave() {
@@ -66,8 +70,12 @@ void CBrevinorDlg::OnSave() {
     }
     QString file = *name;
     if (!file.contains(QStringLiteral(".sav"))) file += QStringLiteral(".sav");
+    file = QDir(pickers_.folder()).absoluteFilePath(file);
     const WriteOutcome written = WriteDesign(pathOf(file), rec_);
-    if (!written.ok) warn(storageReason(written.error));
+    if (!written.ok)
+        warn(storageReason(written.error));
+    else
+        designIsFile(QFileInfo(file).absoluteFilePath());
     focusCalculate();
 }
 
@@ -106,6 +114,7 @@ void CBrevinorDlg::OnSaveReport() {
 void CBrevinorDlg::OnExit() {
     if (closing_) return;
     if (started_) {
+        offerToSave();
         takeRecord();
         const FolderOutcome folder = EnsureParentFolder(options_.stateFile);
         if (!folder.ok) {
@@ -115,6 +124,8 @@ void CBrevinorDlg::OnExit() {
             std::vector<StateSetting> settings;
             if (uiLanguage() != kDefaultLanguage)
                 settings.push_back({kLanguageKey, std::string(languageInfo(uiLanguage()).code)});
+            settings.push_back(windowSetting());
+            if (!pickers_.folder().isEmpty()) settings.push_back(folderSetting());
             const WriteOutcome written = WriteState(options_.stateFile, rec_, settings);
             if (!written.ok) warn(storageReason(written.error));
         }
@@ -127,7 +138,8 @@ void CBrevinorDlg::reject() { OnExit(); }
 
 void CBrevinorDlg::closeFromOutside() {
     // A modal box or picker of ours would keep its own loop running; close them first
-    // (a bounded number: one that refuses to close is left).
+    // (a bounded number: one that refuses to close is left). Nothing is asked then.
+    fromOutside_ = true;
     for (int i = 0; i < 8; ++i) {
         QWidget* modal = QApplication::activeModalWidget();
         if (!modal || modal == this) break;

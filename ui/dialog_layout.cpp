@@ -25,6 +25,7 @@
 #include "language.hpp"
 #include "main_dialog.hpp"
 #include "ui_texts.hpp"
+#include "window_geometry.hpp"
 
 namespace velmora::ui {
 namespace {
@@ -180,7 +181,7 @@ void CBrevinorDlg::buildControls() {
 
     // The windings: the row labels once on the left, one column per winding.
     auto* windings = new QGridLayout;
-    windings->setHorizontalSpacing(4);
+    windings->setHorizontalSpacing(3);
     windings->setVerticalSpacing(2);
     for (int c = 0; c < 6; ++c) {
         auto* head = new QLabel(QString::fromLatin1(kColumnHeads[static_cast<std::size_t>(c)]), this);
@@ -226,7 +227,10 @@ void CBrevinorDlg::buildControls() {
     right->addWidget(field("use_d"), r++, 0, 1, 3);
     for (const Field& f : fields()) {
         if (f.winding != 0 || f.role != FieldRole::result) continue;
-        right->addWidget(label(f), r, 0);
+        // A narrow window wraps the long names of the totals rather than scroll.
+        QLabel* name = label(f);
+        name->setWordWrap(true);
+        right->addWidget(name, r, 0);
         right->addWidget(control(f.name), r, 1);
         QLabel* unit = caption(this);
         keepText([unit, &f] { unit->setText(fieldUnit(f)); });
@@ -250,7 +254,7 @@ void CBrevinorDlg::buildControls() {
 
     auto* middle = new QHBoxLayout;
     middle->addLayout(windings);
-    middle->addSpacing(10);
+    middle->addSpacing(6);
     middle->addLayout(right, 1);
 
     // Buttons: "Рассчитать" is the default, Enter calculates.
@@ -303,17 +307,28 @@ void CBrevinorDlg::buildControls() {
 
     auto* layout = new QVBoxLayout(this);
     layout->setMenuBar(menu);
-    layout->setContentsMargins(8, 6, 8, 6);
+    layout->setContentsMargins(6, 6, 6, 6);
     layout->setSpacing(4);
-    layout->addLayout(top);
-    layout->addWidget(rule(this));
-    layout->addLayout(middle, 1);
+    // The inputs and results scroll when the screen is smaller than they are; the
+    // buttons and the strip stay in sight. Extra room goes to the comment and the strip.
+    auto* grid = new QWidget;
+    auto* gridLayout = new QVBoxLayout(grid);
+    gridLayout->setContentsMargins(0, 0, 0, 0);
+    gridLayout->setSpacing(4);
+    gridLayout->addLayout(top);
+    gridLayout->addWidget(rule(this));
+    gridLayout->addLayout(middle, 1);
+    auto* scroll = new FittingScrollArea(this);
+    scroll->setObjectName(QString::fromLatin1(names::grid));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(grid);
+    layout->addWidget(scroll, 1);
     layout->addLayout(buttons);
     QLabel* diagramLabel = caption(this);
     keepText([diagramLabel] { diagramLabel->setText(tr("Диаграмма заполнения окна обмотками")); });
     layout->addWidget(diagramLabel);
     layout->addWidget(diagram_);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(advise, &QAction::triggered, this, &CBrevinorDlg::OnAdviseCore);
     connect(help, &QAction::triggered, this, &CBrevinorDlg::OnHelp);

@@ -10,14 +10,20 @@
 
 std::optional<QString> QtFilePickers::openDesign(QWidget* parent) {
     COpenFile picker(parent);
-    if (picker.exec() != QDialog::Accepted) return std::nullopt;
+    picker.setFolder(folder_);
+    const int answer = picker.exec();
+    folder_ = picker.folder();  // a folder looked into stays, chosen or cancelled
+    if (answer != QDialog::Accepted) return std::nullopt;
     return picker.fileName();
 }
 
 std::optional<QString> QtFilePickers::saveDesign(QWidget* parent, const QString& proposed) {
     CSaveFile picker(boxes_, parent);
+    picker.setFolder(folder_);
     picker.setFileName(proposed);
-    if (picker.exec() != QDialog::Accepted) return std::nullopt;
+    const int answer = picker.exec();
+    folder_ = picker.folder();
+    if (answer != QDialog::Accepted) return std::nullopt;
     return picker.fileName();
 }
 
@@ -39,4 +45,13 @@ std::optional<FilePickers::ReportTarget> QtFilePickers::saveReport(QWidget* pare
     // on), so an existing path is one it has asked about.
     target.asked = QFileInfo::exists(target.path);
     return target;
+}
+
+std::optional<QString> QtFilePickers::savePdf(QWidget* parent, const QString& proposed) {
+    const QString start = QDir(folder_.isEmpty() ? QDir::currentPath() : folder_).filePath(proposed);
+    const QString path = QFileDialog::getSaveFileName(
+        parent, QCoreApplication::translate("QtFilePickers", "Сохранить в PDF"), start,
+        QCoreApplication::translate("QtFilePickers", "Документы PDF *.pdf (*.pdf)"));
+    if (path.isEmpty()) return std::nullopt;
+    return path;
 }

@@ -12,7 +12,11 @@ class QWidget;
 class FilePickers {
 public:
     virtual ~FilePickers() = default;
-    // A bare file name in the current directory, or nothing when cancelled.
+    // The folder the design pickers list, and the one their names are in: the current
+    // directory while it is empty. A picker may change it.
+    const QString& folder() const { return folder_; }
+    void setFolder(const QString& path) { folder_ = path; }
+    // A bare file name in folder(), or nothing when cancelled.
     virtual std::optional<QString> openDesign(QWidget* parent) = 0;
     // The name typed or chosen (".sav" not yet appended), or nothing when cancelled.
     virtual std::optional<QString> saveDesign(QWidget* parent, const QString& proposed) = 0;
@@ -23,6 +27,11 @@ public:
         bool asked = false;
     };
     virtual std::optional<ReportTarget> saveReport(QWidget* parent, const QString& proposed) = 0;
+    // A full path for the PDF design sheet, or nothing when cancelled.
+    virtual std::optional<QString> savePdf(QWidget* parent, const QString& proposed) = 0;
+
+protected:
+    QString folder_;
 };
 
 class QtFilePickers : public FilePickers {
@@ -31,6 +40,7 @@ public:
     std::optional<QString> openDesign(QWidget* parent) override;
     std::optional<QString> saveDesign(QWidget* parent, const QString& proposed) override;
     std::optional<ReportTarget> saveReport(QWidget* parent, const QString& proposed) override;
+    std::optional<QString> savePdf(QWidget* parent, const QString& proposed) override;
 
 private:
     MessageBoxes& boxes_;

@@ -1,6 +1,10 @@
 #include "fill_diagram.hpp"
 
+#include <QHelpEvent>
 #include <QPainter>
+#include <QToolTip>
+
+#include "strip_view.hpp"
 #include <algorithm>
 #include <cmath>
 
@@ -56,25 +60,80 @@ void FillDiagram::setExtents(const FillExtents& e) {
     update();
 }
 
+QString FillDiagram::tipAt(int at) const {
+    const int w = width();
+    if (e_.room <= 0 || w <= 0 || at < 0 || at >= w) return {};
+    const auto x = [this, w](int ext) {
+        return e_.width > 0 ? static_cast<int>(std::lround(double(ext) * w / e_.width)) : ext;
+    };
+    // The same segments as painted: the windings up to one that did not fit.
+    const int stop = e_.overfilled > 0 ? e_.overfilled : kSecondaries + 2;
+    const auto tip = [this, w](const QString& name, int from, int to) {
+        const double share = double(to - from) / w;
+        return tr("%1: %2 мм, %3% окна")
+            .arg(name)
+            .arg(share * e_.room, 0, 'f', 1)
+            .arg(share * 100.0, 0, 'f', 0);
+    };
+    int from = 0;
+    if (e_.ext1 != 0 && stop > 1) {
+        from = x(e_.ext1);
+        if (at < from) return tip(tr("Первичная обмотка"), 0, from);
+    }
+    for (int i = 0; i < kSecondaries && i + 2 < stop; ++i) {
+        if (e_.ext2[i] == 0) continue;
+        const int to = x(e_.ext2[i]);
+        if (at >= from && at < to)
+            return tip(tr("Обмотка %1").arg(QString::fromLatin1(kSecondaryNames[i])), from, to);
+        from = to;
+    }
+    if (e_.overfilled > 0) return {};
+    return tip(tr("Свободно"), from, w);
+}
+
+void FillDiagram::mouseDoubleClickEvent(QMouseEvent*) {
+    // The enlarged strip draws its extents for its own width, as this one does.
+    FillExtents e = e_;
+    if (e.width <= 0) e.width = width();
+    auto* view = new StripView(e, window());
+    view->show();
+}
+
+bool FillDiagram::event(QEvent* e) {
+    if (e->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(e);
+        const QString text = tipAt(help->pos().x());
+        if (text.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), text, this);
+        return true;
+    }
+    return QWidget::event(e);
+}
+
 void FillDiagram::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setFont(font_);
     const int w = width(), h = height();
+    const auto x = [this, w](int ext) {
+        return e_.width > 0 ? static_cast<int>(std::lround(double(ext) * w / e_.width)) : ext;
+    };
 
     box(p, 0, w, h, kFree);
     // After an overfill only the windings placed before the one that did not fit
     // count: the extents of the others may be left from an earlier pass.
     const int stop = e_.overfilled > 0 ? e_.overfilled : kSecondaries + 2;
     if (e_.ext1 != 0 && stop > 1) {
-        box(p, 0, e_.ext1, h, kPrimary);
-        label(p, 0, e_.ext1, h, QStringLiteral("1"));
+        box(p, 0, x(e_.ext1), h, kPrimary);
+        label(p, 0, x(e_.ext1), h, QStringLiteral("1"));
     }
     // Each secondary starts where the last winding drawn before it ends, so an unused
     // secondary between two used ones leaves no overlap.
-    int from = stop > 1 ? e_.ext1 : 0;
+    int from = stop > 1 ? x(e_.ext1) : 0;
     for (int i = 0; i < kSecondaries && i + 2 < stop; ++i) {
-        const int to = e_.ext2[i];
-        if (to == 0) continue;
+        if (e_.ext2[i] == 0) continue;
+        const int to = x(e_.ext2[i]);
         box(p, from, to, h, kSecondary);
         label(p, from, to, h, QString::fromLatin1(kSecondaryNames[i]));
         from = to;

@@ -19,6 +19,11 @@ struct FillExtents {
     // The winding that did not fit (1 the primary, 2..6 the secondaries): it and the
     // windings after it are not drawn; the strip is red from where it starts.
     int overfilled = 0;
+    // The strip width the extents were computed for; a strip resized since scales
+    // them (0: drawn as they are).
+    int width = 0;
+    // The millimetres of the core window the whole strip stands for; 0: no tips.
+    double room = 0;
 };
 
 inline constexpr int kDiagramTextHeight = 12;
@@ -34,8 +39,14 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
+    // The tool-tip at x: the winding there, its build-up in mm and its share of the
+    // window, or the free part; empty where nothing is drawn or the room is unknown.
+    QString tipAt(int x) const;
+
 protected:
     void paintEvent(QPaintEvent*) override;
+    bool event(QEvent* e) override;  // tool-tips per segment
+    void mouseDoubleClickEvent(QMouseEvent* e) override;  // the strip enlarged
 
 private:
     FillExtents e_;

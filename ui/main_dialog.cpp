@@ -86,6 +86,7 @@ CBrevinorDlg::CBrevinorDlg(MessageBoxes& boxes, FilePickers& pickers, DialogOpti
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setWindowFlag(Qt::WindowMinimizeButtonHint, true);
     buildControls();
+    buildEditMenu();
 
     // What the user does; the exchanges' own changes are ignored.
     connect(coreGroup_, &QButtonGroup::idClicked, this, &CBrevinorDlg::OnCoreChanged);
@@ -116,6 +117,8 @@ CBrevinorDlg::CBrevinorDlg(MessageBoxes& boxes, FilePickers& pickers, DialogOpti
                     [this] { showStale(true); });
         }
     }
+
+    watchInputs();
 
     showRecord();
     retranslate();
@@ -180,6 +183,8 @@ bool CBrevinorDlg::prepare() {
     const std::optional<Language> chosen =
         languageFromCode(ReadStateSetting(options_.stateFile, kLanguageKey));
     setUiLanguage(chosen.value_or(kDefaultLanguage));
+    placeWindow();
+    restoreFolder();
     const ReadOutcome state = ReadDesign(options_.stateFile, rec_);
     if (state.status == ReadOutcome::refused) warn(storageReason(state.error));
     showRecord();
@@ -341,6 +346,7 @@ void CBrevinorDlg::OnCoreChanged(int kind) {
     showRecord();
     applyCoreHints();
     showStale(true);
+    remember();
 }
 
 void CBrevinorDlg::onDimensionEdited(void (*derive)(Record&)) {
@@ -385,6 +391,7 @@ RunResult CBrevinorDlg::OnCalculate() {
     applyDiagram(run.overfilled);
     steel_->showOutcome(steelOutcome_);
     showStale(false);
+    remember();
     if (stopped) message(run.messages.back());
     return run;
 }
@@ -412,7 +419,8 @@ void CBrevinorDlg::applyHints(const std::vector<Hint>& hints) {
 }
 
 void CBrevinorDlg::applyDiagram(int overfilled) {
-    diagram_->setExtents({rec_.ext1, rec_.ext2, rec_.core, rec_.kfree, overfilled});
+    diagram_->setExtents({rec_.ext1, rec_.ext2, rec_.core, rec_.kfree, overfilled, rec_.diag_width,
+                          lastRun_ ? lastRun_->figures.room : 0.0});
     picture_->setCore(rec_.core);
 }
 
@@ -479,8 +487,7 @@ void CBrevinorDlg::changeEvent(QEvent* e) {
 }
 
 void CBrevinorDlg::retranslate() {
-    setWindowTitle(tr("Velmora - Расчет сетевого силового трансформатора (Версия %1)")
-                       .arg(QString::fromLatin1(kVersion)));
+    updateTitle();
     for (const auto& set : retranslators_) set();
     steel_->retranslate();
     applyStartHints();

@@ -21,7 +21,9 @@
 #include "record.hpp"
 #include "rectifier_design.hpp"
 #include "steels.hpp"
+#include "state_file.hpp"
 #include "ui_texts.hpp"
+#include "undo_history.hpp"
 
 class FilePickers;
 class MessageBoxes;
@@ -39,6 +41,7 @@ struct ListedCore;
 
 namespace velmora::ui {
 
+struct DesignSheet;
 class CorePicture;
 class SteelGroup;
 class FillDiagram;
@@ -48,10 +51,16 @@ struct DialogOptions {
     // "Velmora.ini": read at start, written at exit; the design, then the language
     // unless it is the default.
     std::filesystem::path stateFile;
+    // Where the design pickers start when the state file keeps no folder: the user's
+    // documents for an installed program; empty: the current directory.
+    std::filesystem::path designFolder;
 };
 
 // objectNames of the controls that are no field: the buttons by their command ids,
 // the labels that follow the core kind, the comment box, the strip, the picture.
+// The state file's key of the designs' folder.
+inline constexpr std::string_view kFolderKey = "folder";
+
 namespace names {
 inline constexpr const char* calculate = "1";   // "Рассчитать"
 inline constexpr const char* exit = "2";        // "Выход"
@@ -63,8 +72,13 @@ inline constexpr const char* about = "about";   // menu "О программе..
 inline constexpr const char* advise = "advise"; // menu "Подобрать сердечник..."
 // The menu "Язык / Language"; its items are "lang_" + the language's code.
 inline constexpr const char* language = "language";
+inline constexpr const char* print = "print";  // menu "Файл"
+inline constexpr const char* pdf = "pdf";
+inline constexpr const char* undo = "undo";  // menu "Правка"
+inline constexpr const char* redo = "redo";
 inline constexpr const char* comment = "comment";
 inline constexpr const char* diagram = "diagram";
+inline constexpr const char* grid = "grid";  // the scroll area of the inputs and results
 inline constexpr const char* picture = "picture";
 // Labels over the dimension edits and beside the bobbin sizes; each core radio
 // button is "core" + its kind ("core0" .. "core4").
@@ -118,6 +132,16 @@ public:
     void OnAdviseCore();                   // "Подобрать сердечник...": the advisor dialog
     // A core of the list put into the window as typing it would, then calculated.
     RunResult applyListedCore(const ListedCore& c);
+    void OnUndo();                         // "Отменить", Ctrl+Z: the design before
+    void OnRedo();                         // "Повторить", Ctrl+Y: the design undone
+    void OnPrint();                        // "Печать...", Ctrl+P
+    void OnSavePdf();                      // "Сохранить в PDF..."
+
+    // The design sheet of the inputs on screen, calculated afresh.
+    DesignSheet currentSheet();
+
+    // The design file the inputs came from or went to last; empty before any.
+    const QString& designFile() const { return designFile_; }
 
     // Loads a design as "Загрузить" does once a file is chosen, then calculates. A
     // file that cannot be opened changes nothing; `tellIfMissing` says so in a box
@@ -184,6 +208,22 @@ private:
     void onDimensionEdited(void (*derive)(Record&));
     void onBobbinEdited();
 
+    // window_commands.cpp: title, unsaved changes, undo, the window's place.
+    void buildEditMenu();
+    void watchInputs();
+    QString programTitle() const;  // the title without a design
+    void updateTitle();
+    void updateModified();
+    void designIsFile(const QString& file);  // loaded from or saved to it
+    void offerToSave();
+    void remember();
+    void updateUndoActions();
+    void restoreDesign(const Record& r);
+    void placeWindow();
+    StateSetting windowSetting() const;
+    StateSetting folderSetting() const;
+    void restoreFolder();  // the folder of the designs, as the state file keeps it
+
     MessageBoxes& boxes_;
     FilePickers& pickers_;
     DialogOptions options_;
@@ -202,6 +242,12 @@ private:
     std::optional<RunResult> lastRun_;  // its comment and tips follow the language
     RectifierDesigns rectifiers_{};
     std::array<QLabel*, kSecondaries> rectifierMarks_{};
+    QString designFile_;
+    Record saved_;           // the inputs as designFile_ holds them
+    bool fromOutside_ = false;  // closing on a request from outside: nothing is asked
+    UndoHistory history_;
+    QAction* undo_ = nullptr;
+    QAction* redo_ = nullptr;
 
     std::vector<Binding> bindings_;
     std::vector<std::function<void()>> retranslators_;

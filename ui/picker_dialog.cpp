@@ -1,6 +1,7 @@
 #include "picker_dialog.hpp"
 
 #include <QEvent>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -45,14 +46,24 @@ PickerDialog::PickerDialog(QWidget* parent, const QString& caption, const QStrin
     ok_->setDefault(true);
     cancel_ = new QPushButton(tr("Отмена"), this);
     cancel_->setObjectName(QStringLiteral("cancel"));
+    folderLabel_ = new QLabel(this);
+    folderLabel_->setObjectName(QStringLiteral("folder"));
+    folderLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    folderButton_ = new QPushButton(tr("Папка..."), this);
+    folderButton_->setObjectName(QStringLiteral("choose_folder"));
+    folderButton_->setAutoDefault(false);
 
+    // The folder row on top; the rest as it always stood, 16 units lower.
     const DialogUnits du(fontMetrics());
-    setFixedSize(du.size(400, 210));
-    list_->setGeometry(du.rect(7, 7, 385, 145));
-    label_->setGeometry(du.rect(20, labelTop, 370, 9));
-    edit_->setGeometry(du.rect(7, 170, 386, 12));
-    ok_->setGeometry(du.rect(100, 187, 50, 16));
-    cancel_->setGeometry(du.rect(250, 187, 50, 16));
+    constexpr int down = 16;
+    setFixedSize(du.size(400, 210 + down));
+    folderLabel_->setGeometry(du.rect(7, 9, 330, 9));
+    folderButton_->setGeometry(du.rect(342, 5, 50, 14));
+    list_->setGeometry(du.rect(7, 7 + down, 385, 145));
+    label_->setGeometry(du.rect(20, labelTop + down, 370, 9));
+    edit_->setGeometry(du.rect(7, 170 + down, 386, 12));
+    ok_->setGeometry(du.rect(100, 187 + down, 50, 16));
+    cancel_->setGeometry(du.rect(250, 187 + down, 50, 16));
     setTabOrder(list_, edit_);
     setTabOrder(edit_, ok_);
     setTabOrder(ok_, cancel_);
@@ -64,8 +75,22 @@ PickerDialog::PickerDialog(QWidget* parent, const QString& caption, const QStrin
     connect(list_, &QListWidget::itemDoubleClicked, this, [this] { confirm(); });
     connect(ok_, &QPushButton::clicked, this, [this] { confirm(); });
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+    connect(folderButton_, &QPushButton::clicked, this, &PickerDialog::chooseFolder);
 
+    setFolder(QString());
+}
+
+void PickerDialog::setFolder(const QString& path) {
+    folder_ = path.isEmpty() ? QDir::current() : QDir(path);
+    folder_.makeAbsolute();
+    folderLabel_->setText(QDir::toNativeSeparators(folder_.absolutePath()));
+    folderLabel_->setToolTip(folderLabel_->text());
     refresh();
+}
+
+void PickerDialog::chooseFolder() {
+    const QString chosen = QFileDialog::getExistingDirectory(this, tr("Папка"), folder());
+    if (!chosen.isEmpty()) setFolder(chosen);
 }
 
 QString PickerDialog::fileName() const { return edit_->text(); }
@@ -79,7 +104,7 @@ QString PickerDialog::selectedName() const {
 
 void PickerDialog::refresh() {
     const QString previous = selectedName();
-    const QStringList names = listDesignFiles(QDir::current(), patterns_);
+    const QStringList names = listDesignFiles(folder_, patterns_);
     bool kept = false;
     {
         // Re-selecting the file the user had chosen must not overwrite a typed name.

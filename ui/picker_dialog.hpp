@@ -1,6 +1,6 @@
-// What the open and save pickers share: a modal dialog of 400 x 210 dialog units
-// with the sorted list of the current directory's design files across the top, a
-// name edit under its label, and the two buttons. The list is read again whenever the
+// What the open and save pickers share: a modal dialog of 400 x 226 dialog units
+// with the folder and its "Папка..." button at the top, the sorted list of that
+// folder's design files under it, a name edit under its label, and the two buttons. The list is read again whenever the
 // picker is activated or deactivated, so it shows files saved in the meantime.
 #pragma once
 
@@ -24,6 +24,10 @@ class PickerDialog : public QDialog {
 public:
     // The name in the edit: the chosen or typed file name, a bare name.
     QString fileName() const;
+
+    // The folder listed, the current directory unless set; the names are in it.
+    QString folder() const { return folder_.absolutePath(); }
+    void setFolder(const QString& path);
 
     // The OK button, Enter and the double click all come here; the picker closes only
     // when the subclass confirms.
@@ -50,7 +54,12 @@ protected:
     QLineEdit* edit_;
     QPushButton* ok_;
     QPushButton* cancel_;
+    QDir folder_;
 
 private:
+    void chooseFolder();
+
     QStringList patterns_;
+    QLabel* folderLabel_;
+    QPushButton* folderButton_;
 };

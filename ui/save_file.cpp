@@ -32,7 +32,7 @@ void CSaveFile::confirm() {
     }
     // Ask about the file that will really be written, listed or not.
     const QString target = withSavExtension(name);
-    const QFileInfo info(QDir::current(), target);
+    const QFileInfo info(folder_, target);
     if (info.exists() && !info.isDir() &&
         !boxes_.ask(this, tr("Внимание!"), tr("Заменить файл \"%1\"?").arg(target))) {
         edit_->setFocus();

@@ -9,7 +9,7 @@ void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString()
 namespace velmora::uitest {
 
 ui::CBrevinorDlg& WindowTest::open(const fs::path& data) {
-    dlg_ = std::make_unique<ui::CBrevinorDlg>(boxes_, pickers_, ui::DialogOptions{data, stateFile_});
+    dlg_ = std::make_unique<ui::CBrevinorDlg>(boxes_, pickers_, ui::DialogOptions{data, stateFile_, {}});
     started_ = dlg_->start();
     if (started_) {
         dlg_->show();

@@ -50,7 +50,12 @@ public:
         reports.pop_front();
         return t;
     }
-    std::deque<QString> opens, saves;
+    std::optional<QString> savePdf(QWidget*, const QString& proposed) override {
+        proposedPdfs.push_back(proposed);
+        return next(pdfs);
+    }
+    std::deque<QString> opens, saves, pdfs;
+    std::vector<QString> proposedPdfs;
     std::deque<ReportTarget> reports;
     std::vector<QString> proposedDesigns, proposedReports;
 
@@ -92,6 +97,16 @@ inline fs::path shippedData() { return fs::path(VELMORA_DATA_DIR); }
 inline std::string readBytes(const fs::path& p) {
     std::ifstream in(p, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The state file's bytes without the line of a window setting.
+inline std::string withoutSetting(std::string bytes, std::string_view key) {
+    const std::string line = "\r\n" + std::string(key) + "\t= ";
+    const std::size_t at = bytes.find(line);
+    if (at == std::string::npos) return bytes;
+    const std::size_t end = bytes.find("\r\n", at + line.size());
+    bytes.erase(at + 2, end == std::string::npos ? std::string::npos : end + 2 - (at + 2));
+    return bytes;
 }
 
 inline void writeBytes(const fs::path& p, std::string_view bytes) {

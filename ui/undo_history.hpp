@@ -1,0 +1,40 @@
+// The history of whole designs behind "Отменить" and "Повторить": the inputs as they
+// stood after each calculation, load or core-kind switch, for the session only.
+#pragma once
+
+#include <cstddef>
+#include <vector>
+
+#include "record.hpp"
+
+namespace velmora::ui {
+
+// Whether two records hold the same design: every field a design file writes.
+bool sameInputs(const Record& a, const Record& b);
+
+inline constexpr std::size_t kUndoDepth = 100;
+
+class UndoHistory {
+public:
+    explicit UndoHistory(std::size_t depth = kUndoDepth) : depth_(depth < 2 ? 2 : depth) {}
+
+    // A new present state. The states undone before it are dropped; a state with the
+    // inputs of the present one adds nothing; beyond the depth the oldest goes.
+    void record(const Record& r);
+    // The state before the present one. `now` (the inputs on screen) is recorded
+    // first, so edits not yet calculated are one step back too. Null at the start.
+    const Record* undo(const Record& now);
+    // The state undone last, or null when there is none.
+    const Record* redo();
+
+    bool canUndo(const Record& now) const;
+    bool canRedo() const { return present_ + 1 < states_.size(); }
+    std::size_t size() const { return states_.size(); }
+
+private:
+    std::size_t depth_;
+    std::vector<Record> states_;
+    std::size_t present_ = 0;  // index in states_ when it is not empty
+};
+
+}  // namespace velmora::ui

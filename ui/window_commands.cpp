@@ -1,0 +1,231 @@
+// What the window does as a desktop program beyond the calculator: the title names
+// the open design and marks unsaved changes, closing offers to save them, whole
+// designs are undone and redone, and the window fits the screen and keeps its place.
+#include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QKeySequence>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QScreen>
+
+#include "file_pickers.hpp"
+
+#include "about_dialog.hpp"
+#include "design_file.hpp"
+#include "design_sheet.hpp"
+#include "main_dialog.hpp"
+#include "message_boxes.hpp"
+#include "state_file.hpp"
+#include "textfile.hpp"
+#include "ui_texts.hpp"
+#include "window_geometry.hpp"
+
+namespace velmora::ui {
+
+void CBrevinorDlg::buildEditMenu() {
+    QMenuBar* bar = qobject_cast<QMenuBar*>(layout()->menuBar());
+    auto* file = new QMenu(bar);
+    auto* edit = new QMenu(bar);
+    bar->insertMenu(bar->actions().value(0), file);
+    bar->insertMenu(bar->actions().value(1), edit);
+    QAction* print = file->addAction(QString());
+    QAction* pdf = file->addAction(QString());
+    print->setObjectName(QString::fromLatin1(names::print));
+    pdf->setObjectName(QString::fromLatin1(names::pdf));
+    print->setShortcut(QKeySequence::Print);
+    addAction(print);
+    keepText([file, print, pdf] {
+        file->setTitle(tr("Файл"));
+        print->setText(tr("Печать..."));
+        pdf->setText(tr("Сохранить в PDF..."));
+    });
+    connect(print, &QAction::triggered, this, &CBrevinorDlg::OnPrint);
+    connect(pdf, &QAction::triggered, this, &CBrevinorDlg::OnSavePdf);
+
+    undo_ = edit->addAction(QString());
+    redo_ = edit->addAction(QString());
+    undo_->setObjectName(QString::fromLatin1(names::undo));
+    redo_->setObjectName(QString::fromLatin1(names::redo));
+    undo_->setShortcut(QKeySequence::Undo);
+    redo_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    // The window's own shortcuts, not the edit boxes': theirs stay for one field.
+    for (QAction* a : {undo_, redo_}) {
+        a->setShortcutContext(Qt::WindowShortcut);
+        addAction(a);
+    }
+    keepText([edit, this] {
+        edit->setTitle(tr("Правка"));
+        undo_->setText(tr("Отменить"));
+        redo_->setText(tr("Повторить"));
+    });
+    connect(undo_, &QAction::triggered, this, &CBrevinorDlg::OnUndo);
+    connect(redo_, &QAction::triggered, this, &CBrevinorDlg::OnRedo);
+}
+
+// Every change of an input may make the design differ from its file, or no longer.
+void CBrevinorDlg::watchInputs() {
+    for (const Binding& b : bindings_) {
+        if (b.field->role == FieldRole::result || !b.widget) continue;
+        if (auto* e = qobject_cast<QLineEdit*>(b.widget))
+            connect(e, &QLineEdit::textChanged, this, &CBrevinorDlg::updateModified);
+        else if (auto* c = qobject_cast<QCheckBox*>(b.widget))
+            connect(c, &QCheckBox::clicked, this, &CBrevinorDlg::updateModified);
+    }
+    connect(coreGroup_, &QButtonGroup::idClicked, this, &CBrevinorDlg::updateModified);
+    connect(conductor_, &QComboBox::activated, this, &CBrevinorDlg::updateModified);
+}
+
+// ---- title and unsaved changes ---------------------------------------------------
+
+QString CBrevinorDlg::programTitle() const {
+    return tr("Velmora - Расчет сетевого силового трансформатора (Версия %1)")
+        .arg(QString::fromLatin1(kVersion));
+}
+
+void CBrevinorDlg::updateTitle() {
+    const QString program = programTitle();
+    if (designFile_.isEmpty())
+        setWindowTitle(program);
+    else
+        setWindowTitle(QStringLiteral("%1[*] — %2").arg(QFileInfo(designFile_).fileName(), program));
+}
+
+void CBrevinorDlg::updateModified() {
+    if (exchanging_) return;  // half the controls are not yet the new record's
+    takeRecord();
+    setWindowModified(!designFile_.isEmpty() && !sameInputs(rec_, saved_));
+    updateUndoActions();
+}
+
+void CBrevinorDlg::designIsFile(const QString& file) {
+    designFile_ = file;
+    pickers_.setFolder(QFileInfo(file).absolutePath());
+    saved_ = rec_;
+    updateTitle();
+    setWindowModified(false);
+}
+
+// Changes to a named design are offered for saving when the window closes; the state
+// file keeps the inputs either way.
+void CBrevinorDlg::offerToSave() {
+    if (designFile_.isEmpty() || fromOutside_) return;
+    updateModified();
+    if (!isWindowModified()) return;
+    if (!boxes_.ask(this, warningCaption(),
+                    tr("Сохранить изменения в \"%1\"?").arg(QFileInfo(designFile_).fileName())))
+        return;
+    const WriteOutcome written = WriteDesign(pathFromUtf8(designFile_.toStdString()), rec_);
+    if (!written.ok) warn(storageReason(written.error));
+}
+
+// ---- undo and redo ---------------------------------------------------------------
+
+void CBrevinorDlg::remember() {
+    history_.record(rec_);
+    updateUndoActions();
+}
+
+void CBrevinorDlg::updateUndoActions() {
+    if (!undo_) return;
+    undo_->setEnabled(history_.canUndo(rec_));
+    redo_->setEnabled(history_.canRedo());
+}
+
+void CBrevinorDlg::OnUndo() {
+    takeRecord();
+    if (const Record* before = history_.undo(rec_)) restoreDesign(*before);
+    updateUndoActions();
+}
+
+void CBrevinorDlg::OnRedo() {
+    if (const Record* after = history_.redo()) restoreDesign(*after);
+    updateUndoActions();
+}
+
+void CBrevinorDlg::restoreDesign(const Record& r) {
+    rec_ = r;
+    showRecord();
+    applyCorePresentation();
+    selectKind(false);
+    OnCalculate();
+    updateModified();
+}
+
+// ---- the design sheet ------------------------------------------------------------
+
+DesignSheet CBrevinorDlg::currentSheet() {
+    const RunResult run = OnCalculate();
+    takeRecord();
+    const QString name = designFile_.isEmpty() ? QString::fromStdString(proposedName(rec_, ""))
+                                               : QFileInfo(designFile_).fileName();
+    DesignSheet sheet = designSheet(rec_, run, name);
+    sheet.program = programTitle();
+    return sheet;
+}
+
+void CBrevinorDlg::OnSavePdf() {
+    const DesignSheet sheet = currentSheet();
+    const QString proposed = QString::fromStdString(proposedName(rec_, ".pdf"));
+    std::optional<QString> path = pickers_.savePdf(this, proposed);
+    if (!path || path->isEmpty()) return;
+    if (!path->endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) *path += QStringLiteral(".pdf");
+    if (!writeDesignSheetPdf(sheet, *path))
+        warn(tr("Не удалось записать файл \"%1\".").arg(*path));
+}
+
+void CBrevinorDlg::OnPrint() {
+    const DesignSheet sheet = currentSheet();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setDocName(sheet.name);
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    paintDesignSheet(sheet, printer);
+}
+
+// ---- the folder of the designs -------------------------------------------------
+
+// Kept in the state file as percent-encoded UTF-8, which is ASCII whatever the name.
+StateSetting CBrevinorDlg::folderSetting() const {
+    return {kFolderKey, pickers_.folder().toUtf8().toPercentEncoding("/\\:").toStdString()};
+}
+
+void CBrevinorDlg::restoreFolder() {
+    const std::string kept = ReadStateSetting(options_.stateFile, kFolderKey);
+    const QString folder =
+        !kept.empty() ? QString::fromUtf8(QByteArray::fromPercentEncoding(QByteArray::fromStdString(kept)))
+                      : QString::fromStdString(options_.designFolder.string());
+    if (!folder.isEmpty() && QFileInfo(folder).isDir()) pickers_.setFolder(folder);
+}
+
+// ---- the window on the screen ----------------------------------------------------
+
+void CBrevinorDlg::placeWindow() {
+    // The window's own wish, grown by what the scroll area lacks of the whole of its
+    // contents (a scroll area does not pass its contents' wish on to the window).
+    layout()->activate();
+    QSize natural = size().expandedTo(sizeHint());
+    if (auto* grid = findChild<QWidget*>(QString::fromLatin1(names::grid)))
+        natural += (grid->sizeHint() - grid->size()).expandedTo(QSize(0, 0));
+    const std::optional<QRect> kept = geometryFromText(ReadStateSetting(options_.stateFile, kWindowKey));
+    const QRect wanted = kept.value_or(QRect(QPoint(), natural));
+    const QRect fitted = fitToScreen(wanted, kept.has_value(), screen()->availableGeometry(),
+                                     minimumSizeHint());
+    if (kept)
+        setGeometry(fitted);
+    else
+        resize(fitted.size());  // the system places a window it has not seen before
+}
+
+StateSetting CBrevinorDlg::windowSetting() const {
+    return {kWindowKey, geometryText(isMaximized() ? normalGeometry() : geometry())};
+}
+
+}  // namespace velmora::ui

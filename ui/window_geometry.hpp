@@ -1,0 +1,32 @@
+// The window's place on the screen: kept in the state file as "x y width height",
+// and fitted to the screen it opens on, which may be smaller than the window wants.
+#pragma once
+
+#include <QRect>
+#include <QScrollArea>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace velmora::ui {
+
+inline constexpr std::string_view kWindowKey = "window";
+
+std::string geometryText(const QRect& r);
+// Four integers with a positive width and height, else nothing.
+std::optional<QRect> geometryFromText(std::string_view text);
+
+// The frame `wanted` moved and shrunk to lie on `screen`, but never below `minimum`.
+// Without a position of its own (an empty top-left is no position) it is centred.
+QRect fitToScreen(const QRect& wanted, bool placed, const QRect& screen, const QSize& minimum);
+
+// A scroll area that asks for the whole of its contents when there is room and
+// scrolls when there is not.
+class FittingScrollArea : public QScrollArea {
+    Q_OBJECT
+public:
+    using QScrollArea::QScrollArea;
+    QSize sizeHint() const override;
+};
+
+}  // namespace velmora::ui
