@@ -27,7 +27,7 @@ rm -f "$default_design"
 
 export ASAN_OPTIONS=detect_leaks=1
 total=0
-for t in keyvalue codec catalogue design_file calculation; do
+for t in keyvalue codec catalogue design_file calculation steels rectifier core_list; do
   log="build-fuzz/fuzz_$t.log"
   echo "fuzz: $t for ${seconds}s"
   if ! "build-fuzz/tests/fuzz/fuzz_$t" -max_total_time="$seconds" -max_len=4096 -timeout=10 \

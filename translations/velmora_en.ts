@@ -506,17 +506,6 @@ No help is loaded</translation>
     </message>
 </context>
 <context>
-    <name>velmora::ui::StripView</name>
-    <message>
-        <source>Диаграмма заполнения окна обмотками</source>
-        <translation>Fill of the core window by the windings</translation>
-    </message>
-    <message>
-        <source>мм, по ширине окна сердечника</source>
-        <translation>mm, across the core window</translation>
-    </message>
-</context>
-<context>
     <name>velmora::ui::RectifierDialog</name>
     <message>
         <source>Выпрямитель вторичной обмотки %1</source>
@@ -617,6 +606,17 @@ No help is loaded</translation>
     <message>
         <source>Действующий ток половины обмотки, А</source>
         <translation>Rms current of each half, A</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::ui::StripView</name>
+    <message>
+        <source>Диаграмма заполнения окна обмотками</source>
+        <translation>Fill of the core window by the windings</translation>
+    </message>
+    <message>
+        <source>мм, по ширине окна сердечника</source>
+        <translation>mm, across the core window</translation>
     </message>
 </context>
 </TS>

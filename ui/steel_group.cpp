@@ -26,7 +26,7 @@ SteelGroup::SteelGroup(QWidget* parent) : QGroupBox(parent) {
     grade_->setObjectName(QStringLiteral("Steel"));
     grade_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     grid->addWidget(gradeLabel_, 0, 0);
-    grid->addWidget(grade_, 0, 1, 1, 3, Qt::AlignLeft);
+    grid->addWidget(grade_, 0, 1);
     for (std::size_t k = 0; k < values_.size(); ++k) {
         names_[k] = new QLabel(this);
         values_[k] = new QLabel(this);
@@ -36,10 +36,11 @@ SteelGroup::SteelGroup(QWidget* parent) : QGroupBox(parent) {
         values_[k]->setAlignment(Qt::AlignCenter);
         values_[k]->setMinimumWidth(values_[k]->fontMetrics().horizontalAdvance(QStringLiteral("0000.000")) + 12);
         values_[k]->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        // Two columns of results, so that the group adds few rows to the window.
-        const int row = 1 + static_cast<int>(k % 4), column = k < 4 ? 0 : 2;
-        grid->addWidget(names_[k], row, column);
-        grid->addWidget(values_[k], row, column + 1);
+        // One column, as the totals above it: the window keeps its width on a small
+        // screen (the grid scrolls vertically there).
+        names_[k]->setWordWrap(true);
+        grid->addWidget(names_[k], static_cast<int>(k) + 1, 0);
+        grid->addWidget(values_[k], static_cast<int>(k) + 1, 1);
     }
     warnings_ = new QLabel(this);
     warnings_->setObjectName(QStringLiteral("steel_warnings"));
@@ -47,10 +48,8 @@ SteelGroup::SteelGroup(QWidget* parent) : QGroupBox(parent) {
     QPalette red = warnings_->palette();
     red.setColor(QPalette::WindowText, QColor(190, 0, 0));
     warnings_->setPalette(red);
-    grid->addWidget(warnings_, 5, 0, 1, 4);
+    grid->addWidget(warnings_, static_cast<int>(values_.size()) + 1, 0, 1, 2);
     grid->setColumnStretch(0, 1);
-    grid->setColumnStretch(2, 1);
-    grid->setHorizontalSpacing(6);
     connect(grade_, &QComboBox::activated, this, [this] {
         if (!filling_) emit gradeChosen();
     });

@@ -15,6 +15,8 @@
 #include <QPrinter>
 #include <QScreen>
 
+#include "steel_texts.hpp"
+#include "rectifier_texts.hpp"
 #include "file_pickers.hpp"
 
 #include "about_dialog.hpp"
@@ -167,6 +169,28 @@ DesignSheet CBrevinorDlg::currentSheet() {
                                                : QFileInfo(designFile_).fileName();
     DesignSheet sheet = designSheet(rec_, run, name);
     sheet.program = programTitle();
+    // The steel and heating, and the rectifiers, as the window shows them.
+    const texts::Lang lang = uiTextsLang();
+    if (steelOutcome_.result && steelOutcome_.result->status == SteelStatus::ok) {
+        SheetTable steel;
+        steel.heading = QString::fromStdString(texts::steelGroupTitle(lang));
+        steel.rows.push_back({QString::fromStdString(texts::steelGradeLabel(lang)),
+                              QString::fromStdString(steelOutcome_.choice.grade->name)});
+        for (texts::SteelItem item : texts::kSteelItems)
+            steel.rows.push_back({QString::fromStdString(texts::steelLabel(item, lang)),
+                                  QString::fromStdString(texts::steelValue(item, *steelOutcome_.result))});
+        for (const SteelWarning& w : steelOutcome_.result->warnings)
+            steel.rows.push_back({QString::fromStdString(texts::steelWarning(w, lang)), QString()});
+        sheet.tables.push_back(std::move(steel));
+    }
+    if (const std::string rect = texts::rectifierReport(rec_, run, lang); !rect.empty()) {
+        SheetTable table;
+        for (const QString& line : QString::fromStdString(rect).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts)) {
+            if (table.heading.isEmpty()) table.heading = line.trimmed();
+            else table.rows.push_back({line});
+        }
+        sheet.tables.push_back(std::move(table));
+    }
     return sheet;
 }
 
