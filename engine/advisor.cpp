@@ -4,6 +4,7 @@
 #include <array>
 
 #include "core_typing.hpp"
+#include "rectifier_fields.hpp"
 #include "numtext.hpp"
 
 namespace velmora {
@@ -50,6 +51,9 @@ CoreAdvice judgeCore(const Record& design, const ListedCore& c, int index, const
     CoreAdvice a;
     a.index = index;
     Record r = designOnCore(design, c);
+    // Rectifier secondaries are sized again for this core's own resistances, as every
+    // calculation of the window does.
+    resolveRectifiers(r, wires);
     const RunResult run = Calculate(r, wires);
     if (run.status == RunStatus::overfill) {
         a.verdict = Verdict::overfill;

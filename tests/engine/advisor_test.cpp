@@ -7,6 +7,7 @@
 
 #include "advisor.hpp"
 #include "core_typing.hpp"
+#include "rectifier_fields.hpp"
 #include "numtext.hpp"
 #include "test_wires.hpp"
 
@@ -211,4 +212,22 @@ TEST(CoreTyping, TheAdvisorsFiguresAreThoseOfTheCoreTypedIn) {
     const SteelResult s = steelModel(run.figures, catalogue()[0]);
     EXPECT_EQ(a.ranked[0].rise_k, s.rise_k);
     EXPECT_EQ(a.ranked[0].mass_copper_kg, s.mass_copper_kg);
+}
+
+TEST(Advisor, ARectifierSecondaryIsSizedAgainForEveryCore) {
+    Record design;
+    setRectifierSpec(design, 0, {1, 24, 1, 4700, 0.7, 0.02});  // a bridge, 24 V at 1 A
+    const ListedCore big = kRings[1];
+    const Advice a = advise(design, {big});
+    ASSERT_EQ(a.ranked.size(), 1u);
+    // The figures of the core as the window would compute it: the rectifier re-solved
+    // for this core's own resistances, then the calculation.
+    Record r = designOnCore(design, big);
+    const Record unsolved = r;
+    resolveRectifiers(r, testWires());
+    EXPECT_NE(r.U2[0], unsolved.U2[0]) << "the helper set the winding for this core";
+    Record direct = r;
+    ASSERT_EQ(Calculate(direct, testWires()).status, RunStatus::ok);
+    EXPECT_EQ(fixed(a.ranked[0].W1, 0), direct.W1);
+    EXPECT_EQ(fixed(a.ranked[0].Kok, 3), direct.Kok);
 }
