@@ -1,6 +1,5 @@
 #include "core_list.hpp"
 
-#include <charconv>
 #include <cmath>
 
 #include "numtext.hpp"
@@ -28,14 +27,11 @@ public:
 
     // A positive finite size, the whole text, '.' or ',' as the decimal separator.
     double size(std::string_view stem) const {
-        std::string s = text(stem);
+        const std::string s = text(stem);
         if (s.empty()) refuse(CoreListRefusal::missingSize, stem);
-        for (char& c : s)
-            if (c == ',') c = '.';
-        double v = 0;
-        const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
-        if (ec != std::errc() || end != s.data() + s.size() || !std::isfinite(v))
-            refuse(CoreListRefusal::badNumber, stem);
+        const std::optional<double> whole = wholeNumber(s);
+        const double v = whole.value_or(0);
+        if (!whole || !std::isfinite(v)) refuse(CoreListRefusal::badNumber, stem);
         if (!(v > 0)) refuse(CoreListRefusal::notPositive, stem);
         return v;
     }

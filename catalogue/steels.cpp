@@ -1,11 +1,10 @@
 #include "steels.hpp"
 
-#include <charconv>
 #include <cmath>
 #include <optional>
 #include <unordered_set>
 
-#include "printf_chars.hpp"
+#include "numtext.hpp"
 #include "textfile.hpp"
 #include "wires.hpp"
 
@@ -47,19 +46,9 @@ public:
             if (required) refuse(SteelRefusal::missingValue, k, t);
             return 0;
         }
-        std::string s = t;
-        for (char& c : s)
-            if (c == ',') c = '.';
-#if defined(__cpp_lib_to_chars)
-        double v = 0;
-        const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
-        if (ec != std::errc() || end != s.data() + s.size() || !std::isfinite(v))
-            refuse(SteelRefusal::badNumber, k, t);
-#else  // the WebAssembly build's libc++ has no from_chars for double
-        const std::optional<double> whole = printf_chars::parseWhole(s);
+        const std::optional<double> whole = wholeNumber(t);
         const double v = whole.value_or(0);
         if (!whole || !std::isfinite(v)) refuse(SteelRefusal::badNumber, k, t);
-#endif
         if (!(v > 0)) refuse(SteelRefusal::notPositive, k, t);
         return v;
     }

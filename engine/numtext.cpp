@@ -145,6 +145,14 @@ std::optional<double> misread(std::string_view field) {
     return textToDouble(text);
 }
 
+std::optional<double> wholeNumber(std::string_view field) {
+    std::string text(field);
+    std::replace(text.begin(), text.end(), ',', '.');
+    const std::string_view rest = std::string_view(text).substr(!text.empty() && text[0] == '-' ? 1 : 0);
+    if (rest.empty() || decimalLength(rest) != rest.size()) return std::nullopt;
+    return textToDouble(text);
+}
+
 std::string shortest(double v) {
     if (!std::isfinite(v)) return fixed(v, 0);
 #if VELMORA_DOUBLE_CHARS

@@ -27,6 +27,10 @@ double number(std::string& field);
 // them allowed) give nothing.
 std::optional<double> misread(std::string_view field);
 
+// A catalogue value: the whole text a decimal number ('.' or ',' as the separator, a
+// leading '-' allowed, no blanks), and its value; nothing otherwise.
+std::optional<double> wholeNumber(std::string_view text);
+
 // The shortest text that reads back as v, with '.' ("5", "1.2", "1e+300").
 std::string shortest(double v);
 

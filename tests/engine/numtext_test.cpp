@@ -155,3 +155,12 @@ TEST(Misread, MarksTextThatIsNotWhollyANumberWithTheValueItReads) {
     EXPECT_EQ(shortest(1.2), "1.2");
     EXPECT_EQ(shortest(0.1 + 0.2), "0.30000000000000004");
 }
+
+TEST(WholeNumber, TakesTheWholeTextWithEitherSeparatorOrNothing) {
+    EXPECT_EQ(wholeNumber("1,5"), 1.5);
+    EXPECT_EQ(wholeNumber("-0.25"), -0.25);
+    EXPECT_EQ(wholeNumber("2e3"), 2000.0);
+    for (const char* bad : {"", "-", "1,2,3", " 5", "5 ", "5x", "+5", "inf", "nan", "."})
+        EXPECT_FALSE(wholeNumber(bad)) << bad;
+    EXPECT_TRUE(std::isinf(*wholeNumber("1e400")));  // the caller refuses what is not finite
+}
