@@ -14,6 +14,7 @@
 #include "output.hpp"
 #include "page_words.hpp"
 #include "record.hpp"
+#include "rectifier_fields.hpp"
 #include "steel_texts.hpp"
 #include "steels.hpp"
 #include "storage_words.hpp"
@@ -67,6 +68,7 @@ struct Run {
     std::vector<Message> messages;
     std::vector<texts::Misread> misread;
     SteelOutcome steel;   // steel and heating after the run, as velmora-cli has them
+    RectifierDesigns rectifiers{};  // the rectifier helper's rounds before the run
     std::string failure;  // the catalogue cannot be used (worded), when not empty
 };
 
@@ -92,6 +94,7 @@ Run run(const char* inputs, texts::Lang lang) {
         return out;
     }
     out.misread = cli::misreadTexts(out.rec);
+    out.rectifiers = resolveRectifiers(out.rec, sizes.table);
     out.result = Calculate(out.rec, sizes.table);
     out.rec.comment = texts::comment(out.result, lang);
     out.messages.insert(out.messages.end(), out.result.messages.begin(), out.result.messages.end());
@@ -122,7 +125,7 @@ const char* velmora_calculate(const char* inputs, const char* lang) {
     Run r = run(inputs, l);
     overfilled_ = r.result.overfilled;
     if (!r.failure.empty()) return give(failureJson(r.failure));
-    return give(cli::runAsJson(r.rec, r.result, r.messages, r.misread, l, r.steel));
+    return give(cli::runAsJson(r.rec, r.result, r.messages, r.misread, l, r.steel, r.rectifiers));
 }
 
 // The design file of the fields the calculation leaves (as the window saves): ""
