@@ -3,6 +3,7 @@
 // every pass.
 #include <cmath>
 
+#include "core_kind.hpp"
 #include "design_state.hpp"
 #include "numtext.hpp"
 
@@ -12,13 +13,12 @@ namespace {
 constexpr double kMu0 = 1.256637e-06;  // H/m
 constexpr double kBobbin = 2.0;        // allowance of a derived bobbin size, mm
 
-bool twoCoils(int core) { return core == 1 || core == 4; }
+bool twoCoils(int core) { return coreKindInfo(core).twoCoils; }
 
 void inductionWarning(Design& d) {
-    if (d.core <= 2 && d.Bm > 1.7)
-        d.messages.push_back({MessageCode::inductionTape});
-    else if (d.core >= 3 && d.Bm > 1.2)
-        d.messages.push_back({MessageCode::inductionLaminated});
+    const CoreKindInfo& k = coreKindInfo(d.core);
+    if (d.Bm > k.inductionLimit)
+        d.messages.push_back({k.tapeWound ? MessageCode::inductionTape : MessageCode::inductionLaminated});
 }
 
 void geometry(Design& d) {
@@ -91,7 +91,7 @@ void sizeCore(Design& d, Record& r) {
     else
         d.room = d.lok - (d.hkar - d.lst) / 2;
     d.Lturn0 = 2 * d.hkar + 2 * d.hkar1;
-    d.mu = d.core == 0 ? 13000 : 5000;
+    d.mu = coreKindInfo(d.core).mu;
 
     d.Hm = d.U1nom * d.Bm / d.U1max / d.mu / kMu0;
     d.IWmu = d.Hm * d.lm / 1000;

@@ -1,14 +1,15 @@
 #include "core_typing.hpp"
 
+#include "core_kind.hpp"
 #include "numtext.hpp"
 
 namespace velmora {
 
 namespace {
-bool laminated(int core) { return core == 3 || core == 4; }
+bool laminated(int core) { return validCoreKind(core) && !coreKindInfo(core).tapeWound; }
 }  // namespace
 
-std::string_view inductionFor(int core) { return laminated(core) ? "1.2" : "1.5"; }
+std::string_view inductionFor(int core) { return coreKindInfo(core).inductionOnChoice; }
 
 void deriveFromLst(Record& r) {
     const double lst = number(r.lst);
@@ -46,7 +47,8 @@ void typeCore(Record& r, int core, double lst, double hst, double lok, double ho
     deriveFromLok(r);
     deriveFromHok(r);
     std::string Bm = r.Bm;  // read by the number rule on a copy: the field stays as typed
-    if (laminated(core) && number(Bm) > 1.2) r.Bm = std::string(inductionFor(core));
+    if (laminated(core) && number(Bm) > coreKindInfo(core).inductionLimit)
+        r.Bm = std::string(inductionFor(core));
 }
 
 }  // namespace velmora

@@ -2,6 +2,7 @@
 // bobbin; build-up, wire length, layers, diagram extent and the winding instruction.
 #include <cmath>
 
+#include "core_kind.hpp"
 #include "design_state.hpp"
 #include "numtext.hpp"
 
@@ -10,7 +11,7 @@ namespace {
 
 constexpr int kMaxLayers = 1000;  // rows of the ring's layer table
 
-bool twoCoils(int core) { return core == 1 || core == 4; }
+bool twoCoils(int core) { return coreKindInfo(core).twoCoils; }
 
 
 struct RingFit {

@@ -2,6 +2,7 @@
 // current, drop and EMF, the secondary turns with their own drop compensated.
 #include <cmath>
 
+#include "core_kind.hpp"
 #include "design_state.hpp"
 #include "numtext.hpp"
 
@@ -12,7 +13,7 @@ constexpr int kMaxRepetitions = 100;  // of the drop compensation of a secondary
 constexpr double kRho = 0.0175;       // ohm mm2 / m, cold copper
 constexpr double kDropFactor = 1.2;
 
-bool twoCoils(int core) { return core == 1 || core == 4; }
+bool twoCoils(int core) { return coreKindInfo(core).twoCoils; }
 
 // A value whose integer part is below it gets integer part + 1.
 double raised(double v, int winding) {

@@ -1,6 +1,7 @@
 // The proposed file name of a design and the text of its report.
 #include <array>
 
+#include "core_kind.hpp"
 #include "instruction.hpp"
 #include "numtext.hpp"
 #include "rectifier_texts.hpp"
@@ -9,7 +10,6 @@
 namespace velmora::texts {
 namespace {
 
-constexpr std::array<std::string_view, 5> kKindPrefix{"Т ", "ПЛ ", "ШЛ ", "Ш ", "Г "};
 
 // Characters that a file name cannot hold on one system or another.
 bool forbidden(char c) {
@@ -17,7 +17,7 @@ bool forbidden(char c) {
            std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos;
 }
 
-bool validKind(int core) { return core >= 0 && core <= 4; }
+bool validKind(int core) { return validCoreKind(core); }
 
 std::string header(const Record& r, Lang lang) {
     const bool ru = texts::ru(lang);
@@ -73,7 +73,8 @@ ReportText failed(const std::string& why, Lang lang) {
 std::string designName(const Record& r, std::string_view extension, Lang lang) {
     const bool ru = texts::ru(lang);
     std::string name;
-    if (validKind(r.core)) name = r.core == 0 && !ru ? std::string("T ") : std::string(kKindPrefix[r.core]);
+    if (validKind(r.core))
+        name = (r.core == 0 && !ru ? std::string("T") : std::string(coreKindInfo(r.core).letters)) + " ";
     name += r.lst + "x" + r.hst + "x" + r.lok;
     if (r.core != 0) name += "x" + r.hok;
     name += ", " + r.Bm + (ru ? "Т, " : "T, ") + r.j + (ru ? "Амм2" : "Amm2");
