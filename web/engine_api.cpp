@@ -134,7 +134,7 @@ const char* velmora_save(const char* inputs, const char* lang) {
     Run r = run(inputs, texts::langFromCode(lang));
     if (!r.failure.empty()) return give(r.failure);
     DesignText d = FormatDesign(r.rec);
-    if (!d.ok) return give(texts::fileError(d.error, texts::langFromCode(lang)));
+    if (!d.ok) return give(texts::designError(d.error, texts::langFromCode(lang)));
     bytes_ = std::move(d.bytes);
     return give("");
 }
