@@ -66,20 +66,24 @@ std::vector<texts::Misread> misreadTexts(const Record& r) {
 
 namespace {
 
-std::string number(double v) { return std::isfinite(v) ? shortest(v) : "null"; }
+
+// The steel figures to a precision far below what they can claim (0.1 g, 0.1 mT, 1 mW,
+// 0.1 mA, 0.001 %, 0.01 K): the pow, log and exp of one C library and another may
+// differ in the last bit, and the numbers must read the same from every build.
+std::string rounded(double v, int decimals) { return std::isfinite(v) ? fixed(v, decimals) : "null"; }
 
 std::string steelJson(const SteelOutcome& steel, texts::Lang lang) {
     if (!steel.result || steel.result->status != SteelStatus::ok) return "null";
     const SteelResult& s = *steel.result;
     std::string o = "{\"grade\": " + jsonString(steel.choice.grade->name);
-    o += ", \"mass_steel_kg\": " + number(s.mass_steel_kg);
-    o += ", \"B0_t\": " + number(s.B0_t);
-    o += ", \"loss_w\": " + number(s.loss_w);
-    o += ", \"I0_a\": " + (s.I0_a ? number(*s.I0_a) : std::string("null"));
-    o += ", \"efficiency_pct\": " + number(s.efficiency_pct);
-    o += ", \"rise_k\": " + number(s.rise_k);
-    o += ", \"mass_copper_kg\": " + number(s.mass_copper_kg);
-    o += ", \"mass_total_kg\": " + number(s.mass_total_kg);
+    o += ", \"mass_steel_kg\": " + rounded(s.mass_steel_kg, 4);
+    o += ", \"B0_t\": " + rounded(s.B0_t, 4);
+    o += ", \"loss_w\": " + rounded(s.loss_w, 3);
+    o += ", \"I0_a\": " + (s.I0_a ? rounded(*s.I0_a, 4) : std::string("null"));
+    o += ", \"efficiency_pct\": " + rounded(s.efficiency_pct, 3);
+    o += ", \"rise_k\": " + rounded(s.rise_k, 2);
+    o += ", \"mass_copper_kg\": " + rounded(s.mass_copper_kg, 4);
+    o += ", \"mass_total_kg\": " + rounded(s.mass_total_kg, 4);
     o += ", \"warnings\": [";
     for (size_t i = 0; i < s.warnings.size(); ++i)
         o += (i ? ", " : "") + jsonString(texts::steelWarning(s.warnings[i], lang));
