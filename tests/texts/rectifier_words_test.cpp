@@ -29,8 +29,8 @@ struct Designed {
 Designed bridgeAndHalfWave() {
     Designed x;
     setRectifierSpec(x.r, 0, {1, 30, 2, 4700, 0.7, 0.02});
-    x.r.U2[2] = "9";
-    x.r.I2[2] = "1";
+    x.r.U2[2] = std::to_string(9);
+    x.r.I2[2] = std::to_string(1);
     setRectifierSpec(x.r, 2, {3, 9, 0.2, 1000, 0.7, 0.02});
     x.d = resolveRectifiers(x.r, testWires());
     x.run = Calculate(x.r, testWires());
