@@ -67,6 +67,7 @@ SteelChoice ChooseSteel(const std::vector<SteelGrade>& grades, std::string_view 
 
 // The steel model after a run, for the grade the record asks for: no result when the
 // run did not end ok, the catalogue was refused or holds no grade for the kind.
+// The outcome points into the catalogue, which must outlive it.
 struct SteelOutcome {
     SteelChoice choice;
     std::optional<SteelResult> result;

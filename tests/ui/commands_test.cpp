@@ -195,7 +195,8 @@ TEST_F(Commands, TheReportIsTheEnginesTextInWindows1251) {
     const WireSizes sizes = LoadWireSizes(shippedData(), r.Conductor);
     const RunResult run = Calculate(r, sizes.table);
     // The windings, then the steel and heating of the grade the window shows.
-    const SteelOutcome steel = RunSteel(LoadSteels(shippedData()), r, run);
+    const SteelCatalogue steels = LoadSteels(shippedData());  // the outcome points into it
+    const SteelOutcome steel = RunSteel(steels, r, run);
     ASSERT_TRUE(steel.result);
     texts::ReportExtras extras;
     extras.steel = texts::steelReport(*steel.result, *steel.choice.grade, texts::Lang::ru);
