@@ -23,6 +23,9 @@ seed catalogue data/*.txt
 seed design_file "$default_design"
 printf '2|25|32|25|40|27|34|38|0,1|0,3|0|1,5|3,5|50|220|253|20|||||5|||||0|0|0|0|0||||||||0|x|900|\x05\x10\x20\x40' >"$work/calc-seed"
 seed calculation "$work/calc-seed"
+seed steels "data/Стали.txt"
+seed core_list "data/Сердечники.txt"
+seed rectifier
 rm -f "$default_design"
 
 export ASAN_OPTIONS=detect_leaks=1

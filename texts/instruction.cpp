@@ -67,9 +67,11 @@ std::string_view secondariesHeading(Lang lang) {
 
 std::string comment(const RunResult& run, Lang lang) {
     if (run.status != RunStatus::ok) {
-        // The overfill or refusal message, with the comment box's line ends.
+        // The overfill message with the comment box's line ends; a refusal as it is said.
+        const std::string said = message(run.messages.back(), lang).text;
+        if (run.status != RunStatus::overfill) return said;
         std::string s;
-        for (char c : message(run.messages.back(), lang).text) s += c == '\n' ? std::string("\r\n") : std::string(1, c);
+        for (char c : said) s += c == '\n' ? std::string("\r\n") : std::string(1, c);
         return s;
     }
     std::string s;

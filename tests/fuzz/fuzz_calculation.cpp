@@ -5,6 +5,7 @@
 
 #include "calculation.hpp"
 #include "fuzz_support.hpp"
+#include "texts.hpp"
 #include "numtext.hpp"
 
 using namespace velmora;
@@ -43,9 +44,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
 
     const Record before = r;
     RunResult run = Calculate(r, wires);
-    if (run.status != RunStatus::ok && (run.messages.empty() || run.messages.back().text.empty()))
+    r.comment = texts::comment(run, texts::Lang::ru);
+    auto said = [&](texts::Lang lang) { return texts::message(run.messages.back(), lang).text; };
+    if (run.status != RunStatus::ok &&
+        (run.messages.empty() || said(texts::Lang::ru).empty() || said(texts::Lang::en).empty()))
         fuzz::broken("a stopped run without its message");
-    if (run.status == RunStatus::refused && r.comment != run.messages.back().text)
+    if (run.status == RunStatus::refused && r.comment != said(texts::Lang::ru))
         fuzz::broken("refusal not in the comment");
     for (int rep : run.repetitions)
         if (rep < 0 || rep > 3 * 100) fuzz::broken("drop compensation beyond its hundred a pass");

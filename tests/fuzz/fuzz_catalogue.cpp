@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "fuzz_support.hpp"
+#include "texts.hpp"
 #include "wires.hpp"
 
 using namespace velmora;
@@ -14,12 +15,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     fuzz::writeBytes(dir / "K.txt", parts.size() > 1 ? parts[1] : parts[0]);
 
     WireKinds kinds = LoadWireKinds(dir);
-    if (!kinds.ok && kinds.message.text.empty()) fuzz::broken("kind list refused without a message");
+    auto said = [](const Message& m) { return texts::message(m, texts::Lang::ru).text; };
+    if (!kinds.ok && said(kinds.message).empty()) fuzz::broken("kind list refused without a message");
     if (kinds.ok && kinds.names.empty()) fuzz::broken("an empty kind list accepted");
 
     WireSizes sizes = LoadWireSizes(dir, "K");
     if (!sizes.ok) {
-        if (sizes.message.text.empty()) fuzz::broken("size file refused without a message");
+        if (said(sizes.message).empty()) fuzz::broken("size file refused without a message");
         return 0;
     }
     const WireTable& t = sizes.table;
