@@ -53,7 +53,7 @@ BENCHMARK(EmfForThirtyVolts)->DenseRange(1, 3)->Unit(benchmark::kMicrosecond);
 void FiveRectifiers(benchmark::State& state) {
     const int core = static_cast<int>(state.range(0));
     const Record design = bench::makeRecord(bench::fiveSecondaries(core));
-    RectifierSpecs specs{};
+    RectifierInputSets specs{};
     specs[0] = {1, 30, 2, 4700, 0.7, 0.02};
     specs[1] = {2, 15, 1, 2200, 0.7, 0.02};
     specs[2] = {3, 12, 0.5, 1000, 0.7, 0.02};

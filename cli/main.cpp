@@ -108,7 +108,7 @@ int main(int argc, char** argv) {
         for (int i = 0; i < kSecondaries; ++i)
             if (hasRectifier(rec, i))
                 std::cout << "⎓ 2." << i + 1 << ": "
-                          << texts::rectifierStatus(rectifiers[i], rectifierSpec(rec, i), lang) << "\n";
+                          << texts::rectifierStatus(rectifiers[i], rectifierInputs(rec, i), lang) << "\n";
 
     int status = run.status == RunStatus::ok ? kOk : kNotCalculated;
     if (opt.report) {

@@ -57,7 +57,7 @@ std::string rectifiersJson(const Record& r, const RectifierDesigns& designs, tex
     bool first = true;
     for (int i = 0; i < kSecondaries; ++i) {
         if (!hasRectifier(r, i)) continue;
-        const RectifierSpec s = rectifierSpec(r, i);
+        const RectifierInputs s = rectifierInputs(r, i);
         const RectifierDesign& d = designs[i];
         o += first ? "\n    {" : ",\n    {";
         first = false;

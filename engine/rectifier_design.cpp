@@ -17,7 +17,7 @@ using Status = RectifierDesignStatus;
 constexpr double kWarm = 1.2;     // the calculation's warm factor of copper resistance
 constexpr double kMicro = 1e-6;   // µF to F
 
-RectifierCircuit circuitOf(const RectifierSpec& s, double F, double Rs) {
+RectifierCircuit circuitOf(const RectifierInputs& s, double F, double Rs) {
     RectifierCircuit c;
     c.kind = static_cast<RectifierKind>(s.circuit);
     c.F = F;
@@ -53,7 +53,7 @@ double turnsFor(const RunFigures& f, double E) {
 // is never below the mean of the current's magnitude; a centre tap's half carries
 // the path's pulses every other half-cycle). Both are below the answer; the rounds
 // raise them.
-void firstGuess(Record& r, int i, const RectifierSpec& s) {
+void firstGuess(Record& r, int i, const RectifierInputs& s) {
     const auto kind = static_cast<RectifierKind>(s.circuit);
     const double E = (s.Udc + diodesInPath(kind) * s.Vd) / std::numbers::sqrt2;
     const double I = kind == RectifierKind::centreTap ? s.Idc / std::numbers::sqrt2 : s.Idc;
@@ -83,7 +83,7 @@ Status statusOf(EmfStatus s) {
 
 // One secondary in one round: the EMF and current its rectifier needs on the winding
 // the calculation gave, written into its inputs. False when it cannot go on.
-bool fit(Record& r, const RunFigures& f, int i, const RectifierSpec& s, RectifierDesign& d,
+bool fit(Record& r, const RunFigures& f, int i, const RectifierInputs& s, RectifierDesign& d,
          bool& anyMoved) {
     d.Rs = sourceResistance(f, i);
     const EmfSolution emf = solveEmf(circuitOf(s, f.F, d.Rs), s.Udc);
@@ -112,18 +112,18 @@ bool fit(Record& r, const RunFigures& f, int i, const RectifierSpec& s, Rectifie
 
 }  // namespace
 
-RectifierCircuit rectifierOnWinding(const RunFigures& f, int i, const RectifierSpec& s) {
+RectifierCircuit rectifierOnWinding(const RunFigures& f, int i, const RectifierInputs& s) {
     RectifierCircuit c = circuitOf(s, f.F, sourceResistance(f, i));
     c.E = f.U2xx[i];
     return c;
 }
 
-RectifierDesigns applyRectifiers(Record& r, const WireTable& wires, const RectifierSpecs& specs) {
+RectifierDesigns applyRectifiers(Record& r, const WireTable& wires, const RectifierInputSets& specs) {
     RectifierDesigns out;
     std::array<bool, kSecondaries> active{};
     bool any = false;
     for (int i = 0; i < kSecondaries; ++i) {
-        const RectifierSpec& s = specs[i];
+        const RectifierInputs& s = specs[i];
         RectifierDesign& d = out[i];
         if (s.circuit == 0) continue;
         d.status = Status::refused;

@@ -19,11 +19,11 @@
 
 namespace velmora {
 
-struct RectifierSpec {
+struct RectifierInputs {
     int circuit = 0;  // 0 none, 1 bridge, 2 full wave with centre tap, 3 half wave
     double Udc = 0, Idc = 0, C_uF = 0, Vd = 0.7, rd = 0.02;
 };
-using RectifierSpecs = std::array<RectifierSpec, kSecondaries>;
+using RectifierInputSets = std::array<RectifierInputs, kSecondaries>;
 
 // The texts the helper writes: U2_i with two decimals (as the calculation writes the
 // loaded voltage U2h_i), I2_i with three (as it writes I1).
@@ -63,11 +63,11 @@ struct RectifierDesign {
 using RectifierDesigns = std::array<RectifierDesign, kSecondaries>;
 
 // The rectifier of secondary i on the winding a calculation gave: E = U2xx_i and the
-// source resistance above, with the spec's diode, capacitor and load.
-RectifierCircuit rectifierOnWinding(const RunFigures& f, int i, const RectifierSpec& s);
+// source resistance above, with the inputs' diode, capacitor and load.
+RectifierCircuit rectifierOnWinding(const RunFigures& f, int i, const RectifierInputs& s);
 
 // Sets U2_i, I2_i and double2_i of every secondary with a rectifier (circuit 1..3);
 // the other inputs and every result text stay as they were (the caller calculates).
-RectifierDesigns applyRectifiers(Record& r, const WireTable& wires, const RectifierSpecs& specs);
+RectifierDesigns applyRectifiers(Record& r, const WireTable& wires, const RectifierInputSets& specs);
 
 }  // namespace velmora

@@ -13,8 +13,8 @@ double readOr(const std::string& text, std::string_view name) {
 
 }  // namespace
 
-RectifierSpec rectifierSpec(const Record& r, int i) {
-    RectifierSpec s;
+RectifierInputs rectifierInputs(const Record& r, int i) {
+    RectifierInputs s;
     s.circuit = r.rect2[i];
     s.Udc = read(r.Udc2[i]);
     s.Idc = read(r.Idc2[i]);
@@ -24,13 +24,13 @@ RectifierSpec rectifierSpec(const Record& r, int i) {
     return s;
 }
 
-RectifierSpecs rectifierSpecs(const Record& r) {
-    RectifierSpecs out;
-    for (int i = 0; i < kSecondaries; ++i) out[i] = rectifierSpec(r, i);
+RectifierInputSets rectifierInputSets(const Record& r) {
+    RectifierInputSets out;
+    for (int i = 0; i < kSecondaries; ++i) out[i] = rectifierInputs(r, i);
     return out;
 }
 
-void setRectifierSpec(Record& r, int i, const RectifierSpec& s) {
+void setRectifierInputs(Record& r, int i, const RectifierInputs& s) {
     r.rect2[i] = s.circuit;
     r.Udc2[i] = shortest(s.Udc);
     r.Idc2[i] = shortest(s.Idc);
@@ -49,7 +49,7 @@ bool anyRectifier(const Record& r) {
 
 RectifierDesigns resolveRectifiers(Record& r, const WireTable& wires) {
     if (!anyRectifier(r)) return {};
-    return applyRectifiers(r, wires, rectifierSpecs(r));
+    return applyRectifiers(r, wires, rectifierInputSets(r));
 }
 
 int secondaryDetachedBy(std::string_view key) {

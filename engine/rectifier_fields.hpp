@@ -8,12 +8,12 @@
 
 namespace velmora {
 
-// Secondary i's spec: texts read by the record's number rule (',' or '.'); an empty
+// Secondary i's inputs: texts read by the record's number rule (',' or '.'); an empty
 // diode drop or slope resistance takes the field's default.
-RectifierSpec rectifierSpec(const Record& r, int i);
-RectifierSpecs rectifierSpecs(const Record& r);
-// Writes the spec into the record's keys (the shortest texts that read back).
-void setRectifierSpec(Record& r, int i, const RectifierSpec& s);
+RectifierInputs rectifierInputs(const Record& r, int i);
+RectifierInputSets rectifierInputSets(const Record& r);
+// Writes the inputs into the record's keys (the shortest texts that read back).
+void setRectifierInputs(Record& r, int i, const RectifierInputs& s);
 
 bool hasRectifier(const Record& r, int i);
 bool anyRectifier(const Record& r);

@@ -13,13 +13,13 @@ namespace velmora::texts {
 // "Мостовая" / "Bridge" for circuit 1..3, "Нет выпрямителя" / "No rectifier" otherwise.
 std::string_view rectifierCircuit(int circuit, Lang lang);
 
-// What the helper's rounds came to, for secondary `s`'s spec.
-std::string rectifierStatus(const RectifierDesign& d, const RectifierSpec& s, Lang lang);
+// What the helper's rounds came to, for secondary `s`'s inputs.
+std::string rectifierStatus(const RectifierDesign& d, const RectifierInputs& s, Lang lang);
 // Empty without a warning.
 std::string rectifierWarning(RectifierWarning w, Lang lang);
 
 // The mark in a secondary's column: "⎓ 30.0 В 2.00 А".
-std::string rectifierMark(const RectifierSpec& s, Lang lang);
+std::string rectifierMark(const RectifierInputs& s, Lang lang);
 
 // The report's rectifier section of every secondary with one, after the winding
 // data; empty when no secondary has one or the run did not end ok.

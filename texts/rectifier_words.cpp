@@ -98,7 +98,7 @@ std::string line(std::string_view label, double v, int decimals, std::string_vie
 
 std::string section(const Record& r, const RunResult& run, int i, Lang lang) {
     const bool ru = texts::ru(lang);
-    const RectifierSpec s = rectifierSpec(r, i);
+    const RectifierInputs s = rectifierInputs(r, i);
     const RectifierCircuit c = rectifierOnWinding(run.figures, i, s);
     const RectifierResult x = solveRectifier(c);
     const bool tap = s.circuit == static_cast<int>(RectifierKind::centreTap);
@@ -139,7 +139,7 @@ std::string_view rectifierCircuit(int circuit, Lang lang) {
     return ru(lang) ? kCircuitRu[k] : kCircuitEn[k];
 }
 
-std::string rectifierStatus(const RectifierDesign& d, const RectifierSpec& s, Lang lang) {
+std::string rectifierStatus(const RectifierDesign& d, const RectifierInputs& s, Lang lang) {
     using S = RectifierDesignStatus;
     switch (d.status) {
         case S::none: return {};
@@ -167,7 +167,7 @@ std::string rectifierWarning(RectifierWarning w, Lang lang) {
                       "accounted for).";
 }
 
-std::string rectifierMark(const RectifierSpec& s, Lang lang) {
+std::string rectifierMark(const RectifierInputs& s, Lang lang) {
     return std::string("⎓ ") + fixed(s.Udc, 1) + (ru(lang) ? " В " : " V ") + fixed(s.Idc, 2) +
            (ru(lang) ? " А" : " A");
 }

@@ -76,7 +76,7 @@ void CBrevinorDlg::applyRectifierMarks() {
             setHint(mark, QString());
             continue;
         }
-        const RectifierSpec s = rectifierSpec(rec_, i);
+        const RectifierInputs s = rectifierInputs(rec_, i);
         const RectifierDesign& d = rectifiers_[static_cast<std::size_t>(i)];
         mark->setText(qs(texts::rectifierMark(s, lang())));
         QString tip = qs(std::string(texts::rectifierCircuit(s.circuit, lang())));
@@ -90,12 +90,12 @@ void CBrevinorDlg::OnRectifier(int secondary) {
     takeRecord();
     RectifierDialog dlg(rec_, wires_, secondary, this);
     if (dlg.exec() != QDialog::Accepted) return;
-    setRectifierSpec(rec_, secondary, dlg.spec());
+    setRectifierInputs(rec_, secondary, dlg.spec());
     showStale(true);
     OnCalculate();
     const RectifierDesign& d = rectifiers_[static_cast<std::size_t>(secondary)];
     if (d.status != RectifierDesignStatus::settled && d.status != RectifierDesignStatus::none)
-        warn(qs(texts::rectifierStatus(d, rectifierSpec(rec_, secondary), lang())));
+        warn(qs(texts::rectifierStatus(d, rectifierInputs(rec_, secondary), lang())));
 }
 
 }  // namespace velmora::ui

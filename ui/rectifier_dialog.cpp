@@ -169,7 +169,7 @@ RectifierDialog::RectifierDialog(const Record& design, const WireTable& wires, i
         b->setChecked(true);
 
     // The inputs, as the design holds them (the diode's defaults when empty).
-    const RectifierSpec held = rectifierSpec(design, secondary);
+    const RectifierInputs held = rectifierInputs(design, secondary);
     const std::array<QString, 5> labels{tr("Постоянное напряжение, В"), tr("Ток нагрузки, А"),
                                         tr("Ёмкость конденсатора, мкФ"),
                                         tr("Прямое падение на диоде, В"),
@@ -238,7 +238,7 @@ RectifierDialog::RectifierDialog(const Record& design, const WireTable& wires, i
     showResult();
 }
 
-RectifierSpec RectifierDialog::spec() const {
+RectifierInputs RectifierDialog::spec() const {
     Record r;
     r.rect2[secondary_] = circuits_->checkedId();
     r.Udc2[secondary_] = edits_[0]->text().toStdString();
@@ -246,19 +246,19 @@ RectifierSpec RectifierDialog::spec() const {
     r.C2[secondary_] = edits_[2]->text().toStdString();
     r.Vd2[secondary_] = edits_[3]->text().toStdString();
     r.rd2[secondary_] = edits_[4]->text().toStdString();
-    return rectifierSpec(r, secondary_);
+    return rectifierInputs(r, secondary_);
 }
 
 // The helper's rounds on a copy of the design: what "Применить" would give.
 void RectifierDialog::calculate() {
     Record copy = design_;
-    setRectifierSpec(copy, secondary_, spec());
+    setRectifierInputs(copy, secondary_, spec());
     result_ = resolveRectifiers(copy, wires_)[static_cast<std::size_t>(secondary_)];
     showResult();
 }
 
 void RectifierDialog::showResult() {
-    const RectifierSpec s = spec();
+    const RectifierInputs s = spec();
     const RectifierResult& x = result_.reached;
     const bool shown = result_.status == RectifierDesignStatus::settled ||
                        result_.status == RectifierDesignStatus::notSettled;

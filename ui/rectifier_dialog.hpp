@@ -41,7 +41,7 @@ public:
     RectifierDialog(const Record& design, const WireTable& wires, int secondary,
                     QWidget* parent = nullptr);
 
-    RectifierSpec spec() const;  // as entered, by the record's number rule
+    RectifierInputs spec() const;  // as entered, by the record's number rule
     void calculate();            // "Рассчитать"
     const RectifierDesign& result() const { return result_; }
 

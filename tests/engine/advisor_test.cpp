@@ -216,7 +216,7 @@ TEST(CoreTyping, TheAdvisorsFiguresAreThoseOfTheCoreTypedIn) {
 
 TEST(Advisor, ARectifierSecondaryIsSizedAgainForEveryCore) {
     Record design;
-    setRectifierSpec(design, 0, {1, 24, 1, 4700, 0.7, 0.02});  // a bridge, 24 V at 1 A
+    setRectifierInputs(design, 0, {1, 24, 1, 4700, 0.7, 0.02});  // a bridge, 24 V at 1 A
     const ListedCore big = kRings[1];
     const Advice a = advise(design, {big});
     ASSERT_EQ(a.ranked.size(), 1u);

@@ -307,7 +307,7 @@ double sourceResistance(const RunFigures& f, int i) {
 }
 
 // The design's own figures put back into the solver.
-RectifierResult designGives(const Record& r, const RectifierSpec& s, int i,
+RectifierResult designGives(const Record& r, const RectifierInputs& s, int i,
                             RunFigures* out = nullptr) {
     Record w = r;
     const RunResult run = Calculate(w, testWires());
@@ -327,7 +327,7 @@ RectifierResult designGives(const Record& r, const RectifierSpec& s, int i,
 
 // How far whole turns can keep the DC voltage from the wanted one: half a turn step
 // (two turns on two coils) of EMF, through the slope of Udc over E.
-double turnLimit(const RunFigures& f, const RectifierSpec& s, int i) {
+double turnLimit(const RunFigures& f, const RectifierInputs& s, int i) {
     const double step = (f.core == 1 || f.core == 4 ? 2 : 1) * f.E1xx / f.W1;
     RectifierCircuit c;
     c.kind = static_cast<RectifierKind>(s.circuit);
@@ -347,7 +347,7 @@ double turnLimit(const RunFigures& f, const RectifierSpec& s, int i) {
 
 TEST(RectifierHelper, BridgeThirtyVoltsTwoAmperesOnTheDefaultDesign) {
     Record r;
-    RectifierSpecs specs{};
+    RectifierInputSets specs{};
     specs[0] = {1, 30, 2, 4700, 0.7, 0.02};
     const RectifierDesigns d = applyRectifiers(r, testWires(), specs);
     ASSERT_EQ(d[0].status, RectifierDesignStatus::settled);
@@ -375,7 +375,7 @@ TEST(RectifierHelper, BridgeThirtyVoltsTwoAmperesOnTheDefaultDesign) {
 
 TEST(RectifierHelper, FiveRectifiersAtOnce) {
     Record r;
-    RectifierSpecs specs{};
+    RectifierInputSets specs{};
     specs[0] = {1, 30, 1, 4700, 0.7, 0.02};
     specs[1] = {2, 15, 0.5, 2200, 0.7, 0.02};
     specs[2] = {3, 12, 0.2, 1000, 0.7, 0.02};
@@ -405,7 +405,7 @@ TEST(RectifierHelper, FiveRectifiersAtOnce) {
 TEST(RectifierHelper, TwoCoilCoreGetsEvenTurns) {
     Record r;
     r.core = 1;  // ПЛ: every winding split over two coils
-    RectifierSpecs specs{};
+    RectifierInputSets specs{};
     specs[0] = {1, 24, 1.5, 3300, 0.7, 0.02};
     specs[1] = {2, 12, 0.5, 2200, 0.7, 0.02};
     const RectifierDesigns d = applyRectifiers(r, testWires(), specs);
@@ -421,7 +421,7 @@ TEST(RectifierHelper, TwoCoilCoreGetsEvenTurns) {
 
 TEST(RectifierHelper, ApplyingAgainChangesNothing) {
     Record r;
-    RectifierSpecs specs{};
+    RectifierInputSets specs{};
     specs[0] = {1, 30, 2, 4700, 0.7, 0.02};
     specs[2] = {2, 9, 0.8, 4700, 0.7, 0.02};
     applyRectifiers(r, testWires(), specs);
@@ -437,7 +437,7 @@ TEST(RectifierHelper, ApplyingAgainChangesNothing) {
 
 TEST(RectifierHelper, SpecsItCannotTakeLeaveTheirSecondaryAlone) {
     struct Bad {
-        RectifierSpec spec;
+        RectifierInputs spec;
         RectifierRefusal why;
         RectifierInput input;
     };
@@ -452,7 +452,7 @@ TEST(RectifierHelper, SpecsItCannotTakeLeaveTheirSecondaryAlone) {
     for (const Bad& b : bad) {
         Record r;
         const Record before = r;
-        RectifierSpecs specs{};
+        RectifierInputSets specs{};
         specs[0] = b.spec;
         const RectifierDesigns d = applyRectifiers(r, testWires(), specs);
         EXPECT_EQ(d[0].status, RectifierDesignStatus::refused);
@@ -464,7 +464,7 @@ TEST(RectifierHelper, SpecsItCannotTakeLeaveTheirSecondaryAlone) {
     }
     // No rectifier anywhere: nothing runs, nothing changes.
     Record r;
-    const RectifierDesigns d = applyRectifiers(r, testWires(), RectifierSpecs{});
+    const RectifierDesigns d = applyRectifiers(r, testWires(), RectifierInputSets{});
     for (const RectifierDesign& x : d) EXPECT_EQ(x.status, RectifierDesignStatus::none);
     EXPECT_EQ(r.U2, Record().U2);
     EXPECT_EQ(r.I2, Record().I2);
@@ -473,7 +473,7 @@ TEST(RectifierHelper, SpecsItCannotTakeLeaveTheirSecondaryAlone) {
 TEST(RectifierHelper, LoadsTheDesignCannotCarrySayWhy) {
     {  // far beyond the window of the default core
         Record r;
-        RectifierSpecs specs{};
+        RectifierInputSets specs{};
         specs[0] = {1, 30, 200, 100000, 0.7, 0.02};
         const RectifierDesigns d = applyRectifiers(r, testWires(), specs);
         EXPECT_EQ(d[0].status, RectifierDesignStatus::designFailed);
@@ -481,7 +481,7 @@ TEST(RectifierHelper, LoadsTheDesignCannotCarrySayWhy) {
     }
     {  // 2 A from 100 µF: the capacitor empties within every half cycle
         Record r;
-        RectifierSpecs specs{};
+        RectifierInputSets specs{};
         specs[0] = {1, 30, 2, 100, 0.7, 0.02};
         specs[1] = {1, 30, 0.5, 4700, 0.7, 0.02};
         const RectifierDesigns d = applyRectifiers(r, testWires(), specs);

@@ -86,7 +86,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     // The helper on the default design, now and then (each run calculates up to 21 times).
     if (what % 8 == 0) {
         Record r;
-        RectifierSpecs specs{};
+        RectifierInputSets specs{};
         specs[what / 8 % kSecondaries] = {static_cast<int>(c.kind), Udc, c.Idc, c.C * 1e6, c.Vd,
                                           c.rd};
         WireTable wires;

@@ -202,7 +202,7 @@ TEST(SpiceRectifier, HalfWaveAgreesOverLoads) {
 // in ngspice, and the rms current the winding is sized for is the one it carries.
 TEST(SpiceRectifier, HelperWindingGivesTheWantedDc) {
     Record r;
-    RectifierSpecs specs{};
+    RectifierInputSets specs{};
     specs[0] = {1, 30, 2, 4700, 0.7, 0.02};
     const RectifierDesigns d = applyRectifiers(r, test::testWires(), specs);
     ASSERT_EQ(d[0].status, RectifierDesignStatus::settled);

@@ -16,8 +16,8 @@ using testing::ScratchFolder;
 
 TEST(RectifierKeys, AreWrittenAfterTheDesignLinesInTheirOrderAndReadBack) {
     Record r;
-    setRectifierSpec(r, 0, {1, 30, 2, 4700, 0.7, 0.02});
-    setRectifierSpec(r, 3, {3, 12.5, 0.25, 1000, 1.1, 0.05});
+    setRectifierInputs(r, 0, {1, 30, 2, 4700, 0.7, 0.02});
+    setRectifierInputs(r, 3, {3, 12.5, 0.25, 1000, 1.1, 0.05});
     ScratchFolder dir;
     ASSERT_TRUE(WriteDesign(dir / "r.sav", r).ok);
     const std::string bytes = readBytes(dir / "r.sav");
@@ -39,7 +39,7 @@ TEST(RectifierKeys, AreWrittenAfterTheDesignLinesInTheirOrderAndReadBack) {
     Record back;
     ASSERT_EQ(ReadDesign(dir / "r.sav", back).status, ReadOutcome::ok);
     for (const Field& f : appendedFields()) EXPECT_EQ(valueAsText(back, f), valueAsText(r, f)) << f.name;
-    const RectifierSpec s = rectifierSpec(back, 3);
+    const RectifierInputs s = rectifierInputs(back, 3);
     EXPECT_EQ(s.circuit, 3);
     EXPECT_DOUBLE_EQ(s.Udc, 12.5);
     EXPECT_DOUBLE_EQ(s.Idc, 0.25);
@@ -50,7 +50,7 @@ TEST(RectifierKeys, AreWrittenAfterTheDesignLinesInTheirOrderAndReadBack) {
 
 TEST(RectifierKeys, AFileWithoutThemHasNoRectifierAndTheDiodeDefaults) {
     Record r;
-    setRectifierSpec(r, 1, {2, 24, 1, 2200, 0.9, 0.03});
+    setRectifierInputs(r, 1, {2, 24, 1, 2200, 0.9, 0.03});
     ScratchFolder dir;
     ASSERT_TRUE(WriteDesign(dir / "r.sav", r).ok);
     const std::string bytes = readBytes(dir / "r.sav");
@@ -60,7 +60,7 @@ TEST(RectifierKeys, AFileWithoutThemHasNoRectifierAndTheDiodeDefaults) {
     Record back = r;  // a window that had a rectifier loads the older file
     ASSERT_EQ(ReadDesign(dir / "old.sav", back).status, ReadOutcome::ok);
     EXPECT_FALSE(anyRectifier(back));
-    const RectifierSpec s = rectifierSpec(back, 1);
+    const RectifierInputs s = rectifierInputs(back, 1);
     EXPECT_EQ(s.circuit, 0);
     EXPECT_DOUBLE_EQ(s.Vd, 0.7);  // the field's default, not 0
     EXPECT_DOUBLE_EQ(s.rd, 0.02);
@@ -74,7 +74,7 @@ TEST(RectifierKeys, DecimalCommasReadAsInEveryOtherInput) {
     r.C2[2] = "3300";
     r.Vd2[2] = "0,45";
     r.rd2[2] = "";
-    const RectifierSpec s = rectifierSpec(r, 2);
+    const RectifierInputs s = rectifierInputs(r, 2);
     EXPECT_DOUBLE_EQ(s.Udc, 13.8);
     EXPECT_DOUBLE_EQ(s.Idc, 1.5);
     EXPECT_DOUBLE_EQ(s.Vd, 0.45);

@@ -28,10 +28,10 @@ struct Designed {
 
 Designed bridgeAndHalfWave() {
     Designed x;
-    setRectifierSpec(x.r, 0, {1, 30, 2, 4700, 0.7, 0.02});
+    setRectifierInputs(x.r, 0, {1, 30, 2, 4700, 0.7, 0.02});
     x.r.U2[2] = std::to_string(9);
     x.r.I2[2] = std::to_string(1);
-    setRectifierSpec(x.r, 2, {3, 9, 0.2, 1000, 0.7, 0.02});
+    setRectifierInputs(x.r, 2, {3, 9, 0.2, 1000, 0.7, 0.02});
     x.d = resolveRectifiers(x.r, testWires());
     x.run = Calculate(x.r, testWires());
     return x;
@@ -78,7 +78,7 @@ TEST(RectifierReport, IsEmptyWithoutARectifierOrACalculation) {
 }
 
 TEST(RectifierWords, TheMarkAndTheStatusesInBothLanguages) {
-    const RectifierSpec s{1, 30, 2, 4700, 0.7, 0.02};
+    const RectifierInputs s{1, 30, 2, 4700, 0.7, 0.02};
     EXPECT_EQ(texts::rectifierMark(s, Lang::ru), "⎓ 30.0 В 2.00 А");
     EXPECT_EQ(texts::rectifierMark(s, Lang::en), "⎓ 30.0 V 2.00 A");
     EXPECT_EQ(texts::rectifierCircuit(2, Lang::en), "Full wave, centre tap");
