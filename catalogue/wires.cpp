@@ -157,6 +157,8 @@ WireSizes LoadWireSizes(const fs::path& folder, const std::string& kind) {
         texts.push_back(std::move(e));
     }
     for (double d : t.D) t.S.push_back(d * d * 0.7853981633974483);
+    if (lowerCase(kind).starts_with("awg"))
+        for (double d : t.D) t.awg.push_back(AwgGauge(d));
 
     Message bad = sizeFile(MessageCode::badSizeFile, kind);
     bad.path = pathToUtf8(path);
@@ -168,6 +170,16 @@ WireSizes LoadWireSizes(const fs::path& folder, const std::string& kind) {
     }
     sizes.ok = true;
     return sizes;
+}
+
+int AwgGauge(double copper_mm) {
+    constexpr double kNo36 = 0.127;             // mm (0.0050 in)
+    const double steps = std::log(92.0) / 39;  // ln of the ratio of neighbouring gauges
+    if (!(copper_mm > 0) || !std::isfinite(copper_mm)) return 0;
+    const double n = std::round(36 - std::log(copper_mm / kNo36) / steps);
+    if (n < 1 || n > 50) return 0;  // beyond the single-number gauges of magnet wire
+    const double nominal = kNo36 * std::exp((36 - n) * steps);
+    return std::abs(copper_mm / nominal - 1) <= 0.04 ? static_cast<int>(n) : 0;
 }
 
 KindSelection SelectKind(const std::vector<std::string>& names, const std::string& conductor) {

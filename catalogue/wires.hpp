@@ -51,6 +51,13 @@ struct KindSelection {
 // first kind, with a message saying which kind was missing and which one is used.
 KindSelection SelectKind(const std::vector<std::string>& names, const std::string& conductor);
 
+// The American Wire Gauge of a copper diameter in mm: the nearest gauge by the
+// gauge's definition (ASTM B258: No. 36 is 0.0050 in, No. 0000 is 0.4600 in, 39
+// geometric steps between them), or 0 when the diameter lies more than 4 % from it.
+// Neighbouring gauges differ by 12 %, so 4 % takes rounded table values and nothing
+// else. The size files of the kinds named "AWG ..." get a gauge for every entry.
+int AwgGauge(double copper_mm);
+
 // Lower-case of Latin and Cyrillic letters (Ё included), for comparisons.
 std::string lowerCase(std::string_view utf8);
 

@@ -129,7 +129,19 @@ std::string runAsJson(const Record& r, const RunResult& run, const std::vector<M
              ", \"reads\": " + (std::isfinite(m.reads) ? shortest(m.reads) : "null") + "}";
     }
     o += first ? "],\n  \"steel\": " : "\n  ],\n  \"steel\": ";
-    o += steelJson(steel, lang) + ",\n  ";
+    o += steelJson(steel, lang) + ",\n  \"gauges\": {";
+    // The AWG gauge line of each wire tip that has one, by control id, on one line.
+    std::map<int, std::string> gauges;
+    for (const Hint& h : run.hints)
+        if (h.kind == Hint::wire) gauges[findField(h.field)->id] = texts::gaugeLine(h, lang);
+    first = true;
+    for (const auto& [id, text] : gauges) {
+        if (text.empty()) continue;
+        o += first ? "" : ", ";
+        first = false;
+        o += jsonString(std::to_string(id)) + ": " + jsonString(text);
+    }
+    o += "},\n  ";
     o += rectifiersJson(r, rectifiers, lang) + ",\n  \"extents\": {";
     o += "\"ext1\": " + std::to_string(r.ext1);
     for (int i = 0; i < kSecondaries; ++i)

@@ -19,6 +19,7 @@ struct WireTable {
     std::vector<double> Diz;  // diameter over the enamel, mm
     std::vector<double> S;    // copper section, mm2: D * D * 0.7853981633974483
     std::vector<double> M;    // mass of one metre, g
+    std::vector<int> awg;     // AWG gauge of each entry, 0 for none; empty for other kinds
     int last() const { return static_cast<int>(D.size()) - 1; }  // wireLast
 };
 
@@ -112,6 +113,7 @@ struct Hint {
     Kind kind = empty;
     double Diz = 0, S = 0, Sw = 0;  // mm, mm2, mm2
     double kg = 0;
+    int awg = 0;  // the wire's AWG gauge, 0 when its kind has none
 };
 
 // How a winding is to be wound: the paragraph of the winding instruction, as data.

@@ -56,6 +56,7 @@ struct Wire {
     double Diz = 0;  // enamelled diameter
     double M = 0;    // mass of one metre, g
     double n = 1;    // parallel strands
+    int awg = 0;     // AWG gauge, 0 for none
 };
 
 // The ring's layers for one start diameter and base length: turns[k] and len[k] for

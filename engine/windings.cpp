@@ -40,6 +40,7 @@ void setHints(Design& d, std::string_view fieldD, std::string_view fieldL, const
     wire.Diz = checked(w.Diz, Quantity::wireDiameter, winding);
     wire.S = checked(w.S, Quantity::wireSection, winding);
     wire.Sw = checked(w.S * w.n, Quantity::windingSection, winding);
+    wire.awg = w.awg;
     d.hints.push_back(wire);
     Hint mass{fieldL, Hint::mass};
     mass.kg = checked(w.M * Lpr / 1000, Quantity::wireMass, winding);
@@ -85,6 +86,7 @@ Wire chooseWire(Design& d, const WireTable& wires, double Sreq, double& desired,
     w.S = wires.S[k];
     w.Diz = wires.Diz[k];
     w.M = wires.M[k];
+    if (static_cast<size_t>(k) < wires.awg.size()) w.awg = wires.awg[static_cast<size_t>(k)];
     return w;
 }
 

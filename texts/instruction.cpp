@@ -99,4 +99,9 @@ std::string hint(const Hint& h, Lang lang) {
     return {};
 }
 
+std::string gaugeLine(const Hint& h, Lang lang) {
+    if (h.kind != Hint::wire || h.awg <= 0) return {};
+    return (ru(lang) ? "Калибр AWG " : "Gauge AWG ") + std::to_string(h.awg);
+}
+
 }  // namespace velmora::texts

@@ -28,6 +28,8 @@ std::string_view warningCaption(Lang lang);  // "Внимание!"
 
 // The tool-tip of a result field ("" for an empty hint).
 std::string hint(const Hint& h, Lang lang);
+// The wire hint's gauge line ("Калибр AWG 24"), "" when the wire has no gauge.
+std::string gaugeLine(const Hint& h, Lang lang);
 
 // The comment box after a run: the winding instruction of an ok run, else the
 // overfill or refusal text (lines separated by "\r\n").

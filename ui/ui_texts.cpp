@@ -31,7 +31,10 @@ ShownMessage shownMessage(const Message& m) {
 
 QString warningCaption() { return qs(texts::warningCaption(lang())); }
 
-QString resultHint(const Hint& h) { return qs(texts::hint(h, lang())); }
+QString resultHint(const Hint& h) {
+    const std::string gauge = texts::gaugeLine(h, lang());
+    return qs(gauge.empty() ? texts::hint(h, lang()) : texts::hint(h, lang()) + "\n" + gauge);
+}
 
 QString commentText(const Record&, const RunResult& run) { return qs(texts::comment(run, lang())); }
 

@@ -84,5 +84,40 @@ TEST(ShippedData, SizeFilesHoldOnlyTheirLinesInOrder) {
     }
 }
 
+// The AWG kinds name their gauges in the diameter's tip: the files run from AWG 40 to
+// AWG 10 in ascending diameters, and every entry is recognised as its gauge. The other
+// kinds have none.
+TEST(ShippedData, AwgKindsKnowEveryEntrysGauge) {
+    int awgKinds = 0;
+    for (const std::string& kind : shippedKinds()) {
+        SCOPED_TRACE(kind);
+        WireSizes s = LoadWireSizes(kData, kind);
+        ASSERT_TRUE(s.ok);
+        if (!kind.starts_with("AWG")) {
+            EXPECT_TRUE(s.table.awg.empty());
+            continue;
+        }
+        ++awgKinds;
+        ASSERT_EQ(s.table.awg.size(), 31u);
+        for (size_t k = 0; k < s.table.awg.size(); ++k)
+            EXPECT_EQ(s.table.awg[k], 40 - static_cast<int>(k)) << s.table.D[k] << " mm";
+    }
+    EXPECT_EQ(awgKinds, 2);
+}
+
+// By the gauge's definition: No. 36 is 0.0050 in = 0.127 mm, each step 92^(1/39) =
+// 1.12293. No. 18 = 0.127 * 1.12293^18 = 1.0237 mm; 1.000 mm lies 2.3 % below it.
+// 0.135 mm lies 6.3 % above No. 36 and 5.3 % below No. 35 (0.1426): no gauge.
+TEST(WireGauge, NearestGaugeWithinFourPercent) {
+    EXPECT_EQ(AwgGauge(0.127), 36);
+    EXPECT_EQ(AwgGauge(1.0237), 18);
+    EXPECT_EQ(AwgGauge(1.000), 18);
+    EXPECT_EQ(AwgGauge(0.135), 0);
+    EXPECT_EQ(AwgGauge(0.0), 0);
+    EXPECT_EQ(AwgGauge(-1.0), 0);
+    EXPECT_EQ(AwgGauge(std::nan("")), 0);
+    EXPECT_EQ(AwgGauge(50.0), 0);  // beyond No. 1 (7.35 mm)
+}
+
 }  // namespace
 }  // namespace velmora

@@ -227,3 +227,17 @@ TEST_F(CliProcess, TheSteelGradeIsOneKeyAfterTheOriginalLinesAndTheReportGetsIts
     EXPECT_GT(steel, text.find("    Secondary winding 2.1"));  // after the windings
     EXPECT_NE(text.find("Core loss, W: ", steel), std::string::npos);
 }
+
+// An AWG wire names its gauge beside the diameter's tip: 0.455 mm is the 16th entry of
+// "AWG single" (AWG 40 first), AWG 25; 1.450 mm the 26th, AWG 15. Other kinds: none.
+TEST_F(CliProcess, AwgWiresNameTheirGauge) {
+    Outcome awg = cli("--set 'Conductor=AWG single' --json");
+    ASSERT_EQ(awg.status, 0) << awg.err;
+    EXPECT_TRUE(has(awg.out, "\"D1\": \"0.455\",")) << awg.out;
+    EXPECT_TRUE(has(awg.out, "\"D2_1\": \"1.450\","));
+    EXPECT_TRUE(has(awg.out,
+                    "\"gauges\": {\"1015\": \"Калибр AWG 25\", \"1032\": \"Калибр AWG 15\"},"));
+    Outcome en = cli("--lang en --set 'Conductor=AWG heavy' --json");
+    EXPECT_TRUE(has(en.out, "\"1015\": \"Gauge AWG 25\"")) << en.out;
+    EXPECT_TRUE(has(cli("--json").out, "\"gauges\": {},"));
+}

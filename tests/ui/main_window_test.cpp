@@ -323,6 +323,12 @@ TEST_F(WindowTest, AnotherWireKindRecalculates) {
     EXPECT_EQ(text("W2_1"), qs(expected.W2[0]));
     EXPECT_EQ(text("Bm"), "1.3");  // it was calculated
     EXPECT_TRUE(boxes_.shown.empty());
+    // 0.455 mm is AWG 25: the diameter's tip names the gauge after its own lines.
+    const QString tip = find("D1")->toolTip();
+    EXPECT_EQ(text("D1"), "0.455");
+    EXPECT_TRUE(tip.startsWith(QStringLiteral("Диаметр провода по эмали"))) << tip.toStdString();
+    EXPECT_TRUE(tip.endsWith(QStringLiteral(" мм2\nКалибр AWG 25"))) << tip.toStdString();
+    EXPECT_FALSE(find("Lpr1")->toolTip().contains(QStringLiteral("AWG")));
 }
 
 TEST_F(WindowTest, AKindWhoseSizesVanishedKeepsThePreviousKind) {

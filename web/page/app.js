@@ -165,7 +165,9 @@
     document.querySelectorAll('output').forEach(function (o) { o.title = ''; o.dataset.hint = ''; });
     Object.keys(res.hints || {}).forEach(function (id) {
       var o = document.querySelector('[data-field="' + fieldById(Number(id)) + '"]');
-      if (o) { o.title = res.hints[id]; o.dataset.hint = res.hints[id]; }
+      if (!o) return;
+      var tip = res.hints[id] + (res.gauges && res.gauges[id] ? '\n' + res.gauges[id] : '');
+      o.title = tip; o.dataset.hint = tip;
     });
     document.querySelectorAll('input.misread').forEach(function (e) { e.classList.remove('misread'); e.title = ''; });
     (res.warnings || []).forEach(function (m) {
