@@ -183,7 +183,6 @@ bool CBrevinorDlg::prepare() {
     const std::optional<Language> chosen =
         languageFromCode(ReadStateSetting(options_.stateFile, kLanguageKey));
     setUiLanguage(chosen.value_or(kDefaultLanguage));
-    placeWindow();
     restoreFolder();
     const ReadOutcome state = ReadDesign(options_.stateFile, rec_);
     if (state.status == ReadOutcome::refused) warn(storageReason(state.error));
@@ -208,6 +207,7 @@ bool CBrevinorDlg::prepare() {
         for (const std::string& k : kinds_) conductor_->addItem(qs(k));
     }
     if (!selectKind(true)) return false;
+    placeWindow();  // once every control holds what it shows, so its wish is known
     started_ = true;
     return true;
 }

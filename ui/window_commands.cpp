@@ -14,6 +14,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
+#include <QScrollArea>
 
 #include "steel_texts.hpp"
 #include "rectifier_texts.hpp"
@@ -234,10 +235,17 @@ void CBrevinorDlg::restoreFolder() {
 void CBrevinorDlg::placeWindow() {
     // The window's own wish, grown by what the scroll area lacks of the whole of its
     // contents (a scroll area does not pass its contents' wish on to the window).
+    // The layouts still hold what they measured before the record's fields were shown
+    // or hidden by core kind: measure afresh.
+    auto* grid = findChild<QScrollArea*>(QString::fromLatin1(names::grid));
+    if (QLayout* inner = grid ? grid->widget()->layout() : nullptr) {
+        inner->invalidate();
+        inner->activate();  // also drops what the nested layouts measured
+    }
+    layout()->invalidate();
     layout()->activate();
     QSize natural = size().expandedTo(sizeHint());
-    if (auto* grid = findChild<QWidget*>(QString::fromLatin1(names::grid)))
-        natural += (grid->sizeHint() - grid->size()).expandedTo(QSize(0, 0));
+    if (grid) natural += (grid->sizeHint() - grid->size()).expandedTo(QSize(0, 0));
     const std::optional<QRect> kept = geometryFromText(ReadStateSetting(options_.stateFile, kWindowKey));
     const QRect wanted = kept.value_or(QRect(QPoint(), natural));
     const QRect fitted = fitToScreen(wanted, kept.has_value(), screen()->availableGeometry(),
