@@ -54,9 +54,10 @@ void CBrevinorDlg::loadDesign(const QString& file, bool tellIfMissing) {
     applyCorePresentation();
     selectKind(false);
     diagram_->update();
+    designFile_ = QFileInfo(file).absoluteFilePath();  // the undo step below is this file's
     OnCalculate();
     // The calculation completes what a file may leave out (the bobbin, say).
-    designIsFile(QFileInfo(file).absoluteFilePath());
+    designIsFile(designFile_);
 }
 
 void CBrevinorDlg::OnSave() {

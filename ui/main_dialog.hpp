@@ -218,7 +218,7 @@ private:
     void offerToSave();
     void remember();
     void updateUndoActions();
-    void restoreDesign(const Record& r);
+    void restoreDesign(const DesignState& s);
     void placeWindow();
     StateSetting windowSetting() const;
     StateSetting folderSetting() const;
@@ -244,6 +244,7 @@ private:
     std::array<QLabel*, kSecondaries> rectifierMarks_{};
     QString designFile_;
     Record saved_;           // the inputs as designFile_ holds them
+    std::map<QString, Record> savedFiles_;  // the same for every file loaded or saved
     bool fromOutside_ = false;  // closing on a request from outside: nothing is asked
     UndoHistory history_;
     QAction* undo_ = nullptr;

@@ -111,6 +111,8 @@ void CBrevinorDlg::designIsFile(const QString& file) {
     designFile_ = file;
     pickers_.setFolder(QFileInfo(file).absolutePath());
     saved_ = rec_;
+    savedFiles_[file] = rec_;
+    history_.rename(file);  // what was undone and redone before the save is this design
     updateTitle();
     setWindowModified(false);
 }
@@ -131,29 +133,36 @@ void CBrevinorDlg::offerToSave() {
 // ---- undo and redo ---------------------------------------------------------------
 
 void CBrevinorDlg::remember() {
-    history_.record(rec_);
+    history_.record({rec_, designFile_});
     updateUndoActions();
 }
 
 void CBrevinorDlg::updateUndoActions() {
     if (!undo_) return;
-    undo_->setEnabled(history_.canUndo(rec_));
+    undo_->setEnabled(history_.canUndo({rec_, designFile_}));
     redo_->setEnabled(history_.canRedo());
 }
 
 void CBrevinorDlg::OnUndo() {
     takeRecord();
-    if (const Record* before = history_.undo(rec_)) restoreDesign(*before);
+    if (const DesignState* before = history_.undo({rec_, designFile_})) restoreDesign(DesignState(*before));
     updateUndoActions();
 }
 
 void CBrevinorDlg::OnRedo() {
-    if (const Record* after = history_.redo()) restoreDesign(*after);
+    if (const DesignState* after = history_.redo()) restoreDesign(DesignState(*after));
     updateUndoActions();
 }
 
-void CBrevinorDlg::restoreDesign(const Record& r) {
-    rec_ = r;
+// A copy of the state: the calculation below records the present state again.
+void CBrevinorDlg::restoreDesign(const DesignState& s) {
+    rec_ = s.inputs;
+    if (s.file != designFile_) {  // back to another design: its name and its saved inputs
+        designFile_ = s.file;
+        const auto known = savedFiles_.find(s.file);
+        saved_ = known != savedFiles_.end() ? known->second : Record();
+        updateTitle();
+    }
     showRecord();
     applyCorePresentation();
     selectKind(false);

@@ -67,49 +67,75 @@ TEST(WindowGeometry, FitsTheScreenAndKeepsTheMinimum) {
               QRect(1136, 50, 800, 500));
 }
 
+ui::DesignState state(int lst, const char* file = "") { return {withLst(lst), QString::fromUtf8(file)}; }
+
 TEST(UndoHistory, StepsBackAndForthAndDropsTheUndoneOnANewState) {
     ui::UndoHistory h(50);
-    for (int i = 1; i <= 3; ++i) h.record(withLst(i));
-    h.record(withLst(3));  // the same inputs again: no new step
+    for (int i = 1; i <= 3; ++i) h.record(state(i));
+    h.record(state(3));  // the same inputs again: no new step
     EXPECT_EQ(h.size(), 3u);
     EXPECT_FALSE(h.canRedo());
-    const Record* r = h.undo(withLst(3));
+    const ui::DesignState* r = h.undo(state(3));
     ASSERT_NE(r, nullptr);
-    EXPECT_EQ(r->lst, "2");
+    EXPECT_EQ(r->inputs.lst, "2");
     r = h.redo();
     ASSERT_NE(r, nullptr);
-    EXPECT_EQ(r->lst, "3");
+    EXPECT_EQ(r->inputs.lst, "3");
     EXPECT_EQ(h.redo(), nullptr);
 
     // Inputs edited since the last state are a step of their own.
-    r = h.undo(withLst(9));
+    r = h.undo(state(9));
     ASSERT_NE(r, nullptr);
-    EXPECT_EQ(r->lst, "3");
-    EXPECT_EQ(h.redo()->lst, "9");
+    EXPECT_EQ(r->inputs.lst, "3");
+    EXPECT_EQ(h.redo()->inputs.lst, "9");
     // A new state after an undo drops the states undone.
-    h.undo(withLst(9));
-    h.record(withLst(4));
+    h.undo(state(9));
+    h.record(state(4));
     EXPECT_FALSE(h.canRedo());
-    EXPECT_EQ(h.undo(withLst(4))->lst, "3");
-    EXPECT_EQ(h.undo(withLst(3))->lst, "2");
-    EXPECT_EQ(h.undo(withLst(2))->lst, "1");
-    EXPECT_EQ(h.undo(withLst(1)), nullptr);
-    EXPECT_FALSE(h.canUndo(withLst(1)));
-    EXPECT_TRUE(h.canUndo(withLst(5)));
+    EXPECT_EQ(h.undo(state(4))->inputs.lst, "3");
+    EXPECT_EQ(h.undo(state(3))->inputs.lst, "2");
+    EXPECT_EQ(h.undo(state(2))->inputs.lst, "1");
+    EXPECT_EQ(h.undo(state(1)), nullptr);
+    EXPECT_FALSE(h.canUndo(state(1)));
+    EXPECT_TRUE(h.canUndo(state(5)));
 }
 
 TEST(UndoHistory, KeepsTheLatestStatesToItsDepth) {
     ui::UndoHistory h(50);
-    for (int i = 0; i < 120; ++i) h.record(withLst(i));
+    for (int i = 0; i < 120; ++i) h.record(state(i));
     EXPECT_EQ(h.size(), 50u);
-    Record now = withLst(119);
+    ui::DesignState now = state(119);
     int steps = 0;
-    while (const Record* r = h.undo(now)) {
+    while (const ui::DesignState* r = h.undo(now)) {
         now = *r;
         ++steps;
     }
     EXPECT_EQ(steps, 49);
-    EXPECT_EQ(now.lst, "70");
+    EXPECT_EQ(now.inputs.lst, "70");
+}
+
+// The same inputs under another file are another step; a save names the states of the
+// design saved (its run of the same file), not those of the designs before it.
+TEST(UndoHistory, KeepsEachStatesFileAndASaveNamesItsOwnDesign) {
+    ui::UndoHistory h(50);
+    h.record(state(1));
+    h.record(state(1, "/a.sav"));
+    h.record(state(2, "/a.sav"));
+    h.record(state(2));
+    h.record(state(3));
+    EXPECT_EQ(h.size(), 5u);
+    h.undo(state(3));  // at {2, ""}; {3, ""} stays to redo
+    h.rename(QStringLiteral("/c.sav"));
+    EXPECT_EQ(h.redo()->file, QStringLiteral("/c.sav"));
+    const ui::DesignState* r = h.undo(state(3, "/c.sav"));
+    EXPECT_EQ(r->file, QStringLiteral("/c.sav"));
+    r = h.undo(state(2, "/c.sav"));
+    EXPECT_EQ(r->inputs.lst, "2");
+    EXPECT_EQ(r->file, QStringLiteral("/a.sav"));
+    EXPECT_EQ(h.undo(state(2, "/a.sav"))->file, QStringLiteral("/a.sav"));
+    r = h.undo(state(1, "/a.sav"));
+    EXPECT_EQ(r->inputs.lst, "1");
+    EXPECT_EQ(r->file, QString());  // the start, before any file
 }
 
 class Desktop : public WindowTest {
@@ -224,6 +250,47 @@ TEST_F(Desktop, TheTitleNamesTheDesignAndMarksChanges) {
     EXPECT_EQ(dlg_->windowTitle(), QStringLiteral("copy.sav[*] — ") + program);
     EXPECT_FALSE(dlg_->isWindowModified());
     EXPECT_EQ(dlg_->designFile(), QString::fromStdString((cwd_.path() / "copy.sav").string()));
+}
+
+TEST_F(Desktop, UndoBringsBackTheDesignFileWithTheInputs) {
+    openClean();
+    const QString program = dlg_->windowTitle();
+    writeDesign(cwd_.path(), "a.sav", "30", "24");
+    writeDesign(cwd_.path(), "b.sav", "40", "30");
+    pickers_.opens.push_back(QStringLiteral("a.sav"));
+    click(ui::names::load);
+    type("U2_1", "25");
+    click(ui::names::calculate);
+    pickers_.opens.push_back(QStringLiteral("b.sav"));
+    click(ui::names::load);
+    EXPECT_EQ(dlg_->windowTitle(), QStringLiteral("b.sav[*] — ") + program);
+
+    // Back before the load of b.sav: a.sav with its edit, marked as differing from it.
+    action(ui::names::undo)->trigger();
+    EXPECT_EQ(text("U2_1"), "25");
+    EXPECT_EQ(dlg_->windowTitle(), QStringLiteral("a.sav[*] — ") + program);
+    EXPECT_TRUE(dlg_->isWindowModified());
+    action(ui::names::undo)->trigger();
+    EXPECT_EQ(text("U2_1"), "24");
+    EXPECT_FALSE(dlg_->isWindowModified());
+    // Back before any file: the program's own title; then forward to b.sav again.
+    action(ui::names::undo)->trigger();
+    EXPECT_EQ(dlg_->windowTitle(), program);
+    EXPECT_EQ(dlg_->designFile(), QString());
+    for (int i = 0; i < 3; ++i) action(ui::names::redo)->trigger();
+    EXPECT_EQ(text("lst"), "40");
+    EXPECT_EQ(dlg_->windowTitle(), QStringLiteral("b.sav[*] — ") + program);
+    EXPECT_FALSE(dlg_->isWindowModified());
+
+    // A design saved under a new name keeps that name when its own edits are undone.
+    type("U2_1", "12");
+    click(ui::names::calculate);
+    pickers_.saves.push_back(QStringLiteral("c"));
+    click(ui::names::save);
+    action(ui::names::undo)->trigger();
+    EXPECT_EQ(text("U2_1"), "30");
+    EXPECT_EQ(dlg_->windowTitle(), QStringLiteral("c.sav[*] — ") + program);
+    EXPECT_TRUE(dlg_->isWindowModified());  // c.sav holds 12
 }
 
 TEST_F(Desktop, ClosingWithChangesOffersToSaveThem) {
