@@ -216,6 +216,10 @@ public:
         ++count;
         return true;
     }
+    SaveAnswer askToSave(QWidget*, const QString&, const QString&) override {
+        ++count;
+        return SaveAnswer::discard;
+    }
     int count = 0;
 };
 

@@ -115,7 +115,7 @@ void CBrevinorDlg::OnSaveReport() {
 void CBrevinorDlg::OnExit() {
     if (closing_) return;
     if (started_) {
-        offerToSave();
+        if (!offerToSave()) return;
         takeRecord();
         const FolderOutcome folder = EnsureParentFolder(options_.stateFile);
         if (!folder.ok) {

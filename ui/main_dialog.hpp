@@ -215,7 +215,7 @@ private:
     void updateTitle();
     void updateModified();
     void designIsFile(const QString& file);  // loaded from or saved to it
-    void offerToSave();
+    bool offerToSave();  // false: the window stays open
     void remember();
     void updateUndoActions();
     void restoreDesign(const DesignState& s);

@@ -13,6 +13,9 @@ public:
     virtual void show(QWidget* parent, const QString& caption, const QString& text) = 0;
     // A box with OK and Cancel; true on OK.
     virtual bool ask(QWidget* parent, const QString& caption, const QString& text) = 0;
+    // Unsaved changes: a box with Save, Discard and Cancel.
+    enum class SaveAnswer { save, discard, cancel };
+    virtual SaveAnswer askToSave(QWidget* parent, const QString& caption, const QString& text) = 0;
 };
 
 // The real boxes: QMessageBox with the given caption, no icon.
@@ -20,4 +23,5 @@ class QtMessageBoxes : public MessageBoxes {
 public:
     void show(QWidget* parent, const QString& caption, const QString& text) override;
     bool ask(QWidget* parent, const QString& caption, const QString& text) override;
+    SaveAnswer askToSave(QWidget* parent, const QString& caption, const QString& text) override;
 };

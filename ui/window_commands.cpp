@@ -118,16 +118,21 @@ void CBrevinorDlg::designIsFile(const QString& file) {
 }
 
 // Changes to a named design are offered for saving when the window closes; the state
-// file keeps the inputs either way.
-void CBrevinorDlg::offerToSave() {
-    if (designFile_.isEmpty() || fromOutside_) return;
+// file keeps the inputs either way. False: the window stays (cancelled, or the save
+// failed and the changes would be lost).
+bool CBrevinorDlg::offerToSave() {
+    if (designFile_.isEmpty() || fromOutside_) return true;
     updateModified();
-    if (!isWindowModified()) return;
-    if (!boxes_.ask(this, warningCaption(),
-                    tr("Сохранить изменения в \"%1\"?").arg(QFileInfo(designFile_).fileName())))
-        return;
+    if (!isWindowModified()) return true;
+    const MessageBoxes::SaveAnswer answer = boxes_.askToSave(
+        this, warningCaption(), tr("Сохранить изменения в \"%1\"?").arg(QFileInfo(designFile_).fileName()));
+    if (answer != MessageBoxes::SaveAnswer::save) return answer == MessageBoxes::SaveAnswer::discard;
     const WriteOutcome written = WriteDesign(pathFromUtf8(designFile_.toStdString()), rec_);
-    if (!written.ok) warn(storageReason(written.error));
+    if (!written.ok) {
+        warn(storageReason(written.error));
+        return false;
+    }
+    return true;
 }
 
 // ---- undo and redo ---------------------------------------------------------------

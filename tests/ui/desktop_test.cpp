@@ -300,10 +300,19 @@ TEST_F(Desktop, ClosingWithChangesOffersToSaveThem) {
     pickers_.opens.push_back(QStringLiteral("a.sav"));
     click(ui::names::load);
     type("U2_1", "36");
-    boxes_.answers.push_back(false);  // not saved
+    // Cancelled: the window stays, nothing is written.
+    boxes_.saveAnswers.push_back(MessageBoxes::SaveAnswer::cancel);
     click(ui::names::exit);
     ASSERT_EQ(boxes_.asked.size(), 1u);
     EXPECT_TRUE(boxes_.asked[0].text.contains(QStringLiteral("a.sav")));
+    EXPECT_TRUE(dlg_->isVisible());
+    EXPECT_FALSE(fs::exists(stateFile_));
+    EXPECT_EQ(text("U2_1"), "36");
+    boxes_.asked.clear();
+    boxes_.saveAnswers.push_back(MessageBoxes::SaveAnswer::discard);  // not saved
+    click(ui::names::exit);
+    ASSERT_EQ(boxes_.asked.size(), 1u);
+    EXPECT_FALSE(dlg_->isVisible());
     EXPECT_EQ(readBytes(file), original);
     Record state;  // the state file keeps the inputs either way
     ASSERT_EQ(ReadDesign(stateFile_, state).status, ReadOutcome::ok);
@@ -313,7 +322,7 @@ TEST_F(Desktop, ClosingWithChangesOffersToSaveThem) {
     pickers_.opens.push_back(QStringLiteral("a.sav"));
     click(ui::names::load);
     type("U2_1", "48");
-    boxes_.answers.push_back(true);
+    boxes_.saveAnswers.push_back(MessageBoxes::SaveAnswer::save);
     click(ui::names::exit);
     ASSERT_EQ(boxes_.asked.size(), 2u);
     Record saved;
@@ -329,6 +338,28 @@ TEST_F(Desktop, ClosingWithChangesOffersToSaveThem) {
     type("lst", "27");
     click(ui::names::exit);
     EXPECT_EQ(boxes_.asked.size(), 2u);
+}
+
+// A save that fails on closing says why and keeps the window, so the changes are not
+// lost; they may then be given up.
+TEST_F(Desktop, ClosingKeepsTheWindowWhenTheChangesCannotBeSaved) {
+    openClean();
+    const fs::path folder = cwd_.path() / "gone";
+    fs::create_directories(folder);
+    writeDesign(folder, "a.sav", "30", "24");
+    pickers_.opens.push_back(QString::fromStdString((folder / "a.sav").string()));
+    click(ui::names::load);
+    ASSERT_FALSE(dlg_->designFile().isEmpty());
+    type("U2_1", "36");
+    fs::remove_all(folder);
+    boxes_.saveAnswers.push_back(MessageBoxes::SaveAnswer::save);
+    click(ui::names::exit);
+    EXPECT_TRUE(dlg_->isVisible());
+    ASSERT_EQ(boxes_.shown.size(), 1u);
+    boxes_.saveAnswers.push_back(MessageBoxes::SaveAnswer::discard);
+    click(ui::names::exit);
+    EXPECT_FALSE(dlg_->isVisible());
+    EXPECT_FALSE(fs::exists(folder));
 }
 
 TEST_F(Desktop, UndoAfterALoadBringsBackThePreviousDesignAndRedoReturns) {

@@ -29,8 +29,16 @@ public:
         answers.pop_front();
         return a;
     }
+    SaveAnswer askToSave(QWidget*, const QString& caption, const QString& text) override {
+        asked.push_back({caption, text});
+        if (saveAnswers.empty()) return SaveAnswer::save;
+        const SaveAnswer a = saveAnswers.front();
+        saveAnswers.pop_front();
+        return a;
+    }
     std::vector<Box> shown, asked;
     std::deque<bool> answers;
+    std::deque<SaveAnswer> saveAnswers;
     std::function<void(const Box&)> onShow;
 };
 
