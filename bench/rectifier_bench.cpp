@@ -53,16 +53,16 @@ BENCHMARK(EmfForThirtyVolts)->DenseRange(1, 3)->Unit(benchmark::kMicrosecond);
 void FiveRectifiers(benchmark::State& state) {
     const int core = static_cast<int>(state.range(0));
     const Record design = bench::makeRecord(bench::fiveSecondaries(core));
-    RectifierInputSets specs{};
-    specs[0] = {1, 30, 2, 4700, 0.7, 0.02};
-    specs[1] = {2, 15, 1, 2200, 0.7, 0.02};
-    specs[2] = {3, 12, 0.5, 1000, 0.7, 0.02};
-    specs[3] = {1, 48, 0.5, 470, 1.0, 0.05};
-    specs[4] = {2, 5, 2, 10000, 0.4, 0.01};
+    RectifierInputSets inputSets{};
+    inputSets[0] = {1, 30, 2, 4700, 0.7, 0.02};
+    inputSets[1] = {2, 15, 1, 2200, 0.7, 0.02};
+    inputSets[2] = {3, 12, 0.5, 1000, 0.7, 0.02};
+    inputSets[3] = {1, 48, 0.5, 470, 1.0, 0.05};
+    inputSets[4] = {2, 5, 2, 10000, 0.4, 0.01};
     int rounds = 0;
     for (auto _ : state) {
         Record r = design;
-        RectifierDesigns d = applyRectifiers(r, table(), specs);
+        RectifierDesigns d = applyRectifiers(r, table(), inputSets);
         benchmark::DoNotOptimize(d);
         for (const RectifierDesign& x : d)
             if (x.status != RectifierDesignStatus::settled) state.SkipWithError("did not settle");

@@ -118,12 +118,12 @@ RectifierCircuit rectifierOnWinding(const RunFigures& f, int i, const RectifierI
     return c;
 }
 
-RectifierDesigns applyRectifiers(Record& r, const WireTable& wires, const RectifierInputSets& specs) {
+RectifierDesigns applyRectifiers(Record& r, const WireTable& wires, const RectifierInputSets& inputSets) {
     RectifierDesigns out;
     std::array<bool, kSecondaries> active{};
     bool any = false;
     for (int i = 0; i < kSecondaries; ++i) {
-        const RectifierInputs& s = specs[i];
+        const RectifierInputs& s = inputSets[i];
         RectifierDesign& d = out[i];
         if (s.circuit == 0) continue;
         d.status = Status::refused;
@@ -167,7 +167,7 @@ RectifierDesigns applyRectifiers(Record& r, const WireTable& wires, const Rectif
         for (int i = 0; i < kSecondaries; ++i) {
             if (!active[i]) continue;
             out[i].rounds = round;
-            active[i] = fit(r, run.figures, i, specs[i], out[i], anyMoved);
+            active[i] = fit(r, run.figures, i, inputSets[i], out[i], anyMoved);
         }
         settled = !anyMoved;
     }
@@ -181,7 +181,7 @@ RectifierDesigns applyRectifiers(Record& r, const WireTable& wires, const Rectif
         RectifierDesign& d = out[i];
         const RunFigures& f = run.figures;
         d.W2 = f.W2[i];
-        const RectifierCircuit c = rectifierOnWinding(f, i, specs[i]);
+        const RectifierCircuit c = rectifierOnWinding(f, i, inputSets[i]);
         d.Rs = c.Rs;
         d.reached = solveRectifier(c);
         d.status = settled && d.reached.status == RectifierStatus::settled ? Status::settled

@@ -68,6 +68,6 @@ RectifierCircuit rectifierOnWinding(const RunFigures& f, int i, const RectifierI
 
 // Sets U2_i, I2_i and double2_i of every secondary with a rectifier (circuit 1..3);
 // the other inputs and every result text stay as they were (the caller calculates).
-RectifierDesigns applyRectifiers(Record& r, const WireTable& wires, const RectifierInputSets& specs);
+RectifierDesigns applyRectifiers(Record& r, const WireTable& wires, const RectifierInputSets& inputSets);
 
 }  // namespace velmora

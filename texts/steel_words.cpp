@@ -96,8 +96,8 @@ std::string steelTip(SteelItem item, const SteelResult& s, const SteelGrade& g, 
                            "current stays as it is.";
         case SteelItem::efficiency:
             return r ? "Pзад / (Pзад + Pм + Pст): потери в меди основного расчета и потери в стали."
-                     : "Pspec / (Pspec + Pcu + Pcore): the main calculation's copper loss and the "
-                       "core loss.";
+                     : "Pset / (Pset + Pcu + Pcore): the total power set, the main calculation's copper loss "
+                       "and the core loss.";
         case SteelItem::rise: {
             const std::string area = num(s.surface_m2 * 1e4, 0);
             return r ? "Превышение температуры поверхности над воздухом 25 °C при отводе Pм + Pст с "

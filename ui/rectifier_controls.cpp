@@ -90,7 +90,7 @@ void CBrevinorDlg::OnRectifier(int secondary) {
     takeRecord();
     RectifierDialog dlg(rec_, wires_, secondary, this);
     if (dlg.exec() != QDialog::Accepted) return;
-    setRectifierInputs(rec_, secondary, dlg.spec());
+    setRectifierInputs(rec_, secondary, dlg.inputs());
     showStale(true);
     OnCalculate();
     const RectifierDesign& d = rectifiers_[static_cast<std::size_t>(secondary)];

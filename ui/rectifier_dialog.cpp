@@ -238,7 +238,7 @@ RectifierDialog::RectifierDialog(const Record& design, const WireTable& wires, i
     showResult();
 }
 
-RectifierInputs RectifierDialog::spec() const {
+RectifierInputs RectifierDialog::inputs() const {
     Record r;
     r.rect2[secondary_] = circuits_->checkedId();
     r.Udc2[secondary_] = edits_[0]->text().toStdString();
@@ -252,13 +252,13 @@ RectifierInputs RectifierDialog::spec() const {
 // The helper's rounds on a copy of the design: what "Применить" would give.
 void RectifierDialog::calculate() {
     Record copy = design_;
-    setRectifierInputs(copy, secondary_, spec());
+    setRectifierInputs(copy, secondary_, inputs());
     result_ = resolveRectifiers(copy, wires_)[static_cast<std::size_t>(secondary_)];
     showResult();
 }
 
 void RectifierDialog::showResult() {
-    const RectifierInputs s = spec();
+    const RectifierInputs s = inputs();
     const RectifierResult& x = result_.reached;
     const bool shown = result_.status == RectifierDesignStatus::settled ||
                        result_.status == RectifierDesignStatus::notSettled;

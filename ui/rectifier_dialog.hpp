@@ -1,7 +1,7 @@
 // The rectifier of one secondary: the circuit (with its picture), the DC voltage and
 // current wanted, the capacitor and the diode. "Рассчитать" runs the helper's rounds
 // on a copy of the design and shows what the winding would give; "Применить" closes
-// the dialog accepted, and the window puts spec() into the design and calculates.
+// the dialog accepted, and the window puts inputs() into the design and calculates.
 #pragma once
 
 #include <QDialog>
@@ -41,7 +41,7 @@ public:
     RectifierDialog(const Record& design, const WireTable& wires, int secondary,
                     QWidget* parent = nullptr);
 
-    RectifierInputs spec() const;  // as entered, by the record's number rule
+    RectifierInputs inputs() const;  // as entered, by the record's number rule
     void calculate();            // "Рассчитать"
     const RectifierDesign& result() const { return result_; }
 

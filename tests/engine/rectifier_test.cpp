@@ -347,9 +347,9 @@ double turnLimit(const RunFigures& f, const RectifierInputs& s, int i) {
 
 TEST(RectifierHelper, BridgeThirtyVoltsTwoAmperesOnTheDefaultDesign) {
     Record r;
-    RectifierInputSets specs{};
-    specs[0] = {1, 30, 2, 4700, 0.7, 0.02};
-    const RectifierDesigns d = applyRectifiers(r, testWires(), specs);
+    RectifierInputSets inputSets{};
+    inputSets[0] = {1, 30, 2, 4700, 0.7, 0.02};
+    const RectifierDesigns d = applyRectifiers(r, testWires(), inputSets);
     ASSERT_EQ(d[0].status, RectifierDesignStatus::settled);
     EXPECT_EQ(d[0].warning, RectifierWarning::none);
     EXPECT_GE(d[0].rounds, 2);  // the first guess is never the answer
@@ -358,7 +358,7 @@ TEST(RectifierHelper, BridgeThirtyVoltsTwoAmperesOnTheDefaultDesign) {
     for (int i = 1; i < kSecondaries; ++i) EXPECT_EQ(d[i].status, RectifierDesignStatus::none);
 
     RunFigures f;
-    const RectifierResult back = designGives(r, specs[0], 0, &f);
+    const RectifierResult back = designGives(r, inputSets[0], 0, &f);
     ASSERT_EQ(back.status, RectifierStatus::settled);
     EXPECT_NEAR(back.Udc, 30, 0.005 * 30);
     EXPECT_EQ(back.Udc, d[0].reached.Udc);  // what the helper reports is the design's
@@ -375,28 +375,28 @@ TEST(RectifierHelper, BridgeThirtyVoltsTwoAmperesOnTheDefaultDesign) {
 
 TEST(RectifierHelper, FiveRectifiersAtOnce) {
     Record r;
-    RectifierInputSets specs{};
-    specs[0] = {1, 30, 1, 4700, 0.7, 0.02};
-    specs[1] = {2, 15, 0.5, 2200, 0.7, 0.02};
-    specs[2] = {3, 12, 0.2, 1000, 0.7, 0.02};
-    specs[3] = {1, 48, 0.3, 470, 1.0, 0.05};
-    specs[4] = {2, 5, 1, 10000, 0.4, 0.01};
-    const RectifierDesigns d = applyRectifiers(r, testWires(), specs);
+    RectifierInputSets inputSets{};
+    inputSets[0] = {1, 30, 1, 4700, 0.7, 0.02};
+    inputSets[1] = {2, 15, 0.5, 2200, 0.7, 0.02};
+    inputSets[2] = {3, 12, 0.2, 1000, 0.7, 0.02};
+    inputSets[3] = {1, 48, 0.3, 470, 1.0, 0.05};
+    inputSets[4] = {2, 5, 1, 10000, 0.4, 0.01};
+    const RectifierDesigns d = applyRectifiers(r, testWires(), inputSets);
     for (int i = 0; i < kSecondaries; ++i) {
         SCOPED_TRACE(testing::Message() << "secondary " << i + 1);
         ASSERT_EQ(d[i].status, RectifierDesignStatus::settled);
-        EXPECT_EQ(r.double2[i], specs[i].circuit == 2 ? 1 : 0);
-        EXPECT_EQ(d[i].warning, specs[i].circuit == 3 ? RectifierWarning::dcMagnetisesCore
+        EXPECT_EQ(r.double2[i], inputSets[i].circuit == 2 ? 1 : 0);
+        EXPECT_EQ(d[i].warning, inputSets[i].circuit == 3 ? RectifierWarning::dcMagnetisesCore
                                                       : RectifierWarning::none);
         RunFigures f;
-        const RectifierResult back = designGives(r, specs[i], i, &f);
+        const RectifierResult back = designGives(r, inputSets[i], i, &f);
         ASSERT_EQ(back.status, RectifierStatus::settled);
         // Within 0.5 %, unless whole turns are coarser than that (the 5 V winding has
         // some twenty turns): then within half a turn.
-        const double limit = std::max(0.005 * specs[i].Udc, turnLimit(f, specs[i], i) * 1.001);
-        EXPECT_NEAR(back.Udc, specs[i].Udc, limit);
-        if (specs[i].Udc >= 30) {
-            EXPECT_NEAR(back.Udc, specs[i].Udc, 0.005 * specs[i].Udc);
+        const double limit = std::max(0.005 * inputSets[i].Udc, turnLimit(f, inputSets[i], i) * 1.001);
+        EXPECT_NEAR(back.Udc, inputSets[i].Udc, limit);
+        if (inputSets[i].Udc >= 30) {
+            EXPECT_NEAR(back.Udc, inputSets[i].Udc, 0.005 * inputSets[i].Udc);
         }
         EXPECT_NEAR(textToDouble(r.I2[i]), back.Irms, 0.001 * back.Irms + 0.0005);
     }
@@ -405,28 +405,28 @@ TEST(RectifierHelper, FiveRectifiersAtOnce) {
 TEST(RectifierHelper, TwoCoilCoreGetsEvenTurns) {
     Record r;
     r.core = 1;  // ПЛ: every winding split over two coils
-    RectifierInputSets specs{};
-    specs[0] = {1, 24, 1.5, 3300, 0.7, 0.02};
-    specs[1] = {2, 12, 0.5, 2200, 0.7, 0.02};
-    const RectifierDesigns d = applyRectifiers(r, testWires(), specs);
+    RectifierInputSets inputSets{};
+    inputSets[0] = {1, 24, 1.5, 3300, 0.7, 0.02};
+    inputSets[1] = {2, 12, 0.5, 2200, 0.7, 0.02};
+    const RectifierDesigns d = applyRectifiers(r, testWires(), inputSets);
     for (int i = 0; i < 2; ++i) {
         ASSERT_EQ(d[i].status, RectifierDesignStatus::settled);
         EXPECT_EQ(std::fmod(d[i].W2, 2.0), 0.0);
         RunFigures f;
-        const RectifierResult back = designGives(r, specs[i], i, &f);
-        EXPECT_NEAR(back.Udc, specs[i].Udc,
-                    std::max(0.005 * specs[i].Udc, turnLimit(f, specs[i], i) * 1.001));
+        const RectifierResult back = designGives(r, inputSets[i], i, &f);
+        EXPECT_NEAR(back.Udc, inputSets[i].Udc,
+                    std::max(0.005 * inputSets[i].Udc, turnLimit(f, inputSets[i], i) * 1.001));
     }
 }
 
 TEST(RectifierHelper, ApplyingAgainChangesNothing) {
     Record r;
-    RectifierInputSets specs{};
-    specs[0] = {1, 30, 2, 4700, 0.7, 0.02};
-    specs[2] = {2, 9, 0.8, 4700, 0.7, 0.02};
-    applyRectifiers(r, testWires(), specs);
+    RectifierInputSets inputSets{};
+    inputSets[0] = {1, 30, 2, 4700, 0.7, 0.02};
+    inputSets[2] = {2, 9, 0.8, 4700, 0.7, 0.02};
+    applyRectifiers(r, testWires(), inputSets);
     Record again = r;
-    const RectifierDesigns d = applyRectifiers(again, testWires(), specs);
+    const RectifierDesigns d = applyRectifiers(again, testWires(), inputSets);
     EXPECT_EQ(d[0].status, RectifierDesignStatus::settled);
     for (int i = 0; i < kSecondaries; ++i) {
         EXPECT_EQ(again.U2[i], r.U2[i]);
@@ -435,9 +435,9 @@ TEST(RectifierHelper, ApplyingAgainChangesNothing) {
     }
 }
 
-TEST(RectifierHelper, SpecsItCannotTakeLeaveTheirSecondaryAlone) {
+TEST(RectifierHelper, InputsItCannotTakeLeaveTheirSecondaryAlone) {
     struct Bad {
-        RectifierInputs spec;
+        RectifierInputs inputs;
         RectifierRefusal why;
         RectifierInput input;
     };
@@ -452,9 +452,9 @@ TEST(RectifierHelper, SpecsItCannotTakeLeaveTheirSecondaryAlone) {
     for (const Bad& b : bad) {
         Record r;
         const Record before = r;
-        RectifierInputSets specs{};
-        specs[0] = b.spec;
-        const RectifierDesigns d = applyRectifiers(r, testWires(), specs);
+        RectifierInputSets inputSets{};
+        inputSets[0] = b.inputs;
+        const RectifierDesigns d = applyRectifiers(r, testWires(), inputSets);
         EXPECT_EQ(d[0].status, RectifierDesignStatus::refused);
         EXPECT_EQ(d[0].refusal, b.why);
         EXPECT_EQ(d[0].input, b.input);
@@ -473,18 +473,18 @@ TEST(RectifierHelper, SpecsItCannotTakeLeaveTheirSecondaryAlone) {
 TEST(RectifierHelper, LoadsTheDesignCannotCarrySayWhy) {
     {  // far beyond the window of the default core
         Record r;
-        RectifierInputSets specs{};
-        specs[0] = {1, 30, 200, 100000, 0.7, 0.02};
-        const RectifierDesigns d = applyRectifiers(r, testWires(), specs);
+        RectifierInputSets inputSets{};
+        inputSets[0] = {1, 30, 200, 100000, 0.7, 0.02};
+        const RectifierDesigns d = applyRectifiers(r, testWires(), inputSets);
         EXPECT_EQ(d[0].status, RectifierDesignStatus::designFailed);
         EXPECT_NE(d[0].run, RunStatus::ok);
     }
     {  // 2 A from 100 µF: the capacitor empties within every half cycle
         Record r;
-        RectifierInputSets specs{};
-        specs[0] = {1, 30, 2, 100, 0.7, 0.02};
-        specs[1] = {1, 30, 0.5, 4700, 0.7, 0.02};
-        const RectifierDesigns d = applyRectifiers(r, testWires(), specs);
+        RectifierInputSets inputSets{};
+        inputSets[0] = {1, 30, 2, 100, 0.7, 0.02};
+        inputSets[1] = {1, 30, 0.5, 4700, 0.7, 0.02};
+        const RectifierDesigns d = applyRectifiers(r, testWires(), inputSets);
         EXPECT_EQ(d[0].status, RectifierDesignStatus::overloaded);
         EXPECT_EQ(d[1].status, RectifierDesignStatus::settled);  // the other goes on
     }

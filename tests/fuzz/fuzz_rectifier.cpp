@@ -86,8 +86,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     // The helper on the default design, now and then (each run calculates up to 21 times).
     if (what % 8 == 0) {
         Record r;
-        RectifierInputSets specs{};
-        specs[what / 8 % kSecondaries] = {static_cast<int>(c.kind), Udc, c.Idc, c.C * 1e6, c.Vd,
+        RectifierInputSets inputSets{};
+        inputSets[what / 8 % kSecondaries] = {static_cast<int>(c.kind), Udc, c.Idc, c.C * 1e6, c.Vd,
                                           c.rd};
         WireTable wires;
         for (double d : {0.1, 0.2, 0.3, 0.5, 0.8, 1.0, 1.5, 2.0}) {
@@ -96,7 +96,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
             wires.S.push_back(d * d * 0.7853981633974483);
             wires.M.push_back(wires.S.back() * 8.9);
         }
-        const RectifierDesigns d = applyRectifiers(r, wires, specs);
+        const RectifierDesigns d = applyRectifiers(r, wires, inputSets);
         for (int i = 0; i < kSecondaries; ++i) {
             if (d[i].rounds < 0 || d[i].rounds > kRectifierMaxRounds)
                 fuzz::broken("helper beyond its rounds");

@@ -202,9 +202,9 @@ TEST(SpiceRectifier, HalfWaveAgreesOverLoads) {
 // in ngspice, and the rms current the winding is sized for is the one it carries.
 TEST(SpiceRectifier, HelperWindingGivesTheWantedDc) {
     Record r;
-    RectifierInputSets specs{};
-    specs[0] = {1, 30, 2, 4700, 0.7, 0.02};
-    const RectifierDesigns d = applyRectifiers(r, test::testWires(), specs);
+    RectifierInputSets inputSets{};
+    inputSets[0] = {1, 30, 2, 4700, 0.7, 0.02};
+    const RectifierDesigns d = applyRectifiers(r, test::testWires(), inputSets);
     ASSERT_EQ(d[0].status, RectifierDesignStatus::settled);
 
     Record w = r;
