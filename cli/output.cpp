@@ -112,13 +112,13 @@ std::string runAsJson(const Record& r, const RunResult& run, const std::vector<M
         o += "{\"caption\": " + jsonString(shown.caption) + ", \"text\": " + jsonString(shown.text) + "}";
     }
     o += first ? "],\n  \"hints\": {" : "\n  ],\n  \"hints\": {";
-    std::map<int, std::string> hints;  // by control id; the last one set is the one shown
-    for (const Hint& h : run.hints) hints[findField(h.field)->id] = texts::hint(h, lang);
+    std::map<int, const Hint*> shownHints;  // by control id; the last one set is the one shown
+    for (const Hint& h : run.hints) shownHints[findField(h.field)->id] = &h;
     first = true;
-    for (const auto& [id, text] : hints) {
+    for (const auto& [id, h] : shownHints) {
         o += first ? "\n    " : ",\n    ";
         first = false;
-        o += jsonString(std::to_string(id)) + ": " + jsonString(text);
+        o += jsonString(std::to_string(id)) + ": " + jsonString(texts::hint(*h, lang));
     }
     o += first ? "},\n  \"warnings\": [" : "\n  },\n  \"warnings\": [";
     first = true;
@@ -130,12 +130,10 @@ std::string runAsJson(const Record& r, const RunResult& run, const std::vector<M
     }
     o += first ? "],\n  \"steel\": " : "\n  ],\n  \"steel\": ";
     o += steelJson(steel, lang) + ",\n  \"gauges\": {";
-    // The AWG gauge line of each wire tip that has one, by control id, on one line.
-    std::map<int, std::string> gauges;
-    for (const Hint& h : run.hints)
-        if (h.kind == Hint::wire) gauges[findField(h.field)->id] = texts::gaugeLine(h, lang);
+    // The AWG gauge line of each tip shown that has one, by control id, on one line.
     first = true;
-    for (const auto& [id, text] : gauges) {
+    for (const auto& [id, h] : shownHints) {
+        const std::string text = texts::gaugeLine(*h, lang);
         if (text.empty()) continue;
         o += first ? "" : ", ";
         first = false;

@@ -40,3 +40,18 @@ TEST(CliJson, HoldsEveryFieldHintAndExtent) {
     EXPECT_NE(en.find("\"1015\": \"Wire mass 2.000 kg\""), std::string::npos) << en;
     EXPECT_NE(en.find("{\"caption\": \"Warning!\", \"text\": \"Calculation stopped!"), std::string::npos);
 }
+
+// The gauge goes with the tip shown: a wire tip emptied later in the run leaves none.
+TEST(CliJson, AGaugeOnlyBesideTheWireTipShown) {
+    Hint wire("D1", Hint::wire);
+    wire.awg = 25;
+    RunResult run;
+    run.hints = {wire, Hint("D1")};
+    EXPECT_NE(cli::runAsJson(Record(), run, {}, {}, texts::Lang::ru).find("\"gauges\": {},"), std::string::npos);
+    run.hints = {Hint("D1"), wire};
+    const std::string j = cli::runAsJson(Record(), run, {}, {}, texts::Lang::ru);
+    EXPECT_NE(j.find("\"gauges\": {\"1015\": \"Калибр AWG 25\"},"), std::string::npos) << j;
+    wire.awg = 0;  // a kind without gauges
+    run.hints = {wire};
+    EXPECT_NE(cli::runAsJson(Record(), run, {}, {}, texts::Lang::ru).find("\"gauges\": {},"), std::string::npos);
+}

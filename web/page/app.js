@@ -166,7 +166,8 @@
     Object.keys(res.hints || {}).forEach(function (id) {
       var o = document.querySelector('[data-field="' + fieldById(Number(id)) + '"]');
       if (!o) return;
-      var tip = res.hints[id] + (res.gauges && res.gauges[id] ? '\n' + res.gauges[id] : '');
+      var gauge = res.hints[id] && res.gauges && res.gauges[id];
+      var tip = res.hints[id] + (gauge ? '\n' + gauge : '');
       o.title = tip; o.dataset.hint = tip;
     });
     document.querySelectorAll('input.misread').forEach(function (e) { e.classList.remove('misread'); e.title = ''; });
