@@ -156,10 +156,13 @@ SteelCatalogue LoadSteels(const fs::path& folder) {
 SteelChoice ChooseSteel(const std::vector<SteelGrade>& grades, std::string_view asked, int core) {
     SteelChoice c;
     c.asked = std::string(asked);
-    if (!asked.empty()) c.grade = FindSteelGrade(grades, asked);
-    if (c.grade) return c;
-    c.missing = !asked.empty();
-    c.grade = FindSteelGrade(grades, defaultSteelGrade(core));
+    const SteelGrade* g = asked.empty() ? nullptr : FindSteelGrade(grades, asked);
+    c.missing = !asked.empty() && !g;
+    if (!g) g = FindSteelGrade(grades, defaultSteelGrade(core));
+    if (g) {
+        c.grade = *g;
+        c.index = static_cast<int>(g - grades.data());
+    }
     return c;
 }
 

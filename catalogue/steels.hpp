@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -58,8 +59,10 @@ const SteelGrade* FindSteelGrade(const std::vector<SteelGrade>& grades, std::str
 
 // The grade a design asks for (its field Steel): that grade, or the core kind's default
 // when it asks for none or for one the catalogue lacks (`missing` then says so).
+// A copy of the grade, so the choice outlives the catalogue it came from.
 struct SteelChoice {
-    const SteelGrade* grade = nullptr;  // none only when the catalogue lacks the default too
+    std::optional<SteelGrade> grade;  // none only when the catalogue lacks the default too
+    int index = -1;                   // the grade's entry in the catalogue, -1 with none
     bool missing = false;
     std::string asked;
 };
@@ -67,7 +70,6 @@ SteelChoice ChooseSteel(const std::vector<SteelGrade>& grades, std::string_view 
 
 // The steel model after a run, for the grade the record asks for: no result when the
 // run did not end ok, the catalogue was refused or holds no grade for the kind.
-// The outcome points into the catalogue, which must outlive it.
 struct SteelOutcome {
     SteelChoice choice;
     std::optional<SteelResult> result;

@@ -69,7 +69,7 @@ void SteelGroup::showGrade(const std::string& asked, int core) {
     const SteelChoice c = ChooseSteel(grades_, asked, core);
     defaultGrade_ = std::string(defaultSteelGrade(core));
     filling_ = true;
-    grade_->setCurrentIndex(c.grade ? static_cast<int>(c.grade - grades_.data()) : -1);
+    grade_->setCurrentIndex(c.index);
     filling_ = false;
 }
 

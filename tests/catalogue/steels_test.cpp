@@ -225,4 +225,31 @@ TEST(ShippedSteels, HoldEachKindsDefaultGradeOfTheRightFamily) {
 }
 
 }  // namespace
+// A choice keeps its own copy of the grade: it outlives the catalogue it was made
+// from (a window keeps the outcome of its last run across a catalogue reload). The
+// asked grade when there is one, else the kind's default, with its entry's index.
+TEST(SteelChoice, OutlivesItsCatalogueAndNamesTheEntry) {
+    SteelChoice asked, fallback;
+    std::string firstName;
+    {
+        SteelCatalogue c = LoadSteels(kData);
+        ASSERT_TRUE(c.ok);
+        ASSERT_GE(c.grades.size(), 2u);
+        firstName = c.grades[1].name;
+        asked = ChooseSteel(c.grades, firstName, 3);
+        fallback = ChooseSteel(c.grades, "no such grade", 2);
+        EXPECT_EQ(asked.index, 1);
+        const SteelGrade* def = FindSteelGrade(c.grades, defaultSteelGrade(2));
+        ASSERT_NE(def, nullptr);
+        EXPECT_EQ(fallback.index, static_cast<int>(def - c.grades.data()));
+    }
+    ASSERT_TRUE(asked.grade && fallback.grade);
+    EXPECT_EQ(asked.grade->name, firstName);
+    EXPECT_FALSE(asked.missing);
+    EXPECT_EQ(fallback.grade->name, defaultSteelGrade(2));
+    EXPECT_TRUE(fallback.missing);
+    EXPECT_EQ(fallback.asked, "no such grade");
+    EXPECT_EQ(ChooseSteel({}, "", 0).index, -1);
+}
+
 }  // namespace velmora

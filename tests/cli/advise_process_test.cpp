@@ -2,7 +2,6 @@
 // on its own, a load no core carries, the list's problems, --top, and the user's own
 // list made from the example on first use.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -12,21 +11,13 @@
 #include <string>
 
 #include "numtext.hpp"
+#include "cli_run.hpp"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-struct Outcome {
-    int status = -1;
-    std::string out, err;
-};
-
-std::string quote(const std::string& s) {
-    std::string q = "'";
-    for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
+using namespace velmora::clitest;
 
 // The number after "key": in a JSON text, the first one at or after `from`; quoted or not.
 double field(const std::string& json, const std::string& key, size_t from = 0) {
@@ -54,21 +45,7 @@ protected:
     }
     void TearDown() override { fs::remove_all(dir); }
 
-    Outcome cli(const std::string& args, const std::string& env = "") {
-        const fs::path err = dir / "stderr";
-        const std::string cmd = "cd " + quote(dir.string()) + " && " + env + " " + quote(VELMORA_CLI) +
-                                " --data " + quote(VELMORA_DATA_DIR) + " " + args + " 2>" + quote(err.string());
-        Outcome r;
-        FILE* p = popen(cmd.c_str(), "r");
-        char buf[4096];
-        size_t n;
-        while ((n = fread(buf, 1, sizeof buf, p)) > 0) r.out.append(buf, n);
-        const int w = pclose(p);
-        r.status = WIFEXITED(w) ? WEXITSTATUS(w) : -1;
-        std::ifstream in(err, std::ios::binary);
-        r.err.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-        return r;
-    }
+    Outcome cli(const std::string& args, const std::string& env = "") { return runCli(args, dir, env); }
 };
 
 bool has(const std::string& s, const std::string& part) { return s.find(part) != std::string::npos; }

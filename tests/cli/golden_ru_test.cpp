@@ -4,7 +4,6 @@
 // report for each, as an earlier build wrote them (scripts/make_text_golden.py). What
 // was added since (the steel and rectifier results) may follow, and nothing else.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -16,21 +15,19 @@
 #include <string>
 #include <vector>
 
+#include "cli_run.hpp"
+
 namespace fs = std::filesystem;
 
 namespace {
+
+using velmora::clitest::quote;
+using velmora::clitest::slurp;
 
 struct Case {
     std::vector<std::string> sets;  // KEY=VALUE
     std::map<std::string, std::string> expected;  // json, text, report
 };
-
-std::string slurp(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
 
 std::vector<Case> readGolden(const std::string& bytes) {
     std::vector<Case> cases;
@@ -54,22 +51,7 @@ std::vector<Case> readGolden(const std::string& bytes) {
     return cases;
 }
 
-std::string quote(const std::string& s) {
-    std::string q = "'";
-    for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
-std::string run(const std::string& args) {
-    const std::string cmd = quote(VELMORA_CLI) + " --data " + quote(VELMORA_DATA_DIR) + " " + args +
-                            " 2>/dev/null";
-    std::string out;
-    FILE* p = popen(cmd.c_str(), "r");
-    char buf[4096];
-    for (size_t n; (n = fread(buf, 1, sizeof buf, p)) > 0;) out.append(buf, n);
-    pclose(p);
-    return out;
-}
+std::string run(const std::string& args) { return velmora::clitest::runCli(args).out; }
 
 // The JSON without what was added since the texts were pinned: the appended input
 // fields (the steel grade, the rectifier helper's keys), the "steel" object and the

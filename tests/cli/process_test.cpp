@@ -1,6 +1,5 @@
 // velmora-cli as a script sees it: exit codes, the JSON, files written.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -8,27 +7,13 @@
 #include <sstream>
 #include <string>
 
+#include "cli_run.hpp"
+
 namespace fs = std::filesystem;
 
 namespace {
 
-struct Outcome {
-    int status = -1;
-    std::string out, err;
-};
-
-std::string quote(const std::string& s) {
-    std::string q = "'";
-    for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
-std::string slurp(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
+using namespace velmora::clitest;
 
 class CliProcess : public ::testing::Test {
 protected:
@@ -42,19 +27,7 @@ protected:
     void TearDown() override { fs::remove_all(dir); }
 
     Outcome cli(const std::string& args, bool withData = true) {
-        fs::path err = dir / "stderr";
-        std::string cmd = "cd " + quote(dir.string()) + " && " + quote(VELMORA_CLI) +
-                          (withData ? " --data " + quote(VELMORA_DATA_DIR) : std::string()) + " " +
-                          args + " 2>" + quote(err.string());
-        Outcome r;
-        FILE* p = popen(cmd.c_str(), "r");
-        char buf[4096];
-        size_t n;
-        while ((n = fread(buf, 1, sizeof buf, p)) > 0) r.out.append(buf, n);
-        int w = pclose(p);
-        r.status = WIFEXITED(w) ? WEXITSTATUS(w) : -1;
-        r.err = slurp(err);
-        return r;
+        return runCli(args, dir, {}, withData);
     }
 };
 

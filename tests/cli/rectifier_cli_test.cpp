@@ -12,35 +12,17 @@
 #include <string>
 
 #include "rectifier.hpp"
+#include "cli_run.hpp"
 
 namespace fs = std::filesystem;
 using namespace velmora;
 
 namespace {
 
-std::string quote(const std::string& s) {
-    std::string q = "'";
-    for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
+using clitest::quote;
+using clitest::slurp;
 
-std::string run(const std::string& args) {
-    const std::string cmd =
-        quote(VELMORA_CLI) + " --data " + quote(VELMORA_DATA_DIR) + " " + args + " 2>/dev/null";
-    std::string out;
-    FILE* p = popen(cmd.c_str(), "r");
-    char buf[4096];
-    for (size_t n; (n = fread(buf, 1, sizeof buf, p)) > 0;) out.append(buf, n);
-    pclose(p);
-    return out;
-}
-
-std::string slurp(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
+std::string run(const std::string& args) { return clitest::runCli(args).out; }
 
 // The number after "key": at or after `from` (a field's text in quotes reads too).
 double numberAt(const std::string& json, const std::string& key, size_t from = 0) {

@@ -12,20 +12,6 @@ using namespace velmora;
 
 namespace {
 
-const WireTable& wires() {
-    static const WireTable w = [] {
-        WireTable t;
-        for (double d = 0.1; d < 2.0; d += 0.05) {
-            t.D.push_back(d);
-            t.Diz.push_back(d * 1.1 + 0.01);
-            t.S.push_back(d * d * 0.7853981633974483);
-            t.M.push_back(8.89 * t.S.back());
-        }
-        return t;
-    }();
-    return w;
-}
-
 // One grade under every kind's default name: the advice never stops for a grade.
 const std::vector<SteelGrade>& grades() {
     static const std::vector<SteelGrade> g = [] {
@@ -75,7 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
 
     // The first cores through the advisor: each counted once, the ranking ordered.
     const std::span<const ListedCore> few(clean.data(), std::min<size_t>(clean.size(), 8));
-    const Advice a = adviseCores(Record{}, few, wires(), grades(), "", AdviceLimits{});
+    const Advice a = adviseCores(Record{}, few, fuzz::plainWires(), grades(), "", AdviceLimits{});
     if (a.status != AdviceStatus::ok) fuzz::broken("a grade missing");
     const AdviceCounts& k = a.counts;
     if (k.fit + k.overfill + k.refused + k.tooHot + k.margin != static_cast<int>(few.size()))

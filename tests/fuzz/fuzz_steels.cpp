@@ -17,15 +17,8 @@ namespace {
 // The default design's figures, computed once with a plain table of wires.
 const RunFigures& figures() {
     static const RunFigures f = [] {
-        WireTable w;
-        for (double d = 0.1; d < 2.0; d += 0.05) {
-            w.D.push_back(d);
-            w.Diz.push_back(d * 1.1 + 0.01);
-            w.S.push_back(d * d * 0.7853981633974483);
-            w.M.push_back(8.89 * w.S.back());
-        }
         Record r;
-        RunResult run = Calculate(r, w);
+        RunResult run = Calculate(r, fuzz::plainWires());
         if (run.status != RunStatus::ok) fuzz::broken("the default design did not compute");
         return run.figures;
     }();

@@ -33,6 +33,7 @@
 #include "state_file.hpp"
 #include "ui_texts.hpp"
 #include "window_fixture.hpp"
+#include "when_modal.hpp"
 
 using namespace velmora;
 using namespace velmora::uitest;
@@ -46,28 +47,6 @@ QString qs(std::string_view s) {
 bool cyrillic(const QString& t) {
     return std::any_of(t.begin(), t.end(),
                        [](QChar c) { return c.unicode() >= 0x0400 && c.unicode() <= 0x052F; });
-}
-
-// Runs `act` on the modal widget of type W once it is up (inside its exec()); gives
-// up after five seconds, failing the test and closing whatever modal window is open.
-template <class W>
-void whenModal(std::function<void(W*)> act) {
-    auto* timer = new QTimer;
-    auto ticks = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, [timer, ticks, act] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (auto* w = qobject_cast<W*>(modal)) {
-            timer->stop();
-            timer->deleteLater();
-            act(w);
-        } else if (++*ticks > 500) {
-            timer->stop();
-            timer->deleteLater();
-            ADD_FAILURE() << "the expected modal window never opened";
-            if (auto* d = qobject_cast<QDialog*>(modal)) d->reject();
-        }
-    });
-    timer->start(10);
 }
 
 // One text a user reads, and where.

@@ -22,11 +22,13 @@
 #include "message_boxes.hpp"
 #include "open_file.hpp"
 #include "save_file.hpp"
+#include "when_modal.hpp"
 
 // Readable failures.
 void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 using velmora::uitest::FakeBoxes;
+using velmora::uitest::whenModal;
 
 namespace {
 
@@ -34,28 +36,6 @@ QStringList entries(const QListWidget* list) {
     QStringList names;
     for (int i = 0; i < list->count(); ++i) names << list->item(i)->text();
     return names;
-}
-
-// Runs `act` on the modal widget of type W once it is up (inside exec()); gives up
-// after five seconds, failing the test and closing whatever modal window is open.
-template <class W>
-void whenModal(std::function<void(W*)> act) {
-    auto* timer = new QTimer;
-    auto ticks = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, [timer, ticks, act] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (auto* w = qobject_cast<W*>(modal)) {
-            timer->stop();
-            timer->deleteLater();
-            act(w);
-        } else if (++*ticks > 500) {
-            timer->stop();
-            timer->deleteLater();
-            ADD_FAILURE() << "the expected modal window never opened";
-            if (auto* d = qobject_cast<QDialog*>(modal)) d->reject();
-        }
-    });
-    timer->start(10);
 }
 
 class Pickers : public ::testing::Test {

@@ -9,33 +9,13 @@
 
 #include "rectifier.hpp"
 #include "rectifier_dialog.hpp"
+#include "when_modal.hpp"
 #include "window_fixture.hpp"
 
 using namespace velmora;
 using namespace velmora::uitest;
 
 namespace {
-
-// Runs `act` on the rectifier dialog once it is up (inside its exec()); gives up
-// after five seconds, failing the test and closing whatever modal window is open.
-void whenDialog(std::function<void(ui::RectifierDialog*)> act) {
-    auto* timer = new QTimer;
-    auto ticks = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, [timer, ticks, act] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (auto* w = qobject_cast<ui::RectifierDialog*>(modal)) {
-            timer->stop();
-            timer->deleteLater();
-            act(w);
-        } else if (++*ticks > 500) {
-            timer->stop();
-            timer->deleteLater();
-            ADD_FAILURE() << "the rectifier dialog never opened";
-            if (auto* d = qobject_cast<QDialog*>(modal)) d->reject();
-        }
-    });
-    timer->start(10);
-}
 
 void enter(ui::RectifierDialog* d, const char* name, const char* text) {
     auto* e = d->findChild<QLineEdit*>(QString::fromLatin1(name));
@@ -76,7 +56,7 @@ protected:
     // Bridge, 30 V, 2 A, 4700 µF on secondary 2.1, calculated in the dialog first.
     void applyBridge() {
         QString calculated;
-        whenDialog([&calculated](ui::RectifierDialog* d) {
+        whenModal<ui::RectifierDialog>([&calculated](ui::RectifierDialog* d) {
             press(d, "circuit1");
             enter(d, "Udc", "30");
             enter(d, "Idc", "2");
@@ -147,7 +127,7 @@ TEST_F(RectifierWindow, AHandEditOfVoltageOrCurrentDetachesTheSecondary) {
 TEST_F(RectifierWindow, CloseChangesNothingAndACentreTapSetsTheTap) {
     openClean();
     const QString u2 = text("U2_2");
-    whenDialog([](ui::RectifierDialog* d) {
+    whenModal<ui::RectifierDialog>([](ui::RectifierDialog* d) {
         press(d, "circuit2");
         enter(d, "Udc", "15");
         press(d, "close");
@@ -156,7 +136,7 @@ TEST_F(RectifierWindow, CloseChangesNothingAndACentreTapSetsTheTap) {
     EXPECT_EQ(text("U2_2"), u2);
     EXPECT_EQ(dlg_->record().rect2[1], 0);
 
-    whenDialog([](ui::RectifierDialog* d) {
+    whenModal<ui::RectifierDialog>([](ui::RectifierDialog* d) {
         press(d, "circuit2");
         enter(d, "Udc", "15");
         enter(d, "Idc", "0.5");
@@ -174,7 +154,7 @@ TEST_F(RectifierWindow, TheDialogAndTheMarkSpeakEnglish) {
     applyBridge();
     EXPECT_EQ(text("rect2_1_mark"), QStringLiteral("⎓ 30.0 V 2.00 A"));
     EXPECT_EQ(find<QPushButton>("rect2_1_button")->text(), QStringLiteral("Rectifier..."));
-    whenDialog([](ui::RectifierDialog* d) {
+    whenModal<ui::RectifierDialog>([](ui::RectifierDialog* d) {
         EXPECT_EQ(d->windowTitle(), QStringLiteral("Rectifier of secondary 2.1"));
         press(d, "circuit3");
         press(d, "calculate");
