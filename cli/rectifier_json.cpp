@@ -11,6 +11,9 @@ namespace velmora::cli {
 namespace {
 
 std::string num(double v) { return std::isfinite(v) ? shortest(v) : std::string("null"); }
+// What the helper computed, rounded far below its accuracy (0.1 mV, 0.1 mA, 0.01 mΩ,
+// 0.001°): every build's C library then gives the same text, the page's included.
+std::string computed(double v, int decimals) { return std::isfinite(v) ? fixed(v, decimals) : std::string("null"); }
 
 std::string pair(std::string_view key, const std::string& value) {
     return jsonString(key) + ": " + value;
@@ -19,11 +22,11 @@ std::string pair(std::string_view key, const std::string& value) {
 std::string reachedJson(const RectifierResult& x, double Idc) {
     std::string o = "{";  // appended piece by piece: GCC 12 misreads "..." + std::string at -O3
     return o + pair("status", jsonString(rectifierStatusName(x.status))) + ", " +
-           pair("cycles", std::to_string(x.cycles)) + ", " + pair("Udc", num(x.Udc)) + ", " +
-           pair("ripple", num(x.ripple)) + ", " + pair("Umin", num(x.Umin)) + ", " +
-           pair("Umax", num(x.Umax)) + ", " + pair("Irms", num(x.Irms)) + ", " +
-           pair("Ipeak", num(x.Ipeak)) + ", " + pair("ratio", num(x.Irms / Idc)) + ", " +
-           pair("angle", num(x.angle)) + "}";
+           pair("cycles", std::to_string(x.cycles)) + ", " + pair("Udc", computed(x.Udc, 4)) + ", " +
+           pair("ripple", computed(x.ripple, 4)) + ", " + pair("Umin", computed(x.Umin, 4)) + ", " +
+           pair("Umax", computed(x.Umax, 4)) + ", " + pair("Irms", computed(x.Irms, 4)) + ", " +
+           pair("Ipeak", computed(x.Ipeak, 4)) + ", " + pair("ratio", computed(x.Irms / Idc, 4)) + ", " +
+           pair("angle", computed(x.angle, 3)) + "}";
 }
 
 }  // namespace
@@ -67,8 +70,8 @@ std::string rectifiersJson(const Record& r, const RectifierDesigns& designs, tex
              ", " + pair("status", jsonString(designStatusName(d.status))) + ", " +
              pair("text", jsonString(texts::rectifierStatus(d, s, lang))) + ", " +
              pair("warning", jsonString(texts::rectifierWarning(d.warning, lang))) + ", " +
-             pair("rounds", std::to_string(d.rounds)) + ", " + pair("E", num(d.E)) + ", " +
-             pair("Rs", num(d.Rs)) + ", " + pair("W2", num(d.W2)) + ", " +
+             pair("rounds", std::to_string(d.rounds)) + ", " + pair("E", computed(d.E, 4)) + ", " +
+             pair("Rs", computed(d.Rs, 5)) + ", " + pair("W2", num(d.W2)) + ", " +
              pair("reached", reachedJson(d.reached, s.Idc)) + "}";
     }
     return o + (first ? "]" : "\n  ]");

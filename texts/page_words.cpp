@@ -7,7 +7,7 @@
 namespace velmora::texts {
 
 std::span<const PageWord> pageWords() {
-    static constexpr std::array<PageWord, 25> kWords{{
+    static constexpr std::array<PageWord, 35> kWords{{
         {"language", "Язык", "Language"},
         {"core", "Сердечник", "Core"},
         {"totals", "Итоги", "Totals"},
@@ -38,6 +38,21 @@ std::span<const PageWord> pageWords() {
          "Velmora 3.8 — mains power transformer design.\n"
          "The page calculates with the same engine as the program."},
         {"ok", "OK", "OK"},
+        // The rectifier helper, as the window's dialog says it.
+        {"rectifier", "Выпрямитель...", "Rectifier..."},
+        {"rectifierNone", "Нет выпрямителя", "No rectifier"},
+        {"rectifierUdc", "Постоянное напряжение, В", "DC voltage, V"},
+        {"rectifierIdc", "Ток нагрузки, А", "Load current, A"},
+        {"rectifierC", "Ёмкость конденсатора, мкФ", "Capacitance, µF"},
+        {"rectifierVd", "Прямое падение на диоде, В", "Diode forward drop, V"},
+        {"rectifierRd", "Дифференциальное сопротивление диода, Ом", "Diode slope resistance, Ω"},
+        {"rectifierDiodeTip",
+         "По умолчанию 0,7 В и 0,02 Ом — допущение (типичный кремниевый диод); возьмите значения "
+         "из справочного листка диода.",
+         "Defaults 0.7 V and 0.02 Ω are an assumption (a typical silicon diode); take the values "
+         "from the diode's data sheet."},
+        {"apply", "Применить", "Apply"},
+        {"close", "Закрыть", "Close"},
     }};
     return kWords;
 }

@@ -11,10 +11,12 @@
 #include "calculation.hpp"
 #include "codec.hpp"
 #include "design_file.hpp"
+#include "numtext.hpp"
 #include "output.hpp"
 #include "page_words.hpp"
 #include "record.hpp"
 #include "rectifier_fields.hpp"
+#include "rectifier_texts.hpp"
 #include "steel_texts.hpp"
 #include "steels.hpp"
 #include "storage_words.hpp"
@@ -102,6 +104,7 @@ Run run(const char* inputs, texts::Lang lang) {
     return out;
 }
 
+Run last_;           // the last calculation, for what the window shows beside it
 std::string text_;   // the last text result
 int overfilled_ = 0; // the winding that did not fit in the last calculation, 0 none
 std::string bytes_;  // the last byte result
@@ -122,10 +125,68 @@ extern "C" {
 // velmora-cli --json of these inputs, or {"failure": ...} when the catalogue fails.
 const char* velmora_calculate(const char* inputs, const char* lang) {
     const texts::Lang l = texts::langFromCode(lang);
-    Run r = run(inputs, l);
+    last_ = run(inputs, l);
+    const Run& r = last_;
     overfilled_ = r.result.overfilled;
     if (!r.failure.empty()) return give(failureJson(r.failure));
     return give(cli::runAsJson(r.rec, r.result, r.messages, r.misread, l, r.steel, r.rectifiers));
+}
+
+// What the window shows of the last calculation beside the JSON, worded in `lang`:
+// the steel group (grades, the one used, its seven results with tips, its notes) and
+// each secondary's rectifier (its inputs as held, the mark and its tip).
+const char* velmora_shown(const char* lang) {
+    const texts::Lang l = texts::langFromCode(lang);
+    const Run& r = last_;
+    const SteelOutcome& s = r.steel;
+    const bool shown = s.result && s.result->status == SteelStatus::ok && s.choice.grade;
+    std::string o = "{\"steel\": {\"title\": " + cli::jsonString(texts::steelGroupTitle(l)) +
+                    ", \"gradeLabel\": " + cli::jsonString(texts::steelGradeLabel(l)) +
+                    ", \"gradeTip\": " + cli::jsonString(texts::steelGradeTip(l)) + ", \"grades\": [";
+    for (size_t k = 0; k < steels().grades.size(); ++k)
+        o += (k ? ", " : "") + cli::jsonString(steels().grades[k].name);
+    o += "], \"chosen\": " + std::to_string(s.choice.index) + ", \"default\": " +
+         cli::jsonString(std::string(defaultSteelGrade(r.rec.core))) + ", \"rows\": [";
+    bool first = true;
+    for (const texts::SteelItem item : texts::kSteelItems) {
+        o += first ? "" : ", ";
+        first = false;
+        o += "{\"label\": " + cli::jsonString(texts::steelLabel(item, l)) + ", \"value\": " +
+             cli::jsonString(shown ? texts::steelValue(item, *s.result) : std::string()) + ", \"tip\": " +
+             cli::jsonString(shown ? texts::steelTip(item, *s.result, *s.choice.grade, l) : std::string()) + "}";
+    }
+    std::vector<std::string> notes;
+    if (!steels().ok) notes.push_back(texts::steelProblem(steels().problem, l));
+    if (s.choice.missing && s.choice.grade)
+        notes.push_back(texts::steelGradeMissing(s.choice.asked, s.choice.grade->name, l));
+    if (shown)
+        for (const SteelWarning& w : s.result->warnings) notes.push_back(texts::steelWarning(w, l));
+    else if (s.result)
+        notes.push_back(texts::steelStatus(s.result->status, l));
+    o += "], \"notes\": [";
+    for (size_t k = 0; k < notes.size(); ++k) o += (k ? ", " : "") + cli::jsonString(notes[k]);
+    o += "]},\n\"circuits\": [";
+    for (int c = 0; c <= 3; ++c) o += (c ? ", " : "") + cli::jsonString(std::string(texts::rectifierCircuit(c, l)));
+    o += "],\n\"rectifiers\": [";
+    for (int i = 0; i < kSecondaries; ++i) {
+        const RectifierInputs in = rectifierInputs(r.rec, i);
+        const size_t k = static_cast<size_t>(i);
+        std::string mark, tip;
+        if (hasRectifier(r.rec, i)) {
+            mark = texts::rectifierMark(in, l);
+            tip = std::string(texts::rectifierCircuit(in.circuit, l));
+            for (const std::string& t : {texts::rectifierStatus(r.rectifiers[k], in, l),
+                                         texts::rectifierWarning(r.rectifiers[k].warning, l)})
+                if (!t.empty()) tip += "\n" + t;
+        }
+        o += i ? ",\n" : "\n";
+        o += "{\"circuit\": " + std::to_string(r.rec.rect2[k]) +
+             ", \"Udc\": " + cli::jsonString(r.rec.Udc2[k]) + ", \"Idc\": " + cli::jsonString(r.rec.Idc2[k]) +
+             ", \"C\": " + cli::jsonString(r.rec.C2[k]) + ", \"Vd\": " + cli::jsonString(shortest(in.Vd)) +
+             ", \"rd\": " + cli::jsonString(shortest(in.rd)) + ", \"mark\": " + cli::jsonString(mark) +
+             ", \"tip\": " + cli::jsonString(tip) + "}";
+    }
+    return give(o + "]}");
 }
 
 // The design file of the fields the calculation leaves (as the window saves): ""

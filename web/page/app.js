@@ -72,6 +72,7 @@
         if (f.winding === w && f.control !== 'none') grid.appendChild(control(f));
       });
       set.appendChild(grid);
+      if (w >= 2) set.appendChild(rectifierRow(w - 1));
       $('windings').appendChild(set);
     }
     table.wires.forEach(function (name) {
@@ -79,6 +80,23 @@
       o.value = o.textContent = name;
       $('Conductor').appendChild(o);
     });
+  }
+
+  // Under a secondary: the rectifier helper's button and the mark of what it set.
+  function rectifierRow(i) {
+    var row = document.createElement('div');
+    row.className = 'rect';
+    var b = document.createElement('button');
+    b.type = 'button';
+    b.id = 'rect-button-' + i;
+    b.dataset.word = 'rectifier';
+    b.addEventListener('click', function () { openRectifier(i); });
+    var mark = document.createElement('span');
+    mark.className = 'rect-mark';
+    mark.id = 'rect-mark-' + i;
+    row.appendChild(b);
+    row.appendChild(mark);
+    return row;
   }
 
   function coreKind() {
@@ -178,11 +196,95 @@
       c.el.title = B.misreadNotice(m.reads === null ? Infinity : m.reads, lang);
     });
     VelmoraStrip.draw($('strip'), res.extents, Number(res.fields.core), B.overfilled(), words());
+    showBeside();
     $('design').classList.remove('stale');
     keep();
     (res.messages || []).forEach(function (m) { tell(m.caption, m.text); });
     if (page.firstResult === null) page.firstResult = performance.now();
     return res;
+  }
+
+  // The steel group and the rectifier marks, as the window shows them.
+  function showBeside() {
+    var s = page.shown = B.shown(lang), g = s.steel, select = $('Steel');
+    $('steel-title').textContent = g.title;
+    $('steel-grade-label').textContent = g.gradeLabel;
+    select.title = g.gradeTip;
+    if (select.options.length !== g.grades.length) {
+      select.textContent = '';
+      g.grades.forEach(function (name) {
+        var o = document.createElement('option');
+        o.value = o.textContent = name;
+        select.appendChild(o);
+      });
+    }
+    select.selectedIndex = g.chosen;
+    var rows = $('steel-rows');
+    g.rows.forEach(function (row, k) {
+      var out = $('steel-value-' + k);
+      if (!out) {
+        var label = document.createElement('label'), span = document.createElement('span');
+        span.className = 'label';
+        span.id = 'steel-label-' + k;
+        out = document.createElement('output');
+        out.id = 'steel-value-' + k;
+        label.appendChild(span);
+        label.appendChild(out);
+        rows.appendChild(label);
+      }
+      $('steel-label-' + k).textContent = row.label;
+      out.textContent = row.value;
+      out.title = row.tip;
+    });
+    $('steel-notes').textContent = g.notes.join('\n');
+    s.rectifiers.forEach(function (r, k) {
+      var mark = $('rect-mark-' + (k + 1));
+      mark.textContent = r.mark;
+      mark.title = r.tip;
+    });
+  }
+
+  // ---- the rectifier helper -------------------------------------------------------
+  var RECT_KEYS = [['Udc', 'Udc2_'], ['Idc', 'Idc2_'], ['C', 'C2_'], ['Vd', 'Vd2_'], ['rd', 'rd2_']];
+  var rectFor = 0;
+  function openRectifier(i) {
+    var held = page.shown.rectifiers[i - 1], select = $('rect-circuit');
+    rectFor = i;
+    $('rectifier-title').textContent = words().rectifier.replace(/\.+$/, '') + ' 2.' + i;
+    select.textContent = '';
+    page.shown.circuits.forEach(function (name, c) {
+      var o = document.createElement('option');
+      o.value = String(c);
+      o.textContent = name;
+      select.appendChild(o);
+    });
+    // A secondary without one opens on the bridge, the usual choice.
+    select.value = String(held.circuit >= 1 && held.circuit <= 3 ? held.circuit : 1);
+    RECT_KEYS.forEach(function (k) { $('rect-' + k[0]).value = held[k[0]]; });
+    $('rect-Vd').title = $('rect-rd').title = words().rectifierDiodeTip;
+    $('rectifier').returnValue = '';
+    $('rectifier').showModal();
+  }
+  $('rectifier').addEventListener('close', function () {
+    if ($('rectifier').returnValue !== 'apply' || !rectFor) return;
+    var i = rectFor;
+    take();
+    state['rect2_' + i] = $('rect-circuit').value;
+    RECT_KEYS.forEach(function (k) { state[k[1] + i] = $('rect-' + k[0]).value; });
+    var res = calculate();
+    // As the window: a helper that did not settle says why.
+    (res.rectifiers || []).forEach(function (r) {
+      if (r.secondary === i && r.status !== 'settled' && r.status !== 'none') tell(words().warning, r.text);
+    });
+  });
+
+  // A hand edit of a secondary's voltage or current detaches its rectifier.
+  function detach(name) {
+    var m = /^(U2|I2)_(\d)$/.exec(name);
+    if (!m || !state['rect2_' + m[2]] || state['rect2_' + m[2]] === '0') return;
+    state['rect2_' + m[2]] = '0';
+    $('rect-mark-' + m[2]).textContent = '';
+    $('rect-mark-' + m[2]).title = '';
   }
 
   var idIndex = null;
@@ -275,7 +377,7 @@
     form.addEventListener('submit', function (e) { e.preventDefault(); calculate(); });
     form.addEventListener('input', function (e) {
       var n = e.target.dataset.field;
-      if (n) derive(n);
+      if (n) { derive(n); detach(n); }
       form.classList.add('stale');
     });
     $('kinds').addEventListener('change', coreChanged);
@@ -289,6 +391,11 @@
     $('help').addEventListener('click', function () { tell(words().help, B.help(lang)); });
     $('about').addEventListener('click', function () { tell(words().about, words().aboutText); });
     $('Conductor').addEventListener('change', calculate);
+    $('Steel').addEventListener('change', function () {
+      var name = $('Steel').value;
+      state.Steel = name === page.shown.steel['default'] ? '' : name;
+      calculate();
+    });
     $('lang').addEventListener('change', function () {
       take();
       lang = $('lang').value;

@@ -19,6 +19,8 @@ var VelmoraBridge = (function () {
       return JSON.parse(call('velmora_calculate', ['string', 'string'], [pack(inputs), lang]));
     },
     overfilled: function () { return M._velmora_overfilled(); },
+    // The steel group and the rectifier marks of the last calculation, worded.
+    shown: function (lang) { return JSON.parse(call('velmora_shown', ['string'], [lang])); },
     // {bytes} or {error}
     save: function (inputs, lang) {
       var e = call('velmora_save', ['string', 'string'], [pack(inputs), lang]);

@@ -260,6 +260,74 @@ async function main() {
     await messages(page);
     compare('Ш core by keyboard', await shown(page), cliJson({ core: '3', Bm: '1.2', U2_1: '12,6', I2_1: '2,5' }));
 
+    // The steel group: the grade the engine used is the one selected, its rows hold the
+    // engine's figures; another grade calculates as velmora-cli with that grade.
+    const kept = () => page.evaluate(() => JSON.parse(localStorage.getItem('velmora.inputs')));
+    {
+      const group = await page.evaluate(() => ({
+        grade: document.getElementById('Steel').value,
+        grades: [...document.getElementById('Steel').options].map((o) => o.value),
+        rows: [...document.querySelectorAll('#steel-rows output')].map((o) => [o.textContent, o.title]),
+        last: window.velmoraPage.last.steel,
+      }));
+      check('the steel group shows the grade used and its figures', () => {
+        assert.equal(group.grade, group.last.grade);
+        assert.equal(group.rows.length, 7);
+        assert.equal(group.rows[0][0], group.last.mass_steel_kg.toFixed(3));
+        assert.equal(group.rows[1][0], group.last.loss_w.toFixed(2));
+        for (const [value, tip] of group.rows) assert.ok(value && tip, `${value} / ${tip}`);
+      });
+      const other = group.grades.find((g) => g !== group.grade);
+      await page.select('#Steel', other);
+      await messages(page);
+      const keys = await kept();
+      check('another grade is kept as the design\'s Steel', () => assert.equal(keys.Steel, other));
+      const got = await shown(page);
+      compare('another steel grade', got, cliJson(keys));
+      check('the other grade is the one used', () => assert.equal(got.last.steel.grade, other));
+    }
+
+    // The rectifier helper under the first secondary: bridge, 30 V, 2 A, 4700 µF with
+    // the diode's defaults; the page then gives what velmora-cli gives for those keys,
+    // the column is marked, and a hand edit of the voltage detaches it.
+    {
+      await page.click('#rect-button-1');
+      await page.waitForFunction(() => document.getElementById('rectifier').open);
+      const defaults = await page.evaluate(() => ['rect-circuit', 'rect-Vd', 'rect-rd'].map((id) => document.getElementById(id).value));
+      check('the rectifier dialog opens on a bridge with the diode\'s defaults', () => assert.deepEqual(defaults, ['1', '0.7', '0.02']));
+      await page.evaluate(() => {
+        const set = (id, v) => { document.getElementById(id).value = v; };
+        set('rect-Udc', '30'); set('rect-Idc', '2'); set('rect-C', '4700');
+      });
+      await page.click('#rect-apply');
+      await page.waitForFunction(() => String(window.velmoraPage.last.fields.rect2_1) === '1');
+      const said = await messages(page);
+      const keys = await kept();
+      check('the rectifier is kept in the design', () => {
+        assert.deepEqual([keys.rect2_1, keys.Udc2_1, keys.Idc2_1, keys.C2_1], ['1', '30', '2', '4700']);
+        assert.deepEqual(said, []);
+      });
+      const got = await shown(page);
+      compare('a rectifier applied', got, cliJson(keys));
+      const mark = await page.evaluate(() => [document.getElementById('rect-mark-1').textContent,
+                                              document.getElementById('rect-mark-1').title]);
+      check('the secondary is marked with what it was set for', () => {
+        assert.ok(mark[0].includes('30.0') && mark[0].includes('2.00'), mark[0]);
+        assert.equal(got.last.rectifiers.length, 1);
+        assert.ok(mark[1].includes(got.last.rectifiers[0].text), mark[1]);
+      });
+      await enter(page, { U2_1: '24' });
+      const detached = await page.evaluate(() => document.getElementById('rect-mark-1').textContent);
+      await page.click('#calculate');
+      await messages(page);
+      const after = await kept();
+      check('a hand edit of the voltage detaches the rectifier', () => {
+        assert.equal(detached, '');
+        assert.equal(after.rect2_1, '0');
+      });
+      compare('the rectifier detached', await shown(page), cliJson(after));
+    }
+
     // A file that is no design: refused with the reader's message, the inputs kept.
     {
       const junk = path.join(dl, 'junk.sav');
