@@ -12,11 +12,11 @@ using namespace velmora;
 
 namespace {
 
-void SteelModel(benchmark::State& state) {
-    const int core = static_cast<int>(state.range(0));
+// The steel model after the five-secondary design of `core`, with the grade `name`.
+void timeSteelModel(benchmark::State& state, int core, std::string_view name) {
     const WireTable wires = LoadWireSizes(VELMORA_DATA_DIR, "ПЭТ-155").table;
     const SteelCatalogue steels = LoadSteels(VELMORA_DATA_DIR);
-    const SteelGrade* grade = FindSteelGrade(steels.grades, defaultSteelGrade(core));
+    const SteelGrade* grade = FindSteelGrade(steels.grades, name);
     Record r = bench::makeRecord(bench::fiveSecondaries(core));
     const RunResult run = Calculate(r, wires);
     if (run.status != RunStatus::ok || grade == nullptr) {
@@ -28,24 +28,15 @@ void SteelModel(benchmark::State& state) {
         benchmark::DoNotOptimize(s);
     }
 }
+
+void SteelModel(benchmark::State& state) {
+    const int core = static_cast<int>(state.range(0));
+    timeSteelModel(state, core, defaultSteelGrade(core));
+}
 BENCHMARK(SteelModel)->DenseRange(0, 4);
 
 // The same with a grade that has every point (loss, field): the longest path.
-void SteelModelFullGrade(benchmark::State& state) {
-    const WireTable wires = LoadWireSizes(VELMORA_DATA_DIR, "ПЭТ-155").table;
-    const SteelCatalogue steels = LoadSteels(VELMORA_DATA_DIR);
-    const SteelGrade* grade = FindSteelGrade(steels.grades, "M800-50A");
-    Record r = bench::makeRecord(bench::fiveSecondaries(2));
-    const RunResult run = Calculate(r, wires);
-    if (run.status != RunStatus::ok || grade == nullptr) {
-        state.SkipWithError("the design or the grade is missing");
-        return;
-    }
-    for (auto _ : state) {
-        SteelResult s = steelModel(run.figures, *grade);
-        benchmark::DoNotOptimize(s);
-    }
-}
+void SteelModelFullGrade(benchmark::State& state) { timeSteelModel(state, 2, "M800-50A"); }
 BENCHMARK(SteelModelFullGrade);
 
 void SteelCatalogueLoad(benchmark::State& state) {
