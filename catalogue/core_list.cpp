@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "entry_reader.hpp"
 #include "numtext.hpp"
 #include "textfile.hpp"
 
@@ -9,44 +10,18 @@ namespace velmora {
 
 namespace {
 
-struct Refused {
-    CoreListProblem problem;
-};
+using Entry = EntryReader<CoreListProblem>;
 
-class EntryReader {
-public:
-    EntryReader(const KeyValueIndex& index, int n, std::string_view file)
-        : index_(index), n_(n), file_(file) {}
+// A size of the core: required, positive.
+double size(const Entry& e, std::string_view stem) {
+    return e.positive(e.key(stem), CoreListRefusal::missingSize);
+}
 
-    std::string key(std::string_view stem) const { return std::string(stem) + std::to_string(n_); }
-    std::string text(std::string_view stem) const { return index_.value(key(stem)); }
-
-    [[noreturn]] void refuse(CoreListRefusal code, std::string_view stem) const {
-        throw Refused{{code, n_, key(stem), text(stem), std::string(file_)}};
-    }
-
-    // A positive finite size, the whole text, '.' or ',' as the decimal separator.
-    double size(std::string_view stem) const {
-        const std::string s = text(stem);
-        if (s.empty()) refuse(CoreListRefusal::missingSize, stem);
-        const std::optional<double> whole = wholeNumber(s);
-        const double v = whole.value_or(0);
-        if (!whole || !std::isfinite(v)) refuse(CoreListRefusal::badNumber, stem);
-        if (!(v > 0)) refuse(CoreListRefusal::notPositive, stem);
-        return v;
-    }
-
-    int kind() const {
-        const std::string t = text("core");
-        if (t.size() != 1 || t[0] < '0' || t[0] > '4') refuse(CoreListRefusal::badKind, "core");
-        return t[0] - '0';
-    }
-
-private:
-    const KeyValueIndex& index_;
-    int n_;
-    std::string_view file_;
-};
+int kind(const Entry& e) {
+    const std::string k = e.key("core"), t = e.text(k);
+    if (t.size() != 1 || t[0] < '0' || t[0] > '4') e.refuse(CoreListRefusal::badKind, k, t);
+    return t[0] - '0';
+}
 
 // Sizes as the list writes them: the shortest text, with a decimal comma.
 std::string sizeText(double v) {
@@ -73,19 +48,19 @@ CoreList ParseCoreList(std::string_view text, std::string_view file) {
     const KeyValueIndex index(text);
     try {
         for (int n = 1;; ++n) {
-            const EntryReader e(index, n, file);
+            const Entry e(index, n, file);
             ListedCore c;
-            c.name = e.text("name");
+            c.name = e.text(e.key("name"));
             if (c.name.empty()) break;
-            c.core = e.kind();
-            c.lst = e.size("lst");
-            c.hst = e.size("hst");
-            c.lok = e.size("lok");
-            if (c.core != 0) c.hok = e.size("hok");
-            c.note = e.text("note");
+            c.core = kind(e);
+            c.lst = size(e, "lst");
+            c.hst = size(e, "hst");
+            c.lok = size(e, "lok");
+            if (c.core != 0) c.hok = size(e, "hok");
+            c.note = e.text(e.key("note"));
             out.cores.push_back(std::move(c));
         }
-    } catch (const Refused& r) {
+    } catch (const Entry::Refused& r) {
         out.cores.clear();
         out.problem = r.problem;
         return out;

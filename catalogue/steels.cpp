@@ -4,6 +4,7 @@
 #include <optional>
 #include <unordered_set>
 
+#include "entry_reader.hpp"
 #include "numtext.hpp"
 #include "textfile.hpp"
 #include "wires.hpp"
@@ -16,68 +17,27 @@ namespace {
 
 constexpr std::array<std::string_view, 3> kPoint{"10", "15", "17"};  // of kGradeB
 
-// Stops the reading of one entry with a problem.
-struct Refused {
-    SteelProblem problem;
-};
+using Entry = EntryReader<SteelProblem>;
 
-class EntryReader {
-public:
-    EntryReader(const KeyValueIndex& index, int n, std::string_view file)
-        : index_(index), n_(n), file_(file) {}
-
-    std::string key(std::string_view stem, bool underscore = false) const {
-        std::string k(stem);
-        if (underscore) k += '_';
-        k += std::to_string(n_);
-        return k;
+// Points of one kind rising with the induction, as far as they are given.
+std::array<double, 3> points(const Entry& e, std::string_view prefix, std::string_view suffix,
+                             SteelRefusal notRising) {
+    std::array<double, 3> v{};
+    double before = 0;
+    for (int k = 0; k < 3; ++k) {
+        std::string stem(prefix);
+        stem += kPoint[k];
+        stem += suffix;
+        const std::string name = e.key(stem, true);
+        v[k] = e.positive(name, std::nullopt);
+        if (v[k] == 0) continue;
+        if (v[k] <= before) e.refuse(notRising, name, e.text(name));
+        before = v[k];
     }
-    std::string text(const std::string& k) const { return index_.value(k); }
+    return v;
+}
 
-    [[noreturn]] void refuse(SteelRefusal code, const std::string& k, std::string value) const {
-        throw Refused{{code, n_, k, std::move(value), std::string(file_)}};
-    }
-
-    // A positive finite number with '.' or ',' as the decimal separator, the whole
-    // text; 0 when the key is empty and not required.
-    double number(const std::string& k, bool required) const {
-        const std::string t = text(k);
-        if (t.empty()) {
-            if (required) refuse(SteelRefusal::missingValue, k, t);
-            return 0;
-        }
-        const std::optional<double> whole = wholeNumber(t);
-        const double v = whole.value_or(0);
-        if (!whole || !std::isfinite(v)) refuse(SteelRefusal::badNumber, k, t);
-        if (!(v > 0)) refuse(SteelRefusal::notPositive, k, t);
-        return v;
-    }
-
-    // Points of one kind rising with the induction, as far as they are given.
-    std::array<double, 3> points(std::string_view prefix, std::string_view suffix,
-                                 SteelRefusal notRising) const {
-        std::array<double, 3> v{};
-        double before = 0;
-        for (int k = 0; k < 3; ++k) {
-            std::string stem(prefix);
-            stem += kPoint[k];
-            stem += suffix;
-            const std::string name = key(stem, true);
-            v[k] = number(name, false);
-            if (v[k] == 0) continue;
-            if (v[k] <= before) refuse(notRising, name, text(name));
-            before = v[k];
-        }
-        return v;
-    }
-
-private:
-    const KeyValueIndex& index_;
-    int n_;
-    std::string_view file_;
-};
-
-SteelGrade readEntry(const EntryReader& e, const std::string& name) {
+SteelGrade readEntry(const Entry& e, const std::string& name) {
     SteelGrade g;
     g.name = name;
     const std::string familyKey = e.key("family");
@@ -89,11 +49,11 @@ SteelGrade readEntry(const EntryReader& e, const std::string& name) {
         g.family = SteelFamily::nonOriented;
     else
         e.refuse(SteelRefusal::badFamily, familyKey, family);
-    g.thickness = e.number(e.key("thickness"), true);
-    g.density = e.number(e.key("density"), true);
-    g.lossMax = e.points("P", "max", SteelRefusal::lossNotRising);
-    g.lossTyp = e.points("P", "typ", SteelRefusal::lossNotRising);
-    g.H = e.points("H", "", SteelRefusal::fieldNotRising);
+    g.thickness = e.positive(e.key("thickness"), SteelRefusal::missingValue);
+    g.density = e.positive(e.key("density"), SteelRefusal::missingValue);
+    g.lossMax = points(e, "P", "max", SteelRefusal::lossNotRising);
+    g.lossTyp = points(e, "P", "typ", SteelRefusal::lossNotRising);
+    g.H = points(e, "H", "", SteelRefusal::fieldNotRising);
     bool any = false;
     for (int k = 0; k < 3; ++k) {
         any = any || g.lossMax[k] > 0 || g.lossTyp[k] > 0;
@@ -118,7 +78,7 @@ SteelCatalogue ParseSteels(std::string_view text, std::string_view file) {
     std::unordered_set<std::string> lowerNames;
     try {
         for (int n = 1;; ++n) {
-            EntryReader e(index, n, file);
+            const Entry e(index, n, file);
             const std::string nameKey = e.key("grade");
             const std::string name = e.text(nameKey);
             if (name.empty()) break;
@@ -126,7 +86,7 @@ SteelCatalogue ParseSteels(std::string_view text, std::string_view file) {
                 e.refuse(SteelRefusal::duplicateName, nameKey, name);
             c.grades.push_back(readEntry(e, name));
         }
-    } catch (const Refused& r) {
+    } catch (const Entry::Refused& r) {
         c.grades.clear();
         c.problem = r.problem;
         return c;
