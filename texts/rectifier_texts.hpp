@@ -20,6 +20,8 @@ std::string rectifierWarning(RectifierWarning w, Lang lang);
 
 // The mark in a secondary's column: "⎓ 30.0 В 2.00 А".
 std::string rectifierMark(const RectifierInputs& s, Lang lang);
+// The mark's tool-tip: the circuit, then what the helper came to and its warning.
+std::string rectifierMarkTip(const RectifierDesign& d, const RectifierInputs& s, Lang lang);
 
 // The report's rectifier section of every secondary with one, after the winding
 // data; empty when no secondary has one or the run did not end ok.

@@ -172,6 +172,13 @@ std::string rectifierMark(const RectifierInputs& s, Lang lang) {
            (ru(lang) ? " А" : " A");
 }
 
+std::string rectifierMarkTip(const RectifierDesign& d, const RectifierInputs& s, Lang lang) {
+    std::string tip(rectifierCircuit(s.circuit, lang));
+    for (const std::string& t : {rectifierStatus(d, s, lang), rectifierWarning(d.warning, lang)})
+        if (!t.empty()) tip.append("\n").append(t);
+    return tip;
+}
+
 std::string rectifierReport(const Record& r, const RunResult& run, Lang lang) {
     if (run.status != RunStatus::ok) return {};
     std::string t;

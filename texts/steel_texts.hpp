@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "steel.hpp"
 #include "steels.hpp"
@@ -27,6 +28,9 @@ std::string steelWarning(const SteelWarning& w, Lang lang);
 std::string steelStatus(SteelStatus status, Lang lang);   // why there are no results
 std::string steelProblem(const SteelProblem& p, Lang lang);
 std::string steelGradeMissing(const std::string& asked, const std::string& used, Lang lang);
+// What the group says below its figures after a run: the grade used instead of a
+// missing one, then the model's warnings, or why there are no figures.
+std::vector<std::string> steelNotes(const SteelOutcome& outcome, Lang lang);
 
 // The report's section (after the windings), and velmora-cli's lines.
 std::string steelReport(const SteelResult& s, const SteelGrade& g, Lang lang);

@@ -205,6 +205,18 @@ std::string steelGradeMissing(const std::string& asked, const std::string& used,
                           "\" is used instead.";
 }
 
+std::vector<std::string> steelNotes(const SteelOutcome& outcome, Lang lang) {
+    std::vector<std::string> notes;
+    const bool shown = outcome.result && outcome.result->status == SteelStatus::ok && outcome.choice.grade;
+    if (outcome.choice.missing && outcome.choice.grade)
+        notes.push_back(steelGradeMissing(outcome.choice.asked, outcome.choice.grade->name, lang));
+    if (shown)
+        for (const SteelWarning& w : outcome.result->warnings) notes.push_back(steelWarning(w, lang));
+    else if (outcome.result)
+        notes.push_back(steelStatus(outcome.result->status, lang));
+    return notes;
+}
+
 namespace {
 
 // Label: value lines, with the line end given.

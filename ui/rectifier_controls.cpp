@@ -79,10 +79,7 @@ void CBrevinorDlg::applyRectifierMarks() {
         const RectifierInputs s = rectifierInputs(rec_, i);
         const RectifierDesign& d = rectifiers_[static_cast<std::size_t>(i)];
         mark->setText(qs(texts::rectifierMark(s, lang())));
-        QString tip = qs(std::string(texts::rectifierCircuit(s.circuit, lang())));
-        for (const std::string& t : {texts::rectifierStatus(d, s, lang()), texts::rectifierWarning(d.warning, lang())})
-            if (!t.empty()) tip += QStringLiteral("\n") + qs(t);
-        setHint(mark, tip);
+        setHint(mark, qs(texts::rectifierMarkTip(d, s, lang())));
     }
 }
 

@@ -91,12 +91,7 @@ void SteelGroup::showOutcome(const SteelOutcome& outcome) {
         values_[k]->setToolTip(shown ? qs(texts::steelTip(item, *outcome.result, *outcome.choice.grade, lang))
                                      : QString());
     }
-    if (outcome.choice.missing && outcome.choice.grade)
-        notes << qs(texts::steelGradeMissing(outcome.choice.asked, outcome.choice.grade->name, lang));
-    if (shown)
-        for (const SteelWarning& w : outcome.result->warnings) notes << qs(texts::steelWarning(w, lang));
-    else if (outcome.result)
-        notes << qs(texts::steelStatus(outcome.result->status, lang));
+    for (const std::string& note : texts::steelNotes(outcome, lang)) notes << qs(note);
     warnings_->setText(notes.join(QLatin1Char('\n')));
     warnings_->setVisible(!notes.isEmpty() && !notes.join(QString()).isEmpty());
 }

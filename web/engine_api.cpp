@@ -155,14 +155,9 @@ const char* velmora_shown(const char* lang) {
              cli::jsonString(shown ? texts::steelValue(item, *s.result) : std::string()) + ", \"tip\": " +
              cli::jsonString(shown ? texts::steelTip(item, *s.result, *s.choice.grade, l) : std::string()) + "}";
     }
-    std::vector<std::string> notes;
-    if (!steels().ok) notes.push_back(texts::steelProblem(steels().problem, l));
-    if (s.choice.missing && s.choice.grade)
-        notes.push_back(texts::steelGradeMissing(s.choice.asked, s.choice.grade->name, l));
-    if (shown)
-        for (const SteelWarning& w : s.result->warnings) notes.push_back(texts::steelWarning(w, l));
-    else if (s.result)
-        notes.push_back(texts::steelStatus(s.result->status, l));
+    // The window says a refused catalogue once in a box at start; the page, in the group.
+    std::vector<std::string> notes = texts::steelNotes(s, l);
+    if (!steels().ok) notes.insert(notes.begin(), texts::steelProblem(steels().problem, l));
     o += "], \"notes\": [";
     for (size_t k = 0; k < notes.size(); ++k) o += (k ? ", " : "") + cli::jsonString(notes[k]);
     o += "]},\n\"circuits\": [";
@@ -171,14 +166,9 @@ const char* velmora_shown(const char* lang) {
     for (int i = 0; i < kSecondaries; ++i) {
         const RectifierInputs in = rectifierInputs(r.rec, i);
         const size_t k = static_cast<size_t>(i);
-        std::string mark, tip;
-        if (hasRectifier(r.rec, i)) {
-            mark = texts::rectifierMark(in, l);
-            tip = std::string(texts::rectifierCircuit(in.circuit, l));
-            for (const std::string& t : {texts::rectifierStatus(r.rectifiers[k], in, l),
-                                         texts::rectifierWarning(r.rectifiers[k].warning, l)})
-                if (!t.empty()) tip += "\n" + t;
-        }
+        const bool has = hasRectifier(r.rec, i);
+        const std::string mark = has ? texts::rectifierMark(in, l) : std::string();
+        const std::string tip = has ? texts::rectifierMarkTip(r.rectifiers[k], in, l) : std::string();
         o += i ? ",\n" : "\n";
         o += "{\"circuit\": " + std::to_string(r.rec.rect2[k]) +
              ", \"Udc\": " + cli::jsonString(r.rec.Udc2[k]) + ", \"Idc\": " + cli::jsonString(r.rec.Idc2[k]) +

@@ -133,6 +133,20 @@ async function shown(page) {
   });
 }
 
+// Clicks `button` and waits up to five seconds for the download it starts in the
+// folder `dl`: the new file's name ending in `ext`, or null.
+async function downloaded(page, button, dl, ext) {
+  const before = new Set(fs.readdirSync(dl));
+  await page.click(button);
+  await messages(page);
+  for (let k = 0; k < 100; ++k) {
+    await new Promise((r) => setTimeout(r, 50));
+    const saved = fs.readdirSync(dl).find((f) => !before.has(f) && f.endsWith(ext));
+    if (saved) return saved;
+  }
+  return null;
+}
+
 function compare(name, page, want) {
   check(`${name}: the engine's object`, () => assert.deepEqual(page.last, want));
   check(`${name}: the fields shown`, () => {
@@ -211,14 +225,7 @@ async function main() {
       await page.waitForFunction(() => !document.getElementById('design').classList.contains('stale'));
       await new Promise((r) => setTimeout(r, 200));
       await messages(page);
-      const before = new Set(fs.readdirSync(dl));
-      await page.click('#save');
-      await messages(page);
-      let saved = null;
-      for (let k = 0; k < 100 && !saved; ++k) {
-        await new Promise((r) => setTimeout(r, 50));
-        saved = fs.readdirSync(dl).find((f) => !before.has(f) && f.endsWith('.sav'));
-      }
+      const saved = await downloaded(page, '#save', dl, '.sav');
       check(`design file ${n} saved again`, () => {
         assert.ok(saved, 'no download');
         assert.ok(fs.readFileSync(path.join(dl, saved)).equals(fs.readFileSync(sav)), 'bytes differ');
@@ -359,14 +366,7 @@ async function main() {
 
     // The report: the CLI's report bytes.
     {
-      const before = new Set(fs.readdirSync(dl));
-      await page.click('#save-report');
-      await messages(page);
-      let saved = null;
-      for (let k = 0; k < 100 && !saved; ++k) {
-        await new Promise((r) => setTimeout(r, 50));
-        saved = fs.readdirSync(dl).find((f) => !before.has(f) && f.endsWith('.txt'));
-      }
+      const saved = await downloaded(page, '#save-report', dl, '.txt');
       const designKeys = await page.evaluate(() => JSON.parse(localStorage.getItem('velmora.inputs')));
       const report = path.join(dl, 'cli-report.txt');
       cliJson(designKeys, 'ru', ['--report', report]);
