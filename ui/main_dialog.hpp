@@ -243,8 +243,7 @@ private:
     RectifierDesigns rectifiers_{};
     std::array<QLabel*, kSecondaries> rectifierMarks_{};
     QString designFile_;
-    Record saved_;           // the inputs as designFile_ holds them
-    std::map<QString, Record> savedFiles_;  // the same for every file loaded or saved
+    std::map<QString, Record> savedFiles_;  // the inputs each file loaded or saved holds
     bool fromOutside_ = false;  // closing on a request from outside: nothing is asked
     UndoHistory history_;
     QAction* undo_ = nullptr;

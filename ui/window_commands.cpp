@@ -103,14 +103,14 @@ void CBrevinorDlg::updateTitle() {
 void CBrevinorDlg::updateModified() {
     if (exchanging_) return;  // half the controls are not yet the new record's
     takeRecord();
-    setWindowModified(!designFile_.isEmpty() && !sameInputs(rec_, saved_));
+    const auto saved = savedFiles_.find(designFile_);
+    setWindowModified(saved != savedFiles_.end() && !sameInputs(rec_, saved->second));
     updateUndoActions();
 }
 
 void CBrevinorDlg::designIsFile(const QString& file) {
     designFile_ = file;
     pickers_.setFolder(QFileInfo(file).absolutePath());
-    saved_ = rec_;
     savedFiles_[file] = rec_;
     history_.rename(file);  // what was undone and redone before the save is this design
     updateTitle();
@@ -162,10 +162,8 @@ void CBrevinorDlg::OnRedo() {
 // A copy of the state: the calculation below records the present state again.
 void CBrevinorDlg::restoreDesign(const DesignState& s) {
     rec_ = s.inputs;
-    if (s.file != designFile_) {  // back to another design: its name and its saved inputs
+    if (s.file != designFile_) {  // back to another design: its name (the mark follows)
         designFile_ = s.file;
-        const auto known = savedFiles_.find(s.file);
-        saved_ = known != savedFiles_.end() ? known->second : Record();
         updateTitle();
     }
     showRecord();
