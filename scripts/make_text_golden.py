@@ -1,11 +1,12 @@
 #!/usr/bin/env python3
-"""Writes tests/texts/golden_ru.txt: random designs of every core kind and what
-velmora-cli answers for each of them in Russian (the JSON, the text output and the
-report bytes). The file pins the Russian texts, so that a change to how they are
-rendered cannot alter a byte unnoticed. Regenerate it only when a Russian text is
-meant to change, with the velmora-cli of the commit before that change:
+"""Writes tests/texts/golden_ru.txt or golden_en.txt: random designs of every core
+kind and what velmora-cli answers for each of them in that language (the JSON, the
+text output and the report bytes). The files pin the texts, so that a change to how
+they are rendered cannot alter a byte unnoticed. Regenerate one only when a text of
+its language is meant to change, and check that the diff touches only those lines:
 
     scripts/make_text_golden.py path/to/velmora-cli data > tests/texts/golden_ru.txt
+    scripts/make_text_golden.py path/to/velmora-cli data en > tests/texts/golden_en.txt
 """
 import os
 import random
@@ -13,6 +14,7 @@ import subprocess
 import sys
 import tempfile
 
+LANG = []
 KINDS = ["ПЭТ-155", "ПЭТВ-2", "МЭК 60317 тип 1", "МЭК 60317 тип 2", "AWG single", "AWG heavy"]
 
 
@@ -63,7 +65,7 @@ def design(rng, n):
 
 
 def run(cli, data, sets, extra):
-    args = [cli, "--data", data]
+    args = [cli, "--data", data] + LANG
     for k, v in sets.items():
         args += ["--set", f"{k}={v}"]
     return subprocess.run(args + extra, capture_output=True).stdout
@@ -74,7 +76,9 @@ def block(name, payload):
 
 
 def main():
+    global LANG
     cli, data = sys.argv[1], sys.argv[2]
+    LANG = ["--lang", sys.argv[3]] if len(sys.argv) > 3 else []
     rng = random.Random(1251)
     with tempfile.TemporaryDirectory() as tmp:
         report = os.path.join(tmp, "report.txt")
