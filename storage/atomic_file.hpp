@@ -1,5 +1,7 @@
 // Writing a file so that a failure never leaves a truncated mix: a hidden temporary
-// file in the same folder, flushed, then renamed over the target.
+// file in the same folder, flushed, then renamed over the target. A save removes the
+// temporary files that killed saves left in its folder (of processes that are gone,
+// or older than ten minutes), never those of a save under way.
 #pragma once
 
 #include <filesystem>

@@ -33,6 +33,11 @@ std::error_code writeNewFile(const fs::path& file, std::string_view bytes, const
     return ec;
 }
 
+// Files without a name are a POSIX matter: the named temporary does the work.
+std::error_code writeNewFileWhole(const fs::path&, std::string_view, const fs::path&) {
+    return std::make_error_code(std::errc::operation_not_supported);
+}
+
 bool isReadOnly(const fs::path& file) {
     std::error_code ec;
     fs::file_status st = fs::status(file, ec);
@@ -44,6 +49,25 @@ std::error_code replaceFile(const fs::path& from, const fs::path& to) {
     fs::rename(from, to, ec);
     return ec;
 }
+
+#if defined(_WIN32)
+long processId() { return static_cast<long>(GetCurrentProcessId()); }
+
+bool processRuns(long pid) {
+    if (pid <= 0) return true;
+    HANDLE h = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, static_cast<DWORD>(pid));
+    if (!h) return GetLastError() != ERROR_INVALID_PARAMETER;  // that one: no such process
+    DWORD code = 0;
+    const bool runs = !GetExitCodeProcess(h, &code) || code == STILL_ACTIVE;
+    CloseHandle(h);
+    return runs;
+}
+#else
+// The standard library knows no processes: 0 stands for "unknown", and a process is
+// never taken for dead.
+long processId() { return 0; }
+bool processRuns(long) { return true; }
+#endif
 
 fs::path executableFile(const char* argv0) {
 #if defined(_WIN32)

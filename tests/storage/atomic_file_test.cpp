@@ -9,8 +9,10 @@
 #ifndef _WIN32
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <csignal>
 #endif
 
@@ -140,6 +142,90 @@ TEST(AtomicWrite, AWriteFailingHalfWayKeepsTheOldFileAndLeavesNothing) {
     EXPECT_TRUE(mentions(w, "kept.sav\": ")) << said(w.error);
     EXPECT_EQ(readBytes(kept), "old contents");
     EXPECT_EQ(listing(dir.path()), std::vector<std::string>{"kept.sav"});
+}
+
+// Another process, running while the test looks: a child that waits for its pipe to close.
+class OtherProcess {
+public:
+    OtherProcess() {
+        int fds[2];
+        if (::pipe(fds) != 0) return;
+        pid_ = ::fork();
+        if (pid_ == 0) {
+            ::close(fds[1]);
+            char c;
+            while (::read(fds[0], &c, 1) > 0) {
+            }
+            ::_exit(0);
+        }
+        ::close(fds[0]);
+        pipe_ = fds[1];
+    }
+    ~OtherProcess() {
+        ::close(pipe_);
+        if (pid_ > 0) ::waitpid(pid_, nullptr, 0);
+    }
+    OtherProcess(const OtherProcess&) = delete;
+    OtherProcess& operator=(const OtherProcess&) = delete;
+    long pid() const { return pid_; }
+
+private:
+    pid_t pid_ = -1;
+    int pipe_ = -1;
+};
+
+// The id of a process that has ended.
+long endedProcess() {
+    const pid_t pid = ::fork();
+    if (pid == 0) ::_exit(0);
+    ::waitpid(pid, nullptr, 0);
+    return pid;
+}
+
+TEST(AtomicWrite, ASaveRemovesWhatKilledSavesLeftAndNothingElse) {
+    using namespace std::chrono_literals;
+    const OtherProcess other;
+    ASSERT_GT(other.pid(), 0);
+    const std::string live = std::to_string(other.pid()), dead = std::to_string(endedProcess()),
+                      self = std::to_string(::getpid());
+    struct Case {
+        std::string name;
+        std::chrono::minutes age;
+        bool stays;
+    };
+    const std::vector<Case> cases{
+        {".velmora-" + live + "-aaaaaaaa.tmp", 0min, true},   // a save under way elsewhere
+        {".velmora-" + live + "-aaaaaaab.tmp", 9min, true},
+        {".velmora-" + live + "-aaaaaaac.tmp", 11min, false},  // no save takes so long
+        {".velmora-" + self + "-aaaaaaad.tmp", 0min, true},   // another save of this process
+        {".velmora-" + dead + "-aaaaaaae.tmp", 0min, false},  // a killed save
+        {".velmora-" + dead + "-k3x9q2ab.tmp", 11min, false},
+        // The names of earlier versions carry no process: their age decides.
+        {".velmora-k3x9q2ab.tmp", 9min, true},
+        {".velmora-k3x9q2ac.tmp", 11min, false},
+        // Other names, however like, are not ours.
+        {".velmora-" + dead + "-k3x9q2a.tmp", 11min, true},
+        {".velmora-" + dead + "-K3X9Q2AB.tmp", 11min, true},
+        {".velmora-x" + dead + "-k3x9q2ab.tmp", 11min, true},
+        {".velmora--k3x9q2ab.tmp", 11min, true},
+        {".velmora-" + dead + "-k3x9q2ab.tmp.sav", 11min, true},
+        {"velmora-" + dead + "-k3x9q2ab.tmp", 11min, true},
+        {"k3x9q2ab.tmp", 11min, true},
+    };
+    ScratchFolder dir;
+    const auto now = fs::file_time_type::clock::now();
+    for (const Case& c : cases) fs::last_write_time(dir.write(c.name, "left"), now - c.age);
+    // Nor does a folder or a link of such a name go.
+    fs::create_directory(dir / (".velmora-" + dead + "-folder00.tmp"));
+    fs::create_symlink(dir / cases[0].name, dir / (".velmora-" + dead + "-link0000.tmp"));
+
+    ASSERT_TRUE(WriteFileAtomic(dir / "design.sav", "new").ok);
+    EXPECT_EQ(readBytes(dir / "design.sav"), "new");
+    for (const Case& c : cases) EXPECT_EQ(fs::exists(dir / c.name), c.stays) << c.name;
+    EXPECT_TRUE(fs::is_directory(dir / (".velmora-" + dead + "-folder00.tmp")));
+    EXPECT_TRUE(fs::is_symlink(dir / (".velmora-" + dead + "-link0000.tmp")));
+    const auto kept = std::count_if(cases.begin(), cases.end(), [](const Case& c) { return c.stays; });
+    EXPECT_EQ(listing(dir.path()).size(), static_cast<std::size_t>(kept) + 3);
 }
 
 TEST(AtomicWrite, ANewFileGetsTheUsualPermissions) {

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <csignal>
+#include <cstdlib>
 #include <functional>
 #include <optional>
 
@@ -30,6 +31,7 @@ namespace {
 namespace fs = std::filesystem;
 using testing::Fault;
 using testing::FaultScope;
+using testing::TempFiles;
 using testing::readBytes;
 using testing::said;
 using testing::ScratchFolder;
@@ -104,43 +106,62 @@ TEST(DiskFaults, AFailedWriteOrRenameKeepsTheOldFileAndSaysWhy) {
                                   {Fault::renameFails, "файл занят"}};
     for (const Writer& w : writers())
         for (const Case& c : cases)
-            for (bool existing : {true, false}) {
-                SCOPED_TRACE(std::string(w.what) + ", " + c.reason + (existing ? ", replacing" : ", new"));
-                ScratchFolder dir;
-                const fs::path file = dir / w.name;
-                if (existing) {
-                    ASSERT_TRUE(w.write(file, oldDesign()).ok);
-                }
-                const std::vector<std::string> before = listing(dir.path());
-                const std::string old = existing ? readBytes(file) : "";
+            for (bool existing : {true, false})
+                for (TempFiles files : {TempFiles::asTheSystemHas, TempFiles::namedOnly}) {
+                    SCOPED_TRACE(std::string(w.what) + ", " + c.reason + (existing ? ", replacing" : ", new") +
+                                 (files == TempFiles::namedOnly ? ", named temporary file" : ""));
+                    ScratchFolder dir;
+                    const fs::path file = dir / w.name;
+                    if (existing) {
+                        ASSERT_TRUE(w.write(file, oldDesign()).ok);
+                    }
+                    const std::vector<std::string> before = listing(dir.path());
+                    const std::string old = existing ? readBytes(file) : "";
 
-                WriteOutcome out;
-                {
-                    FaultScope fault(c.fault);
-                    out = w.write(file, newDesign());
-                }
-                EXPECT_FALSE(out.ok);
-                EXPECT_NE(said(out.error).find(failedWrite(file, c.reason)), npos) << said(out.error);
-                EXPECT_EQ(listing(dir.path()), before);  // no temporary file left behind
-                if (existing) {
-                    EXPECT_EQ(readBytes(file), old);
-                }
+                    WriteOutcome out;
+                    {
+                        FaultScope fault(c.fault, files);
+                        out = w.write(file, newDesign());
+                    }
+                    EXPECT_FALSE(out.ok);
+                    EXPECT_NE(said(out.error).find(failedWrite(file, c.reason)), npos) << said(out.error);
+                    EXPECT_EQ(listing(dir.path()), before);  // no temporary file left behind
+                    if (existing) {
+                        EXPECT_EQ(readBytes(file), old);
+                    }
 
-                // Once the disk is sound again, the same write goes through whole.
-                ASSERT_TRUE(w.write(file, newDesign()).ok);
-                EXPECT_EQ(readBytes(file), w.bytes(newDesign()));
-            }
+                    // Once the disk is sound again, the same write goes through whole.
+                    ASSERT_TRUE(w.write(file, newDesign()).ok);
+                    EXPECT_EQ(readBytes(file), w.bytes(newDesign()));
+                }
 }
 
-TEST(DiskFaults, AProcessKilledHalfWayLeavesTheOldFileWhole) {
+// The process id a temporary file's name carries (".velmora-<pid>-<letters>.tmp").
+long writerOf(const std::string& temp) {
+    const std::size_t dash = temp.find('-', 9);
+    return dash == npos ? 0 : std::atol(temp.substr(9, dash - 9).c_str());
+}
+
+TEST(DiskFaults, AProcessKilledHalfWayLeavesTheOldFileWholeAndTheNextSaveClearsUp) {
     GTEST_FLAG_SET(death_test_style, "fast");  // the child writes into this test's folder
     struct Case {
         Fault fault;
-        bool tempComplete;
+        TempFiles files;
+        int leftovers;      // hidden files the dead write leaves
+        bool tempComplete;  // ... holding all the new bytes
+    };
+    const std::vector<Case> cases{
+        // A file without a name vanishes with its process; once named, it is complete.
+        {Fault::killedWhileWriting, TempFiles::asTheSystemHas, 0, false},
+        {Fault::killedBeforeRename, TempFiles::asTheSystemHas, 1, true},
+        // Where the disk has no such files, the named temporary file stays, cut short or whole.
+        {Fault::killedWhileWriting, TempFiles::namedOnly, 1, false},
+        {Fault::killedBeforeRename, TempFiles::namedOnly, 1, true},
     };
     for (const Writer& w : writers())
-        for (const Case& c : {Case{Fault::killedWhileWriting, false}, Case{Fault::killedBeforeRename, true}}) {
-            SCOPED_TRACE(std::string(w.what) + (c.tempComplete ? ", before the rename" : ", while writing"));
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(w.what) + (c.tempComplete ? ", before the rename" : ", while writing") +
+                         (c.files == TempFiles::namedOnly ? ", named temporary file" : ""));
             ScratchFolder dir;
             const fs::path file = dir / w.name;
             ASSERT_TRUE(w.write(file, oldDesign()).ok);
@@ -149,36 +170,41 @@ TEST(DiskFaults, AProcessKilledHalfWayLeavesTheOldFileWhole) {
 
             EXPECT_EXIT(
                 {
-                    FaultScope fault(c.fault);
+                    FaultScope fault(c.fault, c.files);
                     w.write(file, newDesign());
                 },
                 ::testing::KilledBySignal(SIGKILL), "");
             EXPECT_EQ(readBytes(file), old);
-
-            // The dead write leaves one hidden temporary file beside it, which no
-            // listing of designs, state files or reports takes up.
-            const std::vector<std::string> names = listing(dir.path());
-            ASSERT_EQ(names.size(), 2u);
-            const std::string temp = names[0] == w.name ? names[1] : names[0];
-            EXPECT_EQ(temp.rfind(".velmora-", 0), 0u) << temp;
-            EXPECT_EQ(temp.substr(temp.size() - 4), ".tmp") << temp;
-            const std::string left = readBytes(dir / temp);
-            if (c.tempComplete) {
-                EXPECT_EQ(left, full);
-            } else {
-                EXPECT_LT(left.size(), full.size());
-                EXPECT_EQ(full.compare(0, left.size(), left), 0);
-            }
             if (w.kind != Writer::report) {
                 Record back;
                 ASSERT_EQ(ReadDesign(file, back).status, ReadOutcome::ok);
                 EXPECT_EQ(FormatDesign(back).bytes, old);
             }
 
-            // The next write goes through and leaves the other file alone.
+            // A leftover is hidden, no listing of designs, state files or reports takes
+            // it up, and it names the dead process.
+            std::vector<std::string> names = listing(dir.path());
+            ASSERT_EQ(names.size(), 1u + c.leftovers);
+            std::erase(names, std::string(w.name));
+            for (const std::string& temp : names) {
+                EXPECT_EQ(temp.rfind(".velmora-", 0), 0u) << temp;
+                EXPECT_EQ(temp.substr(temp.size() - 4), ".tmp") << temp;
+                const long pid = writerOf(temp);
+                EXPECT_GT(pid, 0) << temp;
+                EXPECT_NE(pid, static_cast<long>(::getpid())) << temp;
+                const std::string left = readBytes(dir / temp);
+                if (c.tempComplete) {
+                    EXPECT_EQ(left, full);
+                } else {
+                    EXPECT_LT(left.size(), full.size());
+                    EXPECT_EQ(full.compare(0, left.size(), left), 0);
+                }
+            }
+
+            // The next write goes through and takes the dead process's file away.
             ASSERT_TRUE(w.write(file, newDesign()).ok);
             EXPECT_EQ(readBytes(file), full);
-            EXPECT_EQ(readBytes(dir / temp), left);
+            EXPECT_EQ(listing(dir.path()), std::vector<std::string>{w.name});
         }
 }
 

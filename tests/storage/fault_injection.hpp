@@ -14,10 +14,14 @@ enum class Fault {
     killedBeforeRename,  // ... with all of it written, before the rename
 };
 
+// The temporary file: as the system and the disk allow (without a name until it is
+// complete, on Linux), or named from the start, as where they do not.
+enum class TempFiles { asTheSystemHas, namedOnly };
+
 // Every write of this process meets the fault while the scope lasts.
 class FaultScope {
 public:
-    explicit FaultScope(Fault f);
+    explicit FaultScope(Fault f, TempFiles files = TempFiles::asTheSystemHas);
     ~FaultScope();
     FaultScope(const FaultScope&) = delete;
     FaultScope& operator=(const FaultScope&) = delete;
