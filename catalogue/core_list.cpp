@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core_shape.hpp"
 #include "entry_reader.hpp"
 #include "numtext.hpp"
 #include "textfile.hpp"
@@ -17,10 +18,13 @@ double size(const Entry& e, std::string_view stem) {
     return e.positive(e.key(stem), CoreListRefusal::missingSize);
 }
 
-int kind(const Entry& e) {
+// The kind: one digit that names a kind of the shape table.
+CoreKind kind(const Entry& e) {
     const std::string k = e.key("core"), t = e.text(k);
-    if (t.size() != 1 || t[0] < '0' || t[0] > '4') e.refuse(CoreListRefusal::badKind, k, t);
-    return t[0] - '0';
+    const bool digit = t.size() == 1 && t[0] >= '0' && t[0] <= '9';
+    const std::optional<CoreKind> kind = digit ? coreKindFrom(t[0] - '0') : std::nullopt;
+    if (!kind) e.refuse(CoreListRefusal::badKind, k, t);
+    return *kind;
 }
 
 // Sizes as the list writes them: the shortest text, with a decimal comma.
@@ -52,11 +56,12 @@ CoreList ParseCoreList(std::string_view text, std::string_view file) {
             ListedCore c;
             c.name = e.text(e.key("name"));
             if (c.name.empty()) break;
-            c.core = kind(e);
+            const CoreKind k = kind(e);
+            c.core = coreNumber(k);
             c.lst = size(e, "lst");
             c.hst = size(e, "hst");
             c.lok = size(e, "lok");
-            if (c.core != 0) c.hok = size(e, "hok");
+            if (!shapeOf(k).ring) c.hok = size(e, "hok");
             c.note = e.text(e.key("note"));
             out.cores.push_back(std::move(c));
         }
@@ -93,7 +98,7 @@ std::string FormatCoreList(const std::vector<ListedCore>& cores) {
         line("lst", n, sizeText(c.lst));
         line("hst", n, sizeText(c.hst));
         line("lok", n, sizeText(c.lok));
-        if (c.core != 0) line("hok", n, sizeText(c.hok));
+        if (const CoreShape* s = shapeOf(c.core); !s || !s->ring) line("hok", n, sizeText(c.hok));
         // Written even when empty, like the closing empty name: a key the file has no
         // line of is looked for in the other values too (the hand-made "d1 мм = 0,5"
         // rule), where a name such as "name3" would open an entry of its own.

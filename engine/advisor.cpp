@@ -71,9 +71,9 @@ CoreAdvice judgeCore(const Record& design, const ListedCore& c, int index, const
     a.W1 = run.figures.W1;
     a.D1 = textToDouble(r.D1);  // one strand's copper diameter
     const RunFigures& f = run.figures;
-    a.buildShare = f.core != 0 && f.room > 0 ? lastBuild(f) / f.room : 0;
+    a.buildShare = !shapeOf(f.core).ring && f.room > 0 ? lastBuild(f) / f.room : 0;
 
-    if (f.core != 0 && !(a.buildShare <= limits.margin)) a.verdict = Verdict::margin;
+    if (!shapeOf(f.core).ring && !(a.buildShare <= limits.margin)) a.verdict = Verdict::margin;
     else if (!(a.rise_k < limits.riseLimit)) a.verdict = Verdict::tooHot;
     else a.verdict = Verdict::fit;
     return a;
@@ -84,15 +84,14 @@ Advice adviseCores(const Record& design, std::span<const ListedCore> cores, cons
                    const AdviceLimits& limits) {
     Advice out;
     // The grade of each kind, looked up once.
-    std::array<const SteelGrade*, 5> gradeOf{};
-    for (int k = 0; k < 5; ++k) {
-        const std::string_view name = gradeName.empty() ? defaultSteelGrade(k) : gradeName;
-        gradeOf[k] = gradeNamed(grades, name);
-    }
+    std::array<const SteelGrade*, kCoreKindCount> gradeOf{};
+    for (const CoreShape& s : kCoreShapes)
+        gradeOf[kindIndex(s.kind)] = gradeNamed(grades, gradeName.empty() ? s.steelGrade : gradeName);
     for (int i = 0; i < static_cast<int>(cores.size()); ++i) {
         const ListedCore& c = cores[i];
-        const SteelGrade* g = c.core >= 0 && c.core < 5 ? gradeOf[c.core] : nullptr;
-        if (c.core >= 0 && c.core < 5 && !g) {
+        const std::optional<CoreKind> kind = coreKindFrom(c.core);
+        const SteelGrade* g = kind ? gradeOf[kindIndex(*kind)] : nullptr;
+        if (kind && !g) {
             out.status = AdviceStatus::noGrade;
             out.grade = gradeName.empty() ? std::string(defaultSteelGrade(c.core)) : std::string(gradeName);
             out.ranked.clear();

@@ -33,7 +33,6 @@ constexpr std::array<std::string_view, 12> kWireHints{"D1",   "Lpr1",   "D2_1", 
                                                       "D2_4", "Lpr2_4", "D2_5", "Lpr2_5"};
 
 void parseInputs(Design& d, Record& r) {
-    d.core = r.core;
     d.lst = number(r.lst);
     d.hst = number(r.hst);
     d.lok = number(r.lok);
@@ -141,7 +140,9 @@ RunResult calculatePasses(Record& r, const WireTable& wires, int passes) {
     RunResult out;
     Design d;
     parseInputs(d, r);
-    if (auto why = checkInputs(d, r, wires)) {
+    std::optional<Message> why = checkCore(r.core, d.core);
+    if (!why) why = checkInputs(d, r, wires);
+    if (why) {
         // Nothing of an earlier design may stand beside these inputs.
         reset(d, r, out);
         stopWith(out, RunStatus::refused, std::move(*why));

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core_shape.hpp"
 #include "record.hpp"
 
 namespace velmora {
@@ -133,7 +134,7 @@ enum class RunStatus { ok, overfill, refused };
 // and heating, rectifier loads): nothing has to be read back from the result texts.
 // Units: mm, mm2, m, g/m, ohm (cold), V, W, Hz. Meaningful for a run that ended ok.
 struct RunFigures {
-    int core = 0;
+    CoreKind core = CoreKind::ring;
     double lst = 0, hst = 0, lok = 0, hok = 0;  // core sizes as read
     double hkar = 0, hkar1 = 0, lkar = 0;       // bobbin sizes as used
     double F = 0, U1nom = 0, U1max = 0;

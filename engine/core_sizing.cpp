@@ -3,7 +3,6 @@
 // every pass.
 #include <cmath>
 
-#include "core_kind.hpp"
 #include "design_state.hpp"
 #include "numtext.hpp"
 
@@ -11,50 +10,41 @@ namespace velmora::calc {
 namespace {
 
 constexpr double kMu0 = 1.256637e-06;  // H/m
-constexpr double kBobbin = 2.0;        // allowance of a derived bobbin size, mm
 
-bool twoCoils(int core) { return coreKindInfo(core).twoCoils; }
+CoreDims dims(const Design& d) { return {d.lst, d.hst, d.lok, d.hok}; }
 
 void inductionWarning(Design& d) {
-    const CoreKindInfo& k = coreKindInfo(d.core);
+    const CoreShape& k = d.shape();
     if (d.Bm > k.inductionLimit)
         d.messages.push_back({k.tapeWound ? MessageCode::inductionTape : MessageCode::inductionLaminated});
 }
 
 void geometry(Design& d) {
-    if (d.core == 0) {
-        const double D = d.lst, dd = d.hst, H = d.lok;
-        d.lm = kPi * (D + dd) / 2;
-        d.Sst = (D - dd) / 2 * H * d.kst;
-        d.Sok = kPi * (dd * dd) / 4;
-    } else {
-        d.lm = 2 * d.hok + 2 * d.lok + 2 * d.lst;
-        d.Sst = d.lst * d.hst * d.kst;
-        d.Sok = d.hok * d.lok;
-    }
+    const CoreGeometry& g = d.shape().geometry;
+    const CoreDims s = dims(d);
+    d.lm = g.lm(s);
+    d.Sst = g.Sst(s, d.kst);
+    d.Sok = g.Sok(s);
 }
 
 // The bobbin sizes follow the core unless the user set all of them.
 void bobbin(Design& d, Record& r) {
+    const bool hasLength = !d.shape().ring;
     if (d.hkar == 0 || d.hkar1 == 0) d.razmery = false;
-    if (d.core != 0 && d.lkar == 0) d.razmery = false;
+    if (hasLength && d.lkar == 0) d.razmery = false;
     if (!d.razmery) r.razmery = 0;
     geometry(d);
     if (d.razmery) return;
-    if (d.core == 0) {
-        d.hkar = (d.lst - d.hst) / 2 + kBobbin;
-        d.hkar1 = d.lok + kBobbin;
-        put(r, r.hkar, d.hkar, 1);
-        put(r, r.hkar1, d.hkar1, 1);
-        r.lkar.clear();
-    } else {
-        d.hkar = d.lst + kBobbin;
-        d.hkar1 = d.hst + kBobbin;
-        d.lkar = d.hok - kBobbin;
-        put(r, r.hkar, d.hkar, 1);
-        put(r, r.hkar1, d.hkar1, 1);
+    const BobbinSizes b = d.shape().geometry.bobbin(dims(d));
+    d.hkar = b.hkar;
+    d.hkar1 = b.hkar1;
+    if (b.lkar) d.lkar = *b.lkar;
+    put(r, r.hkar, d.hkar, 1);
+    put(r, r.hkar1, d.hkar1, 1);
+    if (b.lkar)
         put(r, r.lkar, d.lkar, 1);
-    }
+    else
+        r.lkar.clear();
 }
 
 // Whole turns by their text; on two coils an odd count gains one turn.
@@ -62,7 +52,7 @@ void primaryTurns(Design& d, Record& r) {
     d.W1 = d.U1max / d.ew;
     put(r, r.W1, d.W1, 0);
     d.W1 = textToDouble(r.W1);
-    if (twoCoils(d.core) && std::fmod(d.W1, 2.0) != 0) {
+    if (d.shape().twoCoils && std::fmod(d.W1, 2.0) != 0) {
         d.W1 += 1;
         put(r, r.W1, d.W1, 0);
     }
@@ -84,14 +74,9 @@ void sizeCore(Design& d, Record& r) {
     bobbin(d, r);
     put(r, r.Sst, d.Sst / 100, 2);
 
-    if (d.core == 0)
-        d.room = (d.lst + d.hst) / 2 - d.hkar;
-    else if (twoCoils(d.core))
-        d.room = (d.lok - d.hkar + d.lst) / 2;
-    else
-        d.room = d.lok - (d.hkar - d.lst) / 2;
+    d.room = d.shape().geometry.room(dims(d), d.hkar);
     d.Lturn0 = 2 * d.hkar + 2 * d.hkar1;
-    d.mu = coreKindInfo(d.core).mu;
+    d.mu = d.shape().mu;
 
     d.Hm = d.U1nom * d.Bm / d.U1max / d.mu / kMu0;
     d.IWmu = d.Hm * d.lm / 1000;

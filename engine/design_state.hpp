@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "calculation.hpp"
+#include "core_shape.hpp"
 #include "record.hpp"
 
 namespace velmora::calc {
@@ -32,6 +33,9 @@ struct Stop {
 // A refusal for one of the rules that name no field or quantity.
 [[noreturn]] void refuse(Refusal why, int winding = 0);
 Message refusal(Refusal why, std::string_view field = {}, int core = 0);
+inline Message refusal(Refusal why, std::string_view field, CoreKind core) {
+    return refusal(why, field, coreNumber(core));
+}
 
 // Windings are numbered as in the field table: 1 the primary, 2..6 the secondaries.
 inline constexpr int kPrimary = 1;
@@ -83,8 +87,8 @@ struct Placed {
 };
 
 struct Design {
-    // Inputs, parsed.
-    int core = 0;
+    // Inputs, parsed; the kind once the run has accepted it.
+    CoreKind core = CoreKind::ring;
     bool razmery = false, use_d = false;
     std::array<bool, kSecondaries> centre{};  // double2_i
     double lst = 0, hst = 0, lok = 0, hok = 0, lkar = 0, hkar = 0, hkar1 = 0;
@@ -118,6 +122,8 @@ struct Design {
     std::vector<Hint> hints;
     std::vector<Instruction> instructions;  // of the pass under way
     Layers layers;  // scratch of the ring layout
+
+    const CoreShape& shape() const { return shapeOf(core); }
 };
 
 // Core and magnetic sizing, once per run: powers, Pzad, induction warning,

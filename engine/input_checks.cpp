@@ -30,11 +30,6 @@ std::string_view indexed(std::string_view base, int i) {
     return findField(name)->name;
 }
 
-Why core(const Design& d) {
-    if (d.core < 0 || d.core > 4) return refusal(Refusal::coreKind, "core", d.core);
-    return {};
-}
-
 Why mains(const Design& d) {
     for (auto [name, v] : {std::pair<std::string_view, double>{"F", d.F},
                            {"Bm", d.Bm},
@@ -49,7 +44,7 @@ Why coreSizes(const Design& d) {
     for (auto [name, v] :
          {std::pair<std::string_view, double>{"lst", d.lst}, {"hst", d.hst}, {"lok", d.lok}})
         if (Why w = positive(d, name, v)) return w;
-    if (d.core == 0) {
+    if (d.shape().ring) {
         if (!(d.lst > d.hst)) return refusal(Refusal::ringDiameters, "lst", d.core);
         return {};
     }
@@ -71,15 +66,16 @@ Why loads(const Design& d) {
 
 // The user's bobbin must be a real size; a zero hands the sizes back to the core.
 Why bobbin(const Design& d) {
+    const bool steel = !d.shape().ring;  // a ring has no bobbin length and no window height
     bool derived = !d.razmery;
     if (d.razmery) {
         if (Why w = notNegative(d, "hkar", d.hkar)) return w;
         if (Why w = notNegative(d, "hkar1", d.hkar1)) return w;
-        if (d.core != 0)
+        if (steel)
             if (Why w = notNegative(d, "lkar", d.lkar)) return w;
-        derived = d.hkar == 0 || d.hkar1 == 0 || (d.core != 0 && d.lkar == 0);
+        derived = d.hkar == 0 || d.hkar1 == 0 || (steel && d.lkar == 0);
     }
-    if (derived && d.core != 0 && !(d.hok > 2)) return refusal(Refusal::windowTooLow, "hok", d.core);
+    if (derived && steel && !(d.hok > 2)) return refusal(Refusal::windowTooLow, "hok", d.core);
     return {};
 }
 
@@ -101,8 +97,14 @@ Why sizeTable(const Record& r, const WireTable& wires) {
 
 }  // namespace
 
+std::optional<Message> checkCore(int core, CoreKind& kind) {
+    const std::optional<CoreKind> k = coreKindFrom(core);
+    if (!k) return refusal(Refusal::coreKind, "core", core);
+    kind = *k;
+    return {};
+}
+
 std::optional<Message> checkInputs(const Design& d, const Record& r, const WireTable& wires) {
-    if (Why w = core(d)) return w;
     if (Why w = mains(d)) return w;
     if (Why w = coreSizes(d)) return w;
     if (Why w = insulation(d)) return w;

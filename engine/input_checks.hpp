@@ -8,8 +8,11 @@
 
 namespace velmora::calc {
 
-// The refusal of the first failing rule, or nothing when the run may go on. d holds
-// the parsed inputs.
+// The first rule: the record's core must name a kind. Sets `kind`, or refuses.
+std::optional<Message> checkCore(int core, CoreKind& kind);
+
+// The refusal of the first failing rule of the rest, or nothing when the run may go
+// on. d holds the parsed inputs and the accepted kind.
 std::optional<Message> checkInputs(const Design& d, const Record& r, const WireTable& wires);
 
 }  // namespace velmora::calc

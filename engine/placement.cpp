@@ -2,7 +2,6 @@
 // bobbin; build-up, wire length, layers, diagram extent and the winding instruction.
 #include <cmath>
 
-#include "core_kind.hpp"
 #include "design_state.hpp"
 #include "numtext.hpp"
 
@@ -10,9 +9,6 @@ namespace velmora::calc {
 namespace {
 
 constexpr int kMaxLayers = 1000;  // rows of the ring's layer table
-
-bool twoCoils(int core) { return coreKindInfo(core).twoCoils; }
-
 
 struct RingFit {
     int m = 1;
@@ -68,7 +64,7 @@ CoilLayout coilLayout(const Design& d, const Wire& w, int winding) {
     const double p = 1.15 * w.Diz;
     const int Nt = toInt32(d.lkar / p, Quantity::turnsPerLayer, winding);
     if (Nt < 1) overfill(winding);
-    return {d.megsl + w.Diz, twoCoils(d.core) ? 0.5 : 1.0, Nt};
+    return {d.megsl + w.Diz, d.shape().twoCoils ? 0.5 : 1.0, Nt};
 }
 
 Placed coilPrimary(Design& d, const Wire& w) {
@@ -76,7 +72,7 @@ Placed coilPrimary(Design& d, const Wire& w) {
     if (d.room <= 0) overfill(kPrimary);
     const int Lmax = toInt32((d.room - d.Nobm * d.megob) / c.t, Quantity::maxLayers, kPrimary);
     std::int64_t capacity = static_cast<std::int64_t>(c.Nt) * Lmax;
-    if (twoCoils(d.core)) capacity *= 2;
+    if (d.shape().twoCoils) capacity *= 2;
 
     Placed out;
     out.Kfill = static_cast<double>(capacity) * w.S / d.Sok;
@@ -156,13 +152,13 @@ void buildRingLayers(Layers& L, double D0, double len0, double t, double p, int 
 }
 
 void prepareSecondary(Design& d, const Wire& w, int i) {
-    if (d.core != 0) return;
+    if (!d.shape().ring) return;
     buildRingLayers(d.layers, d.buildLast, d.LturnLast, d.megsl + w.Diz, 1.15 * w.Diz,
                     secondary(i));
 }
 
 Placed placePrimary(Design& d, const Wire& w) {
-    if (d.core == 0) {
+    if (d.shape().ring) {
         if (d.room <= 0) overfill(kPrimary);
         return ringPrimary(d, w);
     }
@@ -170,19 +166,19 @@ Placed placePrimary(Design& d, const Wire& w) {
 }
 
 Placed placeSecondary(Design& d, const Wire& w, double W, int i) {
-    return d.core == 0 ? ringSecondary(d, w, W, i) : coilSecondary(d, w, W, i);
+    return d.shape().ring ? ringSecondary(d, w, W, i) : coilSecondary(d, w, W, i);
 }
 
 Instruction instructionOf(const Design& d, const Placed& p, int winding) {
     Instruction in;
     in.winding = winding;
-    if (d.core == 0) {
+    if (d.shape().ring) {
         in.layout = Layout::ring;
         in.build = checked(p.build, Quantity::innerDiameter, winding);
         in.layers.assign(d.layers.turns.begin() + 1, d.layers.turns.begin() + p.m);
         in.rest = p.rest;
     } else {
-        in.layout = twoCoils(d.core) ? Layout::twoCoils : Layout::bobbin;
+        in.layout = d.shape().twoCoils ? Layout::twoCoils : Layout::bobbin;
         in.build = checked(2 * p.build + d.hkar, Quantity::coilWidth, winding);
         in.Nt = p.Nt;
     }

@@ -41,7 +41,7 @@ double sourceResistance(const RunFigures& f, int i) {
 // The whole turns (even on two coils, as the calculation makes them) whose no-load
 // EMF E1xx·W2/W1 lies nearest E.
 double turnsFor(const RunFigures& f, double E) {
-    const double step = f.core == 1 || f.core == 4 ? 2 : 1;
+    const double step = shapeOf(f.core).twoCoils ? 2 : 1;
     const double ideal = E * f.W1 / f.E1xx;
     const double below = std::max(step, std::floor(ideal / step) * step);
     const double above = below + step;

@@ -37,7 +37,7 @@ double logLog(double B, double B1, double v1, double B2, double v2) {
     return v1 * std::exp(std::log(v2 / v1) * std::log(B / B1) / std::log(B2 / B1));
 }
 
-bool twoCoils(int core) { return core == 1 || core == 4; }
+CoreDims dimsOf(const RunFigures& f) { return {f.lst, f.hst, f.lok, f.hok}; }
 
 // The winding wound last: where the build-up (or a ring's hole) ends.
 double lastBuild(const RunFigures& f) {
@@ -48,25 +48,13 @@ double lastBuild(const RunFigures& f) {
 }
 
 bool figuresUsable(const RunFigures& f) {
-    return f.core >= 0 && f.core <= 4 && positive(f.W1) && positive(f.F) && positive(f.U1nom) &&
+    return positive(f.W1) && positive(f.F) && positive(f.U1nom) &&
            positive(f.Sst) && positive(f.lm) && positive(f.lst) && positive(f.hst) &&
-           positive(f.lok) && (f.core == 0 || positive(f.hok)) && std::isfinite(f.Pzad) &&
+           positive(f.lok) && (shapeOf(f.core).ring || positive(f.hok)) && std::isfinite(f.Pzad) &&
            std::isfinite(f.Pcu) && f.Pcu >= 0;
 }
 
 }  // namespace
-
-Construction constructionOf(int core) {
-    if (core == 0) return Construction::woundRing;
-    if (core == 1 || core == 2) return Construction::cutCore;
-    return Construction::stackedLaminations;
-}
-
-std::string_view defaultSteelGrade(int core) {
-    if (core >= 0 && core <= 2) return "M150-35S";
-    if (core == 3 || core == 4) return "M800-50A";
-    return {};
-}
 
 LossBasis lossBasis(const SteelGrade& g) {
     return pointsOf(g.lossTyp).n > 0 ? LossBasis::typical : LossBasis::guaranteedMax;
@@ -111,52 +99,8 @@ std::optional<double> fieldStrength(const SteelGrade& g, double B) {
     return logLog(B, p.B[k], p.v[k], p.B[k + 1], p.v[k + 1]);
 }
 
-double coreVolume(int core, double lst, double hst, double lok, double hok) {
-    if (core == 0) return kPi / 4 * (lst * lst - hst * hst) * lok;
-    const double a = lst, b = hst, c = lok, h = hok;
-    if (twoCoils(core)) return ((2 * a + c) * (h + 2 * a) - c * h) * b;
-    return ((2 * a + 2 * c) * (h + a) - 2 * c * h) * b;
-}
-
 Surface outerSurface(const RunFigures& f) {
-    constexpr double m = 1e-3;  // mm to m
-    const double build = lastBuild(f);
-    Surface s;
-    if (f.core == 0) {
-        // The insulated ring (hkar × hkar1 around the mean diameter) lying flat, the
-        // windings as thick on every side as they take from the hole; the hole's wall
-        // sees mostly itself and is left out.
-        const double Dm = (f.lst + f.hst) / 2;
-        const double tw = (f.room - build) / 2;
-        const double Do = (Dm + f.hkar + 2 * tw) * m, Di = build * m;
-        const double Ht = (f.hkar1 + 2 * tw) * m;
-        s.vertical = kPi * Do * Ht;
-        s.height = Ht;
-        s.up = s.down = kPi / 4 * (Do * Do - Di * Di);
-        s.Lup = s.Ldown = Do - Di;  // 4·area / perimeter of the annulus
-        return s;
-    }
-    // The box around the core standing on a yoke and its coils (hkar + 2·build by
-    // hkar1 + 2·build around a leg, as high as the window).
-    const double a = f.lst, b = f.hst, c = f.lok, h = f.hok;
-    const double wc = f.hkar + 2 * build, dc = f.hkar1 + 2 * build;
-    double W, H;
-    if (twoCoils(f.core)) {
-        W = 2 * a + c + 2 * std::fmax(0.0, (wc - a) / 2);
-        H = h + 2 * a;
-    } else {
-        W = 2 * a + 2 * c;
-        H = h + a;
-    }
-    const double D = std::fmax(b, dc);
-    W *= m;
-    H *= m;
-    const double Dm = D * m;
-    s.vertical = 2 * (W + Dm) * H;
-    s.height = H;
-    s.up = s.down = W * Dm;
-    s.Lup = s.Ldown = 2 * W * Dm / (W + Dm);
-    return s;
+    return shapeOf(f.core).geometry.surface({dimsOf(f), f.hkar, f.hkar1, f.room, lastBuild(f)});
 }
 
 double surfaceRise(const Surface& s, double P, int* steps) {
@@ -192,7 +136,7 @@ double surfaceRise(const Surface& s, double P, int* steps) {
 
 SteelResult steelModel(const RunFigures& f, const SteelGrade& g) {
     SteelResult r;
-    r.construction = constructionOf(f.core);
+    r.construction = shapeOf(f.core).construction;
     if (!figuresUsable(f)) {
         r.status = SteelStatus::badFigures;
         return r;
@@ -208,7 +152,7 @@ SteelResult steelModel(const RunFigures& f, const SteelGrade& g) {
     const int fam = familyIndex(g.family);
     const int built = static_cast<int>(r.construction);
 
-    r.volume_mm3 = coreVolume(f.core, f.lst, f.hst, f.lok, f.hok);
+    r.volume_mm3 = shapeOf(f.core).geometry.volume(dimsOf(f));
     r.mass_steel_kg = r.volume_mm3 * kSteel.stacking * g.density * 1e-6;
     r.B0_t = kSqrt2 * f.U1nom / (2 * kPi * f.F * f.W1 * f.Sst * 1e-6);
     r.basis = lossBasis(g);

@@ -32,10 +32,6 @@ struct SteelGrade {
     std::string source;         // source keys of data/README.md
 };
 
-// How the core is built; it sets the building factor and whether joints add a gap.
-enum class Construction { woundRing, cutCore, stackedLaminations };
-Construction constructionOf(int core);  // 0 ring; 1 ПЛ, 2 ШЛ cut; 3 Ш, 4 Г stacked
-
 // The constants of the model, each with its source or marked as an assumption
 // (data/README.md, "Steel and heating", says more of each).
 struct SteelConstants {
@@ -125,10 +121,6 @@ struct SteelResult {
     std::vector<SteelWarning> warnings;
 };
 
-// The grade each core kind starts with: grain-oriented for the tape-wound kinds
-// (0 ring, 1 ПЛ, 2 ШЛ), non-oriented for the laminations (3 Ш, 4 Г); empty otherwise.
-std::string_view defaultSteelGrade(int core);
-
 // Specific loss of the sheet at peak induction B and frequency F, W/kg: log-log
 // between the grade's points, the family's exponent beyond them or with one point,
 // F by the family's exponent. Typical points where the grade has any, else its
@@ -141,18 +133,7 @@ LossBasis lossBasis(const SteelGrade& g);
 // point or without points.
 std::optional<double> fieldStrength(const SteelGrade& g, double B);
 
-// Outline volume of the core, mm3 (stacking not applied): ring π/4·(D² − d²)·H;
-// ШЛ, Ш (a = lst, c = lok, h = hok, b = hst) ((2a + 2c)·(h + a) − 2·c·h)·b;
-// ПЛ, Г ((2a + c)·(h + 2a) − c·h)·b.
-double coreVolume(int core, double lst, double hst, double lok, double hok);
-
-// Outer surface of the wound transformer (the faces and their orientation).
-struct Surface {
-    double vertical = 0, up = 0, down = 0;  // m2
-    double height = 0;                      // m, of the vertical faces
-    double Lup = 0, Ldown = 0;              // m, 4·area/perimeter of the horizontal faces
-    double total() const { return vertical + up + down; }
-};
+// Outer surface of the wound transformer after the run (the shape's own faces).
 Surface outerSurface(const RunFigures& f);
 
 // Surface temperature rise, K, that carries P watts away by convection and radiation

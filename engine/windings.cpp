@@ -2,7 +2,6 @@
 // current, drop and EMF, the secondary turns with their own drop compensated.
 #include <cmath>
 
-#include "core_kind.hpp"
 #include "design_state.hpp"
 #include "numtext.hpp"
 
@@ -12,8 +11,6 @@ namespace {
 constexpr int kMaxRepetitions = 100;  // of the drop compensation of a secondary
 constexpr double kRho = 0.0175;       // ohm mm2 / m, cold copper
 constexpr double kDropFactor = 1.2;
-
-bool twoCoils(int core) { return coreKindInfo(core).twoCoils; }
 
 // A value whose integer part is below it gets integer part + 1.
 double raised(double v, int winding) {
@@ -53,7 +50,7 @@ double resistance(double length, const Wire& w) { return kRho * length / (w.S * 
 double wholeTurns(Design& d, Record& r, std::string& field, double W) {
     put(r, field, W, 0);
     W = textToDouble(field);
-    if (twoCoils(d.core) && std::fmod(W, 2.0) != 0) W += 1;
+    if (d.shape().twoCoils && std::fmod(W, 2.0) != 0) W += 1;
     return W;
 }
 
@@ -150,7 +147,7 @@ void secondaryStep(Design& d, Record& r, const WireTable& wires, int i) {
     r.D2[i] = diameterText(w, winding);
     r.d2[i] = fixed(w.D, 3);
 
-    const bool ring = d.core == 0;
+    const bool ring = d.shape().ring;
     prepareSecondary(d, w, i);
 
     Placed p;

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "codec.hpp"
+#include "core_shape.hpp"
 #include "misfit.hpp"
 #include "numtext.hpp"
 #include "textfile.hpp"
@@ -154,8 +155,8 @@ ReadOutcome ReadDesign(const fs::path& path, Record& r) {
     if (!setsAField(file.text)) return refused(FileError::Code::noField, path);
 
     KeyValueIndex index(file.text);
-    int core = textToInt(index.value("core"));
-    if (core < 0 || core > 4) {
+    const int core = textToInt(index.value("core"));
+    if (!coreKindFrom(core)) {
         ReadOutcome o = refused(FileError::Code::badCore, path);
         o.error.core = core;
         return o;

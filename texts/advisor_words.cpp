@@ -32,8 +32,9 @@ std::string padLeft(std::string_view s, size_t width) {
 std::string_view kindShort(int core, Lang lang) {
     static constexpr std::array<std::string_view, 5> kRu{"кольцо", "ПЛ", "ШЛ", "Ш", "Г"};
     static constexpr std::array<std::string_view, 5> kEn{"ring", "ПЛ", "ШЛ", "Ш", "Г"};
-    if (core < 0 || core > 4) return "?";
-    return ru(lang) ? kRu[core] : kEn[core];
+    const std::optional<CoreKind> k = coreKindFrom(core);
+    if (!k) return "?";
+    return (ru(lang) ? kRu : kEn)[kindIndex(*k)];
 }
 
 }  // namespace
@@ -126,7 +127,7 @@ std::string adviceTable(const Advice& a, std::span<const ListedCore> cores, int 
         const CoreAdvice& c = a.ranked[i];
         const ListedCore& l = cores[static_cast<size_t>(c.index)];
         rows.push_back({std::to_string(i + 1), l.name, std::string(kindShort(l.core, lang)), shortest(l.lst),
-                        shortest(l.hst), shortest(l.lok), l.core == 0 ? "-" : shortest(l.hok), fixed(c.Kok, 3),
+                        shortest(l.hst), shortest(l.lok), isRing(l.core) ? "-" : shortest(l.hok), fixed(c.Kok, 3),
                         fixed(c.rise_k, 1), fixed(c.efficiency_pct, 1), fixed(c.mass_steel_kg, 3),
                         fixed(c.mass_copper_kg, 3), fixed(c.W1, 0), fixed(c.D1, 3)});
     }

@@ -99,15 +99,26 @@ std::string_view unit(const Field& f, Lang lang) {
 }
 
 std::string_view coreKind(int core, Lang lang) {
-    if (core < 0 || core > 4) return {};
-    return lang == Lang::en ? kKindEn[core] : kKindRu[core];
+    const std::optional<CoreKind> k = coreKindFrom(core);
+    if (!k) return {};
+    return (lang == Lang::en ? kKindEn : kKindRu)[kindIndex(*k)];
 }
 
-std::string_view ringLabel(std::string_view name, Lang lang) {
-    if (name == "lst") return lang == Lang::en ? "D, mm" : "D, мм";
-    if (name == "hst") return lang == Lang::en ? "d, mm" : "d, мм";
-    if (name == "lok") return lang == Lang::en ? "H, mm" : "H, мм";
-    return {};
+std::string_view coreSizeLabel(std::string_view name, int core, Lang lang) {
+    // The dimension names of the shapes whose labels are no field's own.
+    struct DimLabel {
+        std::string_view dim, ru, en;
+    };
+    static constexpr std::array<DimLabel, 3> kDimLabels{
+        {{"D", "D, мм", "D, mm"}, {"d", "d, мм", "d, mm"}, {"H", "H, мм", "H, mm"}}};
+    const Field* f = findField(name);
+    if (!f) return {};
+    if (const CoreShape* s = shapeOf(core))
+        for (std::size_t k = 0; k < kCoreDimFields.size(); ++k)
+            if (kCoreDimFields[k] == name)
+                for (const DimLabel& d : kDimLabels)
+                    if (d.dim == s->dimNames[k]) return lang == Lang::en ? d.en : d.ru;
+    return label(*f, lang);
 }
 
 }  // namespace velmora::texts

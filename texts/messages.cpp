@@ -25,9 +25,7 @@ std::string withWinding(std::string what, int winding, Lang lang) {
 // «label» of a field as the window shows it for the core, with its winding.
 std::string fieldName(const Message& m, Lang lang) {
     const Field* f = findField(m.field);
-    std::string_view shown = f ? label(*f, lang) : m.field;
-    if (m.core == 0)
-        if (std::string_view ring = ringLabel(m.field, lang); !ring.empty()) shown = ring;
+    const std::string_view shown = f ? coreSizeLabel(m.field, m.core, lang) : m.field;
     std::string s = quoted(shown, lang);
     if (m.field == "hkar") s += ru(lang) ? " (ширина)" : " (width)";
     if (m.field == "hkar1") s += ru(lang) ? " (высота)" : " (height)";

@@ -57,11 +57,4 @@ std::span<const PageWord> pageWords() {
     return kWords;
 }
 
-std::string_view coreSizeLabel(std::string_view name, int core, Lang lang) {
-    if (core == 0)
-        if (std::string_view ring = ringLabel(name, lang); !ring.empty()) return ring;
-    const Field* f = findField(name);
-    return f ? label(*f, lang) : std::string_view{};
-}
-
 }  // namespace velmora::texts

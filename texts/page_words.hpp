@@ -15,8 +15,4 @@ struct PageWord {
 };
 std::span<const PageWord> pageWords();
 
-// The label of a core size edit (lst, hst, lok, hok) for the core kind: the ring's
-// own letters, else the field's label.
-std::string_view coreSizeLabel(std::string_view name, int core, Lang lang);
-
 }  // namespace velmora::texts

@@ -1,7 +1,7 @@
 // The proposed file name of a design and the text of its report.
 #include <array>
 
-#include "core_kind.hpp"
+#include "core_shape.hpp"
 #include "instruction.hpp"
 #include "numtext.hpp"
 #include "rectifier_texts.hpp"
@@ -17,12 +17,10 @@ bool forbidden(char c) {
            std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos;
 }
 
-bool validKind(int core) { return validCoreKind(core); }
-
-std::string header(const Record& r, Lang lang) {
+std::string header(const Record& r, CoreKind kind, Lang lang) {
     const bool ru = texts::ru(lang);
     std::string s;
-    if (r.core == 0) {
+    if (shapeOf(kind).ring) {
         s = ru ? "Сердечник: кольцо\r\nВнешний диаметр " + r.lst + " мм\r\nВнутренний диаметр " +
                      r.hst + " мм\r\nВысота кольца " + r.lok + " мм\r\n"
                : "Core: toroid\r\nOuter diameter " + r.lst + " mm\r\nInner diameter " + r.hst +
@@ -33,9 +31,9 @@ std::string header(const Record& r, Lang lang) {
         static constexpr std::array<std::string_view, 5> kKindEn{
             "", "C-core, two coils (ПЛ)", "cut shell core (ШЛ)", "E-I laminations (Ш)",
             "U-I laminations, two coils (Г)"};
-        s = ru ? "Сердечник: " + std::string(kKindRu[r.core]) + "\r\nСталь " + r.lst + "x" + r.hst +
+        s = ru ? "Сердечник: " + std::string(kKindRu[kindIndex(kind)]) + "\r\nСталь " + r.lst + "x" + r.hst +
                      "\r\nОкно " + r.lok + "x" + r.hok + "\r\n"
-               : "Core: " + std::string(kKindEn[r.core]) + "\r\nSteel " + r.lst + "x" + r.hst +
+               : "Core: " + std::string(kKindEn[kindIndex(kind)]) + "\r\nSteel " + r.lst + "x" + r.hst +
                      "\r\nWindow " + r.lok + "x" + r.hok + "\r\n";
     }
     s += (ru ? "Амплитуда индукции " : "Peak flux density ") + r.Bm + (ru ? " Т\r\n" : " T\r\n");
@@ -73,10 +71,11 @@ ReportText failed(const std::string& why, Lang lang) {
 std::string designName(const Record& r, std::string_view extension, Lang lang) {
     const bool ru = texts::ru(lang);
     std::string name;
-    if (validKind(r.core))
-        name = (r.core == 0 && !ru ? std::string("T") : std::string(coreKindInfo(r.core).letters)) + " ";
+    const CoreShape* shape = shapeOf(r.core);
+    // The ring's letter is Cyrillic; other languages read it as the Latin T.
+    if (shape) name = (shape->ring && !ru ? std::string("T") : std::string(shape->letters)) + " ";
     name += r.lst + "x" + r.hst + "x" + r.lok;
-    if (r.core != 0) name += "x" + r.hok;
+    if (!isRing(r.core)) name += "x" + r.hok;
     name += ", " + r.Bm + (ru ? "Т, " : "T, ") + r.j + (ru ? "Амм2" : "Amm2");
     for (int i = 0; i < kSecondaries; ++i)
         if (!r.U2[i].empty()) name += ", " + r.U2[i] + (ru ? "Вх" : "Vx") + r.I2[i] + (ru ? "А" : "A");
@@ -91,14 +90,15 @@ std::string designName(const Record& r, std::string_view extension, Lang lang) {
 
 ReportText report(const Record& r, const RunResult& run, Lang lang, const ReportExtras& extras) {
     const bool ru = texts::ru(lang);
-    if (!validKind(r.core))
+    const std::optional<CoreKind> kind = coreKindFrom(r.core);
+    if (!kind)
         return failed(ru ? "неизвестный вид сердечника." : "unknown core kind.", lang);
     if (run.status != RunStatus::ok || run.instructions.empty())
         return failed(ru ? "расчет не был завершен, в комментарии нет данных обмоток."
                          : "the calculation did not finish, the comment holds no winding data.",
                       lang);
 
-    std::string text = header(r, lang);
+    std::string text = header(r, *kind, lang);
     for (const Instruction& in : run.instructions) {
         const Paragraph p = paragraph(in, lang);
         text += p.before + p.heading;

@@ -33,8 +33,8 @@ std::string summary(const Record& r, const RunResult& run, const std::vector<Mes
         o += "\n";
     };
     o += ru ? "Сердечник: " : "Core: ";
-    o += r.core >= 0 && r.core <= 4 ? std::string((ru ? kShortRu : kShortEn)[r.core])
-                                    : std::to_string(r.core);
+    const std::optional<CoreKind> kind = coreKindFrom(r.core);
+    o += kind ? std::string((ru ? kShortRu : kShortEn)[kindIndex(*kind)]) : std::to_string(r.core);
     o += (ru ? ", провод " : ", wire ") + r.Conductor + (ru ? "\nРасчет: " : "\nCalculation: ") +
          std::string(statusName(run.status)) + "\n";
     for (const Misread& m : misread)

@@ -40,6 +40,11 @@ std::string_view label(const Field& f, Lang lang);
 std::string_view unit(const Field& f, Lang lang);
 // The name of a core kind 0..4 (the radio buttons), and its short name (Т, ПЛ, ...).
 std::string_view coreKind(int core, Lang lang);
+// The label of a field as the window shows it for the core kind: a core size (lst,
+// hst, lok, hok) by the kind's own dimension name ("D, мм" for a ring), every other
+// field (and any field of a number that names no kind) by its own label; empty for a
+// name that is no field.
+std::string_view coreSizeLabel(std::string_view name, int core, Lang lang);
 
 // "Ш 25x32x25x40, 1,5Т, 3,5Амм2, 20Вх5А" + extension (".sav" or ".txt"); every '.'
 // becomes ',' and characters no file name can hold become '_'.

@@ -8,9 +8,6 @@
 
 namespace velmora::texts {
 
-// The ring's labels of the three core sizes ("D, мм"), empty for other fields.
-std::string_view ringLabel(std::string_view name, Lang lang);
-
 // "первичной обмотки", "вторичной обмотки 2.3" / "of the primary winding", "of
 // secondary winding 2.3"; empty for 0 (the core).
 std::string windingOf(int winding, Lang lang);

@@ -98,7 +98,7 @@ ListedCore coreOfRecord(const Record& r, const QString& name) {
     c.lst = size(r.lst);
     c.hst = size(r.hst);
     c.lok = size(r.lok);
-    c.hok = r.core == 0 ? 0 : size(r.hok);
+    c.hok = isRing(r.core) ? 0 : size(r.hok);
     return c;
 }
 
@@ -213,7 +213,7 @@ void AdvisorDialog::readvise() {
         table_->setItem(r, cLst, sortable(c.lst, 1));
         table_->setItem(r, cHst, sortable(c.hst, 1));
         table_->setItem(r, cLok, sortable(c.lok, 1));
-        table_->setItem(r, cHok, c.core == 0 ? textCell(QStringLiteral("-")) : sortable(c.hok, 1));
+        table_->setItem(r, cHok, isRing(c.core) ? textCell(QStringLiteral("-")) : sortable(c.hok, 1));
         table_->setItem(r, cVerdict, textCell(q(texts::verdictName(a.verdict, lang()))));
         const bool run = a.verdict != Verdict::overfill && a.verdict != Verdict::refused;
         const std::array<std::pair<double, int>, 7> figures{{{a.Kok, 3}, {a.rise_k, 1}, {a.efficiency_pct, 1},
@@ -259,7 +259,7 @@ bool AdvisorDialog::replaceCore(int index, const ListedCore& c) {
     clean.name = listText(c.name);
     clean.note = listText(c.note);
     if (clean.name.empty() || !(clean.lst > 0 && clean.hst > 0 && clean.lok > 0) ||
-        (clean.core != 0 && !(clean.hok > 0)))
+        (!isRing(clean.core) && !(clean.hok > 0)))
         return false;
     std::vector<ListedCore> next = cores_;
     next[static_cast<size_t>(index)] = clean;

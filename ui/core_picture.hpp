@@ -6,6 +6,8 @@
 #include <array>
 #include <memory>
 
+#include "core_shape.hpp"
+
 class QSvgRenderer;
 
 namespace velmora::ui {
@@ -19,7 +21,7 @@ public:
     explicit CorePicture(QWidget* parent = nullptr);
     ~CorePicture() override;
 
-    void setCore(int core);  // 0..4; any other kind leaves the rectangle empty
+    void setCore(int core);  // the record's kind; a number that names none leaves it empty
     int core() const { return core_; }
     bool hasPicture(int core) const;  // the sketch of that kind could be read
 
@@ -30,7 +32,7 @@ protected:
 
 private:
     int core_ = -1;
-    std::array<std::unique_ptr<QSvgRenderer>, 5> sketches_;
+    std::array<std::unique_ptr<QSvgRenderer>, kCoreKindCount> sketches_;  // in kind order
 };
 
 }  // namespace velmora::ui

@@ -30,7 +30,10 @@ constexpr CorePresentation kSteel{
 
 }  // namespace
 
-const CorePresentation& presentationFor(int core) { return core > 0 ? kSteel : kRing; }
+const CorePresentation& presentationFor(int core) {
+    const CoreShape* s = shapeOf(core);
+    return s && !s->ring ? kSteel : kRing;
+}
 
 QString presentationText(std::string_view source) {
     return QCoreApplication::translate("CorePresentation", std::string(source).c_str());

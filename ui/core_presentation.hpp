@@ -19,8 +19,8 @@ struct CorePresentation {
     bool lkarEnabled;
 };
 
-// The steel cores (kinds 1..4) or the ring; like the derivations below, anything
-// that is no steel core (no button checked) counts as the ring.
+// The steel cores or the ring; like the derivations of engine/core_typing.hpp, a
+// number that names no kind (no button checked) counts as the ring.
 const CorePresentation& presentationFor(int core);
 
 // A label or hint of a presentation in the window's language.

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QToolTip>
 
+#include "core_shape.hpp"
 #include "strip_view.hpp"
 #include <algorithm>
 #include <cmath>
@@ -138,7 +139,7 @@ void FillDiagram::paintEvent(QPaintEvent*) {
         label(p, from, to, h, QString::fromLatin1(kSecondaryNames[i]));
         from = to;
     }
-    if (e_.core == 0) {
+    if (isRing(e_.core)) {
         const double reserve = std::trunc(w * e_.kfree);
         const int x0 = std::isfinite(reserve) ? w - static_cast<int>(std::clamp(reserve, 0.0, double(w))) : w;
         box(p, x0, w, h, kReserve);

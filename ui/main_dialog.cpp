@@ -331,17 +331,8 @@ void CBrevinorDlg::applyCorePresentation() {
 
 void CBrevinorDlg::OnCoreChanged(int kind) {
     takeRecord();
-    rec_.core = kind;
+    chooseCore(rec_, kind);  // its bobbin derived from its dimensions, its induction
     applyCoreLabels();
-    if (kind == 0) {
-        onDimensionEdited(deriveFromHst);
-        onDimensionEdited(deriveFromLok);
-    } else {
-        onDimensionEdited(deriveFromLst);
-        onDimensionEdited(deriveFromHst);
-        onDimensionEdited(deriveFromHok);
-    }
-    rec_.Bm = std::string(inductionFor(kind));
     picture_->setCore(kind);
     showRecord();
     applyCoreHints();

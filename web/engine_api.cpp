@@ -10,6 +10,8 @@
 
 #include "calculation.hpp"
 #include "codec.hpp"
+#include "core_shape.hpp"
+#include "core_typing.hpp"
 #include "design_file.hpp"
 #include "numtext.hpp"
 #include "output.hpp"
@@ -236,7 +238,8 @@ const std::uint8_t* velmora_bytes() { return reinterpret_cast<const std::uint8_t
 int velmora_bytes_size() { return static_cast<int>(bytes_.size()); }
 
 // Every field with its control, label, unit and default in `lang`; the core kinds,
-// the page's own words, the core size labels per core kind, and the wire kinds.
+// the page's own words, the core size labels per core kind, what the page draws of
+// each kind (a ring or not, its picture), and the wire kinds.
 const char* velmora_fields(const char* lang) {
     const texts::Lang l = texts::langFromCode(lang);
     static constexpr const char* kRoles[] = {"input", "appended", "result"};
@@ -257,27 +260,50 @@ const char* velmora_fields(const char* lang) {
              ", \"winding\": " + std::to_string(f.winding) + "}";
     }
     o += "],\n\"cores\": [";
-    for (int k = 0; k < 5; ++k)
-        o += (k ? ", " : "") + cli::jsonString(texts::coreKind(k, l));
+    for (const CoreShape& s : kCoreShapes)
+        o += (s.kind != CoreKind::ring ? ", " : "") + cli::jsonString(texts::coreKind(coreNumber(s.kind), l));
     o += "],\n\"words\": {\"warning\": " + cli::jsonString(texts::warningCaption(l));
     for (const texts::PageWord& w : texts::pageWords())
         o += ", " + cli::jsonString(w.key) + ": " + cli::jsonString(l == texts::Lang::ru ? w.ru : w.en);
     o += "},\n\"sizes\": [";
-    for (int core = 0; core < 5; ++core) {
-        o += core ? ", {" : "{";
+    for (const CoreShape& s : kCoreShapes) {
+        o += s.kind != CoreKind::ring ? ", {" : "{";
         bool firstSize = true;
-        for (std::string_view name : {"lst", "hst", "lok", "hok"}) {
+        for (std::string_view name : kCoreDimFields) {
             o += (firstSize ? "" : ", ") + cli::jsonString(name) + ": " +
-                 cli::jsonString(texts::coreSizeLabel(name, core, l));
+                 cli::jsonString(texts::coreSizeLabel(name, coreNumber(s.kind), l));
             firstSize = false;
         }
         o += "}";
     }
+    o += "],\n\"shapes\": [";
+    for (const CoreShape& s : kCoreShapes)
+        o += std::string(s.kind != CoreKind::ring ? ", " : "") + "{\"ring\": " + (s.ring ? "true" : "false") +
+             ", \"picture\": " + cli::jsonString(s.picture) + "}";
     o += "],\n\"wires\": [";
     const Catalogue& c = catalogue();
     for (size_t i = 0; i < c.kinds.names.size(); ++i)
         o += (i ? ", " : "") + cli::jsonString(c.kinds.names[i]);
     return give(o + "]}");
+}
+
+// What an edit derives, as the window's handlers derive it: `edited` a core size (lst,
+// hst, lok, hok) or "core" for a kind chosen. {field: text} of the bobbin sizes and
+// the induction that changed.
+const char* velmora_derive(const char* inputs, const char* edited) {
+    Record r = recordFrom(inputs);
+    const Record before = r;
+    const std::string_view e = edited;
+    if (e == "core") chooseCore(r, r.core);
+    for (std::size_t k = 0; k < kCoreDimFields.size(); ++k)
+        if (kCoreDimFields[k] == e) deriveFrom(r, static_cast<CoreDim>(k));
+    std::string o = "{";
+    for (std::string_view name : {"hkar", "hkar1", "lkar", "Bm"}) {
+        const Field& f = *findField(name);
+        if (f.textIn(r) == f.textIn(before)) continue;
+        o += (o.size() > 1 ? ", " : "") + cli::jsonString(name) + ": " + cli::jsonString(f.textIn(r));
+    }
+    return give(o + "}");
 }
 
 // The file name the window proposes for the design (extension ".sav" or ".txt").

@@ -18,7 +18,7 @@ constexpr double kPi = 3.14159265358979323846;
 
 Design mains(int core, double lst, double hst, double lok, double hok) {
     Design d;
-    d.core = core;
+    d.core = *coreKindFrom(core);
     d.lst = lst;
     d.hst = hst;
     d.lok = lok;

@@ -25,7 +25,7 @@ Wire wire(double dz, double S = 0.2, double n = 1) {
 
 Design ring(double room) {
     Design d;
-    d.core = 0;
+    d.core = CoreKind::ring;
     d.room = room;
     d.Lturn0 = 48;
     d.megsl = 0.1;
@@ -177,7 +177,7 @@ namespace {
 
 Design coils(int core) {
     Design d;
-    d.core = core;
+    d.core = *coreKindFrom(core);
     d.room = 10;
     d.lkar = 38;
     d.hkar = 27;

@@ -328,7 +328,7 @@ RectifierResult designGives(const Record& r, const RectifierInputs& s, int i,
 // How far whole turns can keep the DC voltage from the wanted one: half a turn step
 // (two turns on two coils) of EMF, through the slope of Udc over E.
 double turnLimit(const RunFigures& f, const RectifierInputs& s, int i) {
-    const double step = (f.core == 1 || f.core == 4 ? 2 : 1) * f.E1xx / f.W1;
+    const double step = (f.core == CoreKind::pl || f.core == CoreKind::g ? 2 : 1) * f.E1xx / f.W1;
     RectifierCircuit c;
     c.kind = static_cast<RectifierKind>(s.circuit);
     c.F = f.F;

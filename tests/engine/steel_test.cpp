@@ -144,7 +144,8 @@ TEST(SteelMass, FollowsTheOutlineOfEachKind) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.core);
-        EXPECT_NEAR(coreVolume(c.core, c.lst, c.hst, c.lok, c.hok), c.volume, 1e-6);
+        const CoreShape& shape = *shapeOf(c.core);
+        EXPECT_NEAR(shape.geometry.volume({c.lst, c.hst, c.lok, c.hok}), c.volume, 1e-6);
         Record r;
         r.core = c.core;
         r.lst = std::to_string(c.lst);
@@ -157,7 +158,7 @@ TEST(SteelMass, FollowsTheOutlineOfEachKind) {
         ASSERT_EQ(s.status, SteelStatus::ok);
         // 0.9 of the outline is steel, at 7.65 g/cm3 = 7.65e-6 kg/mm3.
         EXPECT_NEAR(s.mass_steel_kg, c.volume * 0.9 * 7.65e-6, 1e-12);
-        EXPECT_EQ(s.construction, constructionOf(c.core));
+        EXPECT_EQ(s.construction, shape.construction);
     }
 }
 
@@ -376,9 +377,10 @@ TEST(SteelModel, RefusesWhatItCannotCarry) {
     RunFigures noTurns = f;
     noTurns.W1 = 0;
     EXPECT_EQ(steelModel(noTurns, nonOriented()).status, SteelStatus::badFigures);
-    RunFigures badKind = f;
-    badKind.core = 7;
-    EXPECT_EQ(steelModel(badKind, nonOriented()).status, SteelStatus::badFigures);
+    RunFigures noWindow = f;  // a steel core without its window height
+    noWindow.core = CoreKind::shl;
+    noWindow.hok = 0;
+    EXPECT_EQ(steelModel(noWindow, nonOriented()).status, SteelStatus::badFigures);
     SteelGrade light = nonOriented();
     light.density = 0;
     EXPECT_EQ(steelModel(f, light).status, SteelStatus::noDensity);
@@ -391,11 +393,11 @@ TEST(SteelDefaults, GrainOrientedForTapeCoresNonOrientedForLaminations) {
     for (int core : {0, 1, 2}) EXPECT_EQ(defaultSteelGrade(core), "M150-35S");
     for (int core : {3, 4}) EXPECT_EQ(defaultSteelGrade(core), "M800-50A");
     EXPECT_EQ(defaultSteelGrade(5), "");
-    EXPECT_EQ(constructionOf(0), Construction::woundRing);
-    EXPECT_EQ(constructionOf(1), Construction::cutCore);
-    EXPECT_EQ(constructionOf(2), Construction::cutCore);
-    EXPECT_EQ(constructionOf(3), Construction::stackedLaminations);
-    EXPECT_EQ(constructionOf(4), Construction::stackedLaminations);
+    EXPECT_EQ(shapeOf(CoreKind::ring).construction, Construction::woundRing);
+    EXPECT_EQ(shapeOf(CoreKind::pl).construction, Construction::cutCore);
+    EXPECT_EQ(shapeOf(CoreKind::shl).construction, Construction::cutCore);
+    EXPECT_EQ(shapeOf(CoreKind::sh).construction, Construction::stackedLaminations);
+    EXPECT_EQ(shapeOf(CoreKind::g).construction, Construction::stackedLaminations);
 }
 
 }  // namespace

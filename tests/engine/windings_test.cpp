@@ -209,7 +209,7 @@ TEST(Windings, DropCompensationThatNeverSettlesStopsAfterAHundredRepetitions) {
     // A thin, heavily loaded winding in a vast window: its own drop grows faster than
     // the added turns make up for it, until the hundredth repetition ends the loop.
     auto secondaryOf = [](double I2, calc::Design& d, Record& r) {
-        d.core = 2;
+        d.core = CoreKind::shl;
         d.lst = 25;
         d.hst = 32;
         d.lok = d.hok = 1e5;

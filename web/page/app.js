@@ -6,7 +6,6 @@
   'use strict';
   var B = VelmoraBridge;
   var STORE = 'velmora.inputs', LANG = 'velmora.lang';
-  var CORE_PICTURES = ['core-ring.svg', 'core-pl.svg', 'core-shl.svg', 'core-sh.svg', 'core-g.svg'];
   var CORE_FIELDS = ['lst', 'hst', 'lok', 'hok', 'hkar', 'hkar1', 'lkar', 'megsl', 'megob', 'razmery',
                      'Bm', 'j', 'F'];
   var TOTALS = ['Sst', 'Pzad', 'Pgab', 'KPD', 'wv', 'Kok', 'use_d'];
@@ -103,10 +102,12 @@
     var r = document.querySelector('input[name=core]:checked');
     return r ? Number(r.value) : 0;
   }
+  // The engine's shape of a kind: a ring or not, its picture; none for a kind it lacks.
+  function shapeOf(core) { return table.shapes[core] || null; }
 
   // Labels that change with the core kind, as the window's.
   function presentCore() {
-    var core = coreKind(), w = words(), ring = core === 0, sizes = table.sizes[core];
+    var core = coreKind(), w = words(), ring = shapeOf(core).ring, sizes = table.sizes[core];
     var hints = ring ? [w.ringDHint, w.ringdHint, w.ringHHint] : [w.steelLsHint, w.steelHsHint, w.steelLokHint];
     ['lst', 'hst', 'lok', 'hok'].forEach(function (n, k) {
       byName[n].span.textContent = sizes[n];
@@ -114,7 +115,7 @@
     });
     byName.hok.el.parentNode.hidden = ring;
     byName.lkar.el.disabled = ring;
-    $('picture').src = CORE_PICTURES[core];
+    $('picture').src = shapeOf(core).picture;
     $('picture').alt = table.cores[core];
   }
 
@@ -158,15 +159,20 @@
     presentCore();
   }
 
-  function take() {
+  // The inputs as the controls hold them, into `into`.
+  function read(into) {
     table.fields.forEach(function (f) {
       var c = byName[f.name];
       if (!isInput(f)) return;
-      if (f.name === 'core') state.core = String(coreKind());
-      else if (f.name === 'Conductor') { if (c.el.value) state.Conductor = c.el.value; }
-      else if (c.el && c.el.type === 'checkbox') state[f.name] = c.el.checked ? '1' : '0';
-      else if (c.el) state[f.name] = c.el.value;
+      if (f.name === 'core') into.core = String(coreKind());
+      else if (f.name === 'Conductor') { if (c.el.value) into.Conductor = c.el.value; }
+      else if (c.el && c.el.type === 'checkbox') into[f.name] = c.el.checked ? '1' : '0';
+      else if (c.el) into[f.name] = c.el.value;
     });
+    return into;
+  }
+  function take() {
+    read(state);
     return Object.assign({}, state);
   }
 
@@ -195,7 +201,8 @@
       c.el.classList.add('misread');
       c.el.title = B.misreadNotice(m.reads === null ? Infinity : m.reads, lang);
     });
-    VelmoraStrip.draw($('strip'), res.extents, Number(res.fields.core), B.overfilled(), words());
+    var shape = shapeOf(Number(res.fields.core));
+    VelmoraStrip.draw($('strip'), res.extents, !!(shape && shape.ring), B.overfilled(), words());
     showBeside();
     $('design').classList.remove('stale');
     keep();
@@ -340,26 +347,21 @@
   }
 
   // ---- bobbin sizes derived while typing (as the window's edits do) ---------------
-  function num(name) { return parseFloat(String(byName[name].el.value).replace(/,/g, '.')) || 0; }
+  // The engine derives them from the inputs as the controls hold them: `edited` a core
+  // size, or 'core' for a kind chosen (its bobbin and its induction).
+  function applyDerived(edited) {
+    var out = B.derive(read({}), edited);
+    Object.keys(out).forEach(function (n) { byName[n].el.value = out[n]; });
+  }
   function derive(name) {
-    var core = coreKind(), set = function (n, v) { byName[n].el.value = v.toFixed(1); };
-    if (name === 'lst' && core > 0) set('hkar', num('lst') + 2);
-    if (name === 'hst') {
-      if (core > 0) set('hkar1', num('hst') + 2);
-      else set('hkar', (num('lst') - num('hst')) * 0.5 + 2);
-    }
-    if (name === 'lok' && core === 0) set('hkar1', num('lok') + 2);
-    if (name === 'hok' && core > 0) set('lkar', num('hok') - 2);
+    if (name === 'lst' || name === 'hst' || name === 'lok' || name === 'hok') applyDerived(name);
     // A bobbin size typed by the user is a size the user sets.
     if (name === 'hkar' || name === 'hkar1' || name === 'lkar') byName.razmery.el.checked = true;
   }
 
-  // A new core kind: its labels, its bobbin derived from its dimensions, its induction
-  // (tape-wound cores and the ring 1.5 T, laminated ones 1.2 T).
+  // A new core kind: its labels, its bobbin derived from its dimensions, its induction.
   function coreChanged() {
-    var core = coreKind();
-    (core === 0 ? ['hst', 'lok'] : ['lst', 'hst', 'hok']).forEach(derive);
-    byName.Bm.el.value = core === 3 || core === 4 ? '1.2' : '1.5';
+    applyDerived('core');
     presentCore();
   }
 

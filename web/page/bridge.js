@@ -19,6 +19,10 @@ var VelmoraBridge = (function () {
       return JSON.parse(call('velmora_calculate', ['string', 'string'], [pack(inputs), lang]));
     },
     overfilled: function () { return M._velmora_overfilled(); },
+    // {field: text} of what an edit derives: edited 'lst', 'hst', 'lok', 'hok' or 'core'.
+    derive: function (inputs, edited) {
+      return JSON.parse(call('velmora_derive', ['string', 'string'], [pack(inputs), edited]));
+    },
     // The steel group and the rectifier marks of the last calculation, worded.
     shown: function (lang) { return JSON.parse(call('velmora_shown', ['string'], [lang])); },
     // {bytes} or {error}

@@ -17,8 +17,9 @@ var VelmoraStrip = (function () {
     t.textContent = text;
     svg.appendChild(t);
   }
-  // e: {ext1, ext2_1..ext2_5} of the result; core; overfilled 0 or the winding.
-  function draw(svg, e, core, overfilled, words) {
+  // e: {ext1, ext2_1..ext2_5} of the result; ring: the core is a ring (its hole keeps
+  // a reserve); overfilled 0 or the winding.
+  function draw(svg, e, ring, overfilled, words) {
     while (svg.firstChild) svg.removeChild(svg.firstChild);
     svg.setAttribute('data-extents', JSON.stringify(e));
     var stop = overfilled > 0 ? overfilled : 7;
@@ -30,7 +31,7 @@ var VelmoraStrip = (function () {
       box(svg, from, to, colours.secondary, '2.' + (i + 1));
       from = to;
     }
-    if (core === 0) box(svg, W - Math.trunc(W * 0.3), W, colours.red, overfilled ? '' : words.hole);
+    if (ring) box(svg, W - Math.trunc(W * 0.3), W, colours.red, overfilled ? '' : words.hole);
     if (overfilled > 0) box(svg, Math.max(0, Math.min(from, W - 1)), W, colours.red, words.noFit);
   }
   return { draw: draw };

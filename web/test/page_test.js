@@ -47,11 +47,12 @@ const pick = (a) => a[Math.floor(rand() * a.length)];
 const between = (lo, hi, decimals) => (lo + rand() * (hi - lo)).toFixed(decimals);
 const comma = (t) => (rand() < 0.3 ? t.replace('.', ',') : t);
 
-function randomDesign(core, wires) {
+// shapes: the engine's shape table as the page has it (a ring or not, per kind).
+function randomDesign(core, wires, shapes) {
   const d = { core: String(core) };
   // Every input is set, the bobbin after the dimensions (whose edits derive it) and the
   // induction after the core kind (whose change proposes one).
-  if (core === 0) {
+  if (shapes[core].ring) {
     const D = Number(between(30, 160, 0)), din = Number(between(10, D * 0.8, 0));
     Object.assign(d, { lst: String(D), hst: String(din), lok: between(10, 80, 0), hok: '40' });
   } else {
@@ -184,13 +185,14 @@ async function main() {
     await page.waitForFunction(() => window.velmoraPage && window.velmoraPage.firstResult !== null);
     const first = await page.evaluate(() => window.velmoraPage.firstResult);
     const wires = await page.evaluate(() => [...document.querySelectorAll('#Conductor option')].map((o) => o.value));
+    const shapes = await page.evaluate(() => VelmoraBridge.fields('ru').shapes);
     compare('default design', await shown(page), cliJson({}));
 
     // Random designs of every kind, in both languages now and then.
     let lang = 'ru', count = 0;
     const statuses = {};
     for (let i = 0; i < DESIGNS; ++i) {
-      const core = i % 5, design = randomDesign(core, wires);
+      const core = i % shapes.length, design = randomDesign(core, wires, shapes);
       const wantLang = i % 10 === 9 ? 'en' : 'ru';
       if (wantLang !== lang) {
         await page.select('#lang', wantLang);
@@ -217,7 +219,7 @@ async function main() {
     const dl = fs.mkdtempSync(path.join(os.tmpdir(), 'velmora-web-'));
     const cdp = await page.target().createCDPSession();
     await cdp.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: dl });
-    for (const [n, design] of [[1, randomDesign(2, wires)], [2, randomDesign(0, wires)], [3, randomDesign(4, wires)]]) {
+    for (const [n, design] of [[1, randomDesign(2, wires, shapes)], [2, randomDesign(0, wires, shapes)], [3, randomDesign(4, wires, shapes)]]) {
       const sav = path.join(dl, `source${n}.sav`);
       cliJson(design, 'ru', ['--save', sav]);
       const input = await page.$('#load-file');
