@@ -2,7 +2,7 @@
 // for the default design (target: under 50 ms), and the reading of such a list.
 #include <benchmark/benchmark.h>
 
-#include "advisor.hpp"
+#include "core_advisor.hpp"
 #include "core_list.hpp"
 #include "steels.hpp"
 #include "wires.hpp"

@@ -8,11 +8,14 @@
 #include "storage_words.hpp"
 #include "core_list_file.hpp"
 #include "numtext.hpp"
-#include "output.hpp"
+#include "figures.hpp"
+#include "run_json.hpp"
 #include "steels.hpp"
 #include "textfile.hpp"
 
 namespace velmora::cli {
+
+using json::jsonString;
 
 namespace {
 
@@ -37,10 +40,10 @@ std::string adviceAsJson(const Advice& a, std::span<const ListedCore> cores, int
         o += i ? ",\n    " : "\n    ";
         o += "{\"name\": " + jsonString(l.name) + ", \"core\": " + std::to_string(l.core) +
              ", \"lst\": " + num(l.lst) + ", \"hst\": " + num(l.hst) + ", \"lok\": " + num(l.lok) +
-             ", \"hok\": " + num(l.hok) + ", \"Kok\": " + num(c.Kok) + ", \"rise_k\": " + num(c.rise_k) +
-             ", \"efficiency_pct\": " + num(c.efficiency_pct) + ", \"mass_steel_kg\": " + num(c.mass_steel_kg) +
-             ", \"mass_copper_kg\": " + num(c.mass_copper_kg) + ", \"W1\": " + num(c.W1) +
-             ", \"D1\": " + num(c.D1) + "}";
+             ", \"hok\": " + num(l.hok);
+        for (const AdviceFigure& f : kAdviceFigures)
+            o += ", " + jsonString(f.key) + ": " + json::figureNumber(f.read(c).value_or(NAN), f.json);
+        o += "}";
     }
     o += n ? "\n  ],\n" : "],\n";
     const AdviceCounts& k = a.counts;

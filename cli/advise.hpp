@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <string>
 
-#include "advisor.hpp"
+#include "core_advisor.hpp"
 #include "options.hpp"
 
 namespace velmora::cli {

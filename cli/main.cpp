@@ -7,11 +7,11 @@
 #include <vector>
 
 #include "advise.hpp"
-#include "calculation.hpp"
 #include "design_file.hpp"
 #include "options.hpp"
 #include "platform.hpp"
-#include "output.hpp"
+#include "pipeline.hpp"
+#include "run_json.hpp"
 #include "record.hpp"
 #include "steel_texts.hpp"
 #include "steels.hpp"
@@ -75,45 +75,43 @@ int main(int argc, char** argv) {
     if (!folder)
         return fail(texts::cliFailure(texts::CliFailure::noCatalogue, std::string(kKindListFile), lang));
 
-    WireKinds kinds = LoadWireKinds(*folder, SizeFiles::unread);
-    if (!kinds.ok) return fail(texts::message(kinds.message, lang).text);
-    std::vector<Message> messages;
-    KindSelection sel = SelectKind(kinds.names, rec.Conductor);
-    rec.Conductor = sel.conductor;
-    if (sel.message) messages.push_back(*sel.message);
-    WireSizes sizes = LoadWireSizes(*folder, rec.Conductor);
-    if (!sizes.ok) return fail(texts::message(sizes.message, lang).text);
+    const WireKinds kinds = LoadWireKinds(*folder, SizeFiles::unread);
+    WireSizes sizes;  // of the record's kind, read when the kind is known
+    EvaluationInputs in;
+    in.kinds = &kinds;
+    in.sizesOf = [&](const std::string& kind) -> const WireSizes& { return sizes = LoadWireSizes(*folder, kind); };
+    in.lang = lang;
+    in.diagWidth = opt.diagramWidth;
 
-    if (opt.advise) return cli::advise(opt, rec, sizes.table, *folder, executableDir(argv[0]), lang);
-
-    rec.diag_width = opt.diagramWidth;
-    const std::vector<texts::Misread> misread = cli::misreadTexts(rec);
-    const RectifierDesigns rectifiers = resolveRectifiers(rec, sizes.table);
-    RunResult run = Calculate(rec, sizes.table);
-    rec.comment = texts::comment(run, lang);
-    messages.insert(messages.end(), run.messages.begin(), run.messages.end());
+    if (opt.advise) {
+        const WireChoice wires = chooseWires(rec, in);
+        if (!wires.table) return fail(texts::message(*wires.failure, lang).text);
+        return cli::advise(opt, rec, *wires.table, *folder, executableDir(argv[0]), lang);
+    }
 
     // Steel and heating: a missing or refused steel catalogue costs only these results.
     const SteelCatalogue steels = LoadSteels(*folder);
-    if (!steels.ok) std::cerr << "velmora-cli: " << texts::steelProblem(steels.problem, lang) << "\n";
-    const SteelOutcome steel = RunSteel(steels, rec, run);
-    if (steel.choice.missing && steel.choice.grade)
-        std::cerr << "velmora-cli: " << texts::steelGradeMissing(steel.choice.asked, steel.choice.grade->name, lang) << "\n";
-    const bool steelShown = steel.result && steel.result->status == SteelStatus::ok;
+    in.steels = &steels;
+    const Evaluation e = evaluate(rec, in);
+    if (e.status == EvaluationStatus::noWires) return fail(texts::message(*e.failure, lang).text);
+    if (e.steelProblem) std::cerr << "velmora-cli: " << texts::steelProblem(*e.steelProblem, lang) << "\n";
+    if (e.gradeReplaced())
+        std::cerr << "velmora-cli: " << texts::steelGradeMissing(e.steel.choice.asked, e.steel.choice.grade->name, lang) << "\n";
+    const RunResult& run = e.run;
 
-    std::string summary = texts::summary(rec, run, messages, misread, lang);
-    if (steelShown) summary += texts::steelSummary(*steel.result, *steel.choice.grade, lang);
-    std::cout << (opt.json ? cli::runAsJson(rec, run, messages, misread, lang, steel, rectifiers) : summary);
+    std::string summary = texts::summary(rec, run, e.messages, e.misread, lang);
+    if (e.steelShown()) summary += texts::steelSummary(*e.steel.result, *e.steel.choice.grade, lang);
+    std::cout << (opt.json ? json::runAsJson(rec, e, lang) : summary);
     if (!opt.json)
         for (int i = 0; i < kSecondaries; ++i)
             if (hasRectifier(rec, i))
                 std::cout << "⎓ 2." << i + 1 << ": "
-                          << texts::rectifierStatus(rectifiers[i], rectifierInputs(rec, i), lang) << "\n";
+                          << texts::rectifierStatus(e.rectifiers[i], rectifierInputs(rec, i), lang) << "\n";
 
     int status = run.status == RunStatus::ok ? kOk : kNotCalculated;
     if (opt.report) {
         texts::ReportExtras extras;
-        if (steelShown) extras.steel = texts::steelReport(*steel.result, *steel.choice.grade, lang);
+        if (e.steelShown()) extras.steel = texts::steelReport(*e.steel.result, *e.steel.choice.grade, lang);
         texts::ReportText report = texts::report(rec, run, lang, extras);
         if (!report.ok) {
             std::cerr << "velmora-cli: " << report.error << "\n";

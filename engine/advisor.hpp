@@ -1,6 +1,6 @@
-// The core advisor: the current design's electrical inputs run on every core of the
-// user's own list, with the steel model after each run; the cores that carry the load
-// within the limits, ranked, and the others counted by why they do not.
+// What the core advisor works with and comes to: the cores of the user's list, the
+// limits, and each core's verdict and figures. The advice itself runs the whole
+// evaluation per core (pipeline/core_advisor.hpp).
 #pragma once
 
 #include <span>
@@ -60,19 +60,5 @@ struct Advice {
     std::vector<CoreAdvice> others;    // the cores left out, in list order
     AdviceCounts counts;
 };
-
-// The record as the advisor runs it on one core: the design with the core typed in.
-Record designOnCore(const Record& design, const ListedCore& c);
-
-// Runs the design on one core and judges it; the grade is the steel of that core.
-CoreAdvice judgeCore(const Record& design, const ListedCore& c, int index, const WireTable& wires,
-                     const SteelGrade& grade, const AdviceLimits& limits);
-
-// Every core of the list. `gradeName` names the steel of the catalogue `grades`; ""
-// takes each core kind's default grade (defaultSteelGrade). A grade missing from the
-// catalogue stops the advice (noGrade). Ties keep the list's order.
-Advice adviseCores(const Record& design, std::span<const ListedCore> cores, const WireTable& wires,
-                   const std::vector<SteelGrade>& grades, std::string_view gradeName,
-                   const AdviceLimits& limits);
 
 }  // namespace velmora

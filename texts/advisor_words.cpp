@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 
+#include "figure_texts.hpp"
 #include "numtext.hpp"
 #include "wording.hpp"
 
@@ -115,23 +116,24 @@ std::string coreListProblem(const CoreListProblem& p, Lang lang) {
 
 std::string adviceTable(const Advice& a, std::span<const ListedCore> cores, int top, Lang lang) {
     const bool r = ru(lang);
-    const std::array<std::string_view, 14> head{
-        "№", r ? "Название" : "Name", r ? "Вид" : "Kind", "Ls/D", "Hs/d", "Lok/H", "Hok", "Kok",
-        r ? "Перегрев, К" : "Rise, K", r ? "КПД, %" : "Eff., %", r ? "Сталь, кг" : "Steel, kg",
-        r ? "Медь, кг" : "Copper, kg", "W1", "D1"};
-    std::vector<std::array<std::string, 14>> rows;
+    // The core's own columns, then one per advisor figure (engine/figures.hpp).
+    constexpr size_t kOwn = 7, kColumns = kOwn + std::size(kAdviceFigures);
+    const std::array<std::string_view, kOwn> own{"№", r ? "Название" : "Name", r ? "Вид" : "Kind", "Ls/D",
+                                                 "Hs/d", "Lok/H", "Hok"};
+    std::vector<std::array<std::string, kColumns>> rows;
     rows.push_back({});
-    for (size_t k = 0; k < head.size(); ++k) rows[0][k] = std::string(head[k]);
+    for (size_t k = 0; k < kOwn; ++k) rows[0][k] = std::string(own[k]);
+    for (size_t k = 0; k < std::size(kAdviceFigures); ++k) rows[0][kOwn + k] = figureLabel(kAdviceFigures[k].id, lang);
     const size_t n = std::min(a.ranked.size(), static_cast<size_t>(std::max(top, 0)));
     for (size_t i = 0; i < n; ++i) {
         const CoreAdvice& c = a.ranked[i];
         const ListedCore& l = cores[static_cast<size_t>(c.index)];
         rows.push_back({std::to_string(i + 1), l.name, std::string(kindShort(l.core, lang)), shortest(l.lst),
-                        shortest(l.hst), shortest(l.lok), isRing(l.core) ? "-" : shortest(l.hok), fixed(c.Kok, 3),
-                        fixed(c.rise_k, 1), fixed(c.efficiency_pct, 1), fixed(c.mass_steel_kg, 3),
-                        fixed(c.mass_copper_kg, 3), fixed(c.W1, 0), fixed(c.D1, 3)});
+                        shortest(l.hst), shortest(l.lok), isRing(l.core) ? "-" : shortest(l.hok)});
+        for (size_t k = 0; k < std::size(kAdviceFigures); ++k)
+            rows.back()[kOwn + k] = figureValue(kAdviceFigures[k], c);
     }
-    std::array<size_t, 14> width{};
+    std::array<size_t, kColumns> width{};
     for (const auto& row : rows)
         for (size_t k = 0; k < row.size(); ++k) width[k] = std::max(width[k], columns(row[k]));
     std::string o;

@@ -1,29 +1,20 @@
-// The words of the steel and heating group: labels, values, tool-tips, warnings, the
+// The words of the steel and heating group (its figures' words: figure_texts.hpp): warnings, the
 // report section and the catalogue's refusals, in Russian or English.
 #pragma once
 
 #include <string>
 #include <vector>
 
+#include "figure_texts.hpp"
 #include "steel.hpp"
 #include "steels.hpp"
 #include "texts.hpp"
 
 namespace velmora::texts {
 
-// The results of the group, in the order shown.
-enum class SteelItem { massSteel, loss, I0, efficiency, rise, massCopper, massTotal };
-inline constexpr SteelItem kSteelItems[] = {SteelItem::massSteel, SteelItem::loss,
-                                            SteelItem::I0,        SteelItem::efficiency,
-                                            SteelItem::rise,      SteelItem::massCopper,
-                                            SteelItem::massTotal};
-
 std::string steelGroupTitle(Lang lang);                   // "Сталь и нагрев"
 std::string steelGradeLabel(Lang lang);                   // "Марка стали"
 std::string steelGradeTip(Lang lang);
-std::string steelLabel(SteelItem item, Lang lang);        // "масса стали, кг"
-std::string steelValue(SteelItem item, const SteelResult& s);  // "0.991"; "—" when not available
-std::string steelTip(SteelItem item, const SteelResult& s, const SteelGrade& g, Lang lang);
 std::string steelWarning(const SteelWarning& w, Lang lang);
 std::string steelStatus(SteelStatus status, Lang lang);   // why there are no results
 std::string steelProblem(const SteelProblem& p, Lang lang);

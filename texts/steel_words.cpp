@@ -1,4 +1,5 @@
 // The steel and heating group in words.
+#include "figure_texts.hpp"
 #include "numtext.hpp"
 #include "steel_texts.hpp"
 #include "wording.hpp"
@@ -24,98 +25,6 @@ std::string steelGradeTip(Lang lang) {
                     : "Steel grade from \"Стали.txt\". Default: grain-oriented M150-35S for the "
                       "toroid, the C-core (ПЛ) and the cut shell core (ШЛ); non-oriented M800-50A "
                       "for E-I (Ш) and U-I (Г) laminations.";
-}
-
-std::string steelLabel(SteelItem item, Lang lang) {
-    const bool r = ru(lang);
-    switch (item) {
-        case SteelItem::massSteel: return r ? "Масса стали, кг" : "Steel mass, kg";
-        case SteelItem::loss: return r ? "Потери в стали, Вт" : "Core loss, W";
-        case SteelItem::I0: return r ? "Ток холостого хода, А" : "No-load current, A";
-        case SteelItem::efficiency:
-            return r ? "КПД с учетом потерь в стали, %" : "Efficiency with core loss, %";
-        case SteelItem::rise: return r ? "Перегрев обмоток, °C" : "Winding temperature rise, °C";
-        case SteelItem::massCopper: return r ? "Масса меди, кг" : "Copper mass, kg";
-        case SteelItem::massTotal: return r ? "Общая масса, кг" : "Total mass, kg";
-    }
-    return {};
-}
-
-std::string steelValue(SteelItem item, const SteelResult& s) {
-    switch (item) {
-        case SteelItem::massSteel: return num(s.mass_steel_kg, 3);
-        case SteelItem::loss: return num(s.loss_w, 2);
-        case SteelItem::I0: return s.I0_a ? num(*s.I0_a, 3) : "—";
-        case SteelItem::efficiency: return num(s.efficiency_pct, 2);
-        case SteelItem::rise: return num(s.rise_k, 1);
-        case SteelItem::massCopper: return num(s.mass_copper_kg, 3);
-        case SteelItem::massTotal: return num(s.mass_total_kg, 3);
-    }
-    return {};
-}
-
-std::string steelTip(SteelItem item, const SteelResult& s, const SteelGrade& g, Lang lang) {
-    const bool r = ru(lang);
-    switch (item) {
-        case SteelItem::massSteel:
-            return r ? "Объем по контуру сердечника × 0,9 × плотность марки. Кольцо π/4·(D²−d²)·H; "
-                       "ШЛ, Ш ((2Ls+2Lok)·(Hok+Ls) − 2·Lok·Hok)·Hs; ПЛ, Г ((2Ls+Lok)·(Hok+2Ls) − "
-                       "Lok·Hok)·Hs."
-                     : "Outline volume × 0.9 × the grade's density. Toroid π/4·(D²−d²)·H; shell "
-                       "cores (ШЛ) and (Ш) ((2Ls+2Lok)·(Hok+Ls) − 2·Lok·Hok)·Hs; two-coil cores "
-                       "(ПЛ) and (Г) ((2Ls+Lok)·(Hok+2Ls) − Lok·Hok)·Hs.";
-        case SteelItem::loss: {
-            const bool typ = s.basis == LossBasis::typical;
-            return r ? "Удельные потери марки при индукции холостого хода B0 = " + num(s.B0_t, 2) +
-                           " Тл и частоте F (" +
-                           (typ ? "по типичным значениям" : "по гарантированному максимуму") +
-                           ") × масса × 1,15 (коэффициент сборки — допущение для всех видов "
-                           "сердечника)."
-                     : "The grade's specific loss at the no-load induction B0 = " + num(s.B0_t, 2) +
-                           " T and frequency F (" + (typ ? "typical values" : "guaranteed maximum") +
-                           ") × mass × 1.15 (building factor, an assumption for every kind of core).";
-        }
-        case SteelItem::I0:
-            if (!s.I0_a)
-                return r ? "Для марки " + g.name + " нет кривой намагничивания при B0 = " +
-                               num(s.B0_t, 2) +
-                               " Тл: ток намагничивания и ток холостого хода не рассчитываются. "
-                               "Активная часть " + num(s.I_loss_a, 3) + " А."
-                         : "Grade " + g.name + " has no magnetisation data at B0 = " + num(s.B0_t, 2) +
-                               " T: the magnetising and no-load currents are not computed. Loss "
-                               "part " + num(s.I_loss_a, 3) + " A.";
-            return r ? "Сумма активной части Pст/U1ном = " + num(s.I_loss_a, 3) +
-                           " А и тока намагничивания " + num(s.I_mag_a.value_or(0), 3) +
-                           " А (по кривой намагничивания марки, амплитуда/√2; для ПЛ и ШЛ плюс два "
-                           "стыка по 10 мкм — допущение). Ток намагничивания основного расчета не "
-                           "меняется."
-                     : "Vector sum of the loss part Pcore/U1nom = " + num(s.I_loss_a, 3) +
-                           " A and the magnetising current " + num(s.I_mag_a.value_or(0), 3) +
-                           " A (from the grade's magnetisation curve, peak/√2; for the cut cores (ПЛ) "
-                           "and (ШЛ) plus two 10 µm joints — an assumption). The main calculation's magnetising "
-                           "current stays as it is.";
-        case SteelItem::efficiency:
-            return r ? "Pзад / (Pзад + Pм + Pст): потери в меди основного расчета и потери в стали."
-                     : "Pset / (Pset + Pcu + Pcore): the total power set, the main calculation's copper loss "
-                       "and the core loss.";
-        case SteelItem::rise: {
-            const std::string area = num(s.surface_m2 * 1e4, 0);
-            return r ? "Превышение температуры поверхности над воздухом 25 °C при отводе Pм + Pст с "
-                       "поверхности " + area +
-                           " см² естественной конвекцией и излучением (черность 0,92 — "
-                           "допущение); без теплоотвода через крепление."
-                     : "Rise of the surface above 25 °C air when Pcu + Pcore leave " + area +
-                           " cm² by natural convection and radiation (emissivity 0.92 — an "
-                           "assumption); no heat through the mounting.";
-        }
-        case SteelItem::massCopper:
-            return r ? "Длины проводов всех обмоток × масса метра провода из каталога."
-                     : "Wire length of every winding × the catalogue's mass per metre.";
-        case SteelItem::massTotal:
-            return r ? "Масса стали + масса меди; каркас, изоляция и крепеж не учитываются."
-                     : "Steel plus copper; bobbin, insulation and fixings not counted.";
-    }
-    return {};
 }
 
 std::string steelWarning(const SteelWarning& w, Lang lang) {
@@ -225,10 +134,10 @@ std::string lines(const SteelResult& s, const SteelGrade& g, Lang lang, std::str
     std::string o;
     o.append(indent).append(steelGradeLabel(lang)).append(": ").append(g.name).append(" (")
         .append(familyName(g.family, lang)).append(")").append(end);
-    o.append(indent).append(ru(lang) ? "Индукция холостого хода, Тл: " : "No-load induction, T: ")
-        .append(num(s.B0_t, 2)).append(end);
-    for (SteelItem item : kSteelItems)
-        o.append(indent).append(steelLabel(item, lang)).append(": ").append(steelValue(item, s)).append(end);
+    for (const SteelFigure& f : kSteelFigures)  // the heading figures (B0), then the group's
+        if (!f.inGroup) o.append(indent).append(figureLabel(f.id, lang)).append(": ").append(figureValue(f, s)).append(end);
+    for (const SteelFigure& f : kSteelFigures)
+        if (f.inGroup) o.append(indent).append(figureLabel(f.id, lang)).append(": ").append(figureValue(f, s)).append(end);
     for (const SteelWarning& w : s.warnings) o.append(indent).append(steelWarning(w, lang)).append(end);
     return o;
 }

@@ -16,6 +16,7 @@
 
 #include "advisor_words.hpp"
 #include "core_list_file.hpp"
+#include "figures.hpp"
 #include "language.hpp"
 #include "message_boxes.hpp"
 #include "numtext.hpp"
@@ -216,11 +217,9 @@ void AdvisorDialog::readvise() {
         table_->setItem(r, cHok, isRing(c.core) ? textCell(QStringLiteral("-")) : sortable(c.hok, 1));
         table_->setItem(r, cVerdict, textCell(q(texts::verdictName(a.verdict, lang()))));
         const bool run = a.verdict != Verdict::overfill && a.verdict != Verdict::refused;
-        const std::array<std::pair<double, int>, 7> figures{{{a.Kok, 3}, {a.rise_k, 1}, {a.efficiency_pct, 1},
-                                                            {a.mass_steel_kg, 3}, {a.mass_copper_kg, 3}, {a.W1, 0},
-                                                            {a.D1, 3}}};
-        for (int k = 0; k < 7; ++k)
-            table_->setItem(r, cKok + k, run ? sortable(figures[k].first, figures[k].second) : textCell(QString()));
+        int column = cKok;  // one column per advisor figure (engine/figures.hpp), from Kok on
+        for (const AdviceFigure& f : kAdviceFigures)
+            table_->setItem(r, column++, run ? sortable(f.read(a).value_or(0), f.shown) : textCell(QString()));
     }
     table_->resizeColumnsToContents();
     if (!rows.empty()) table_->selectRow(0);

@@ -9,7 +9,7 @@
 #include <optional>
 #include <vector>
 
-#include "advisor.hpp"
+#include "core_advisor.hpp"
 #include "core_list.hpp"
 #include "steel.hpp"
 

@@ -27,6 +27,7 @@
 #include "steel_texts.hpp"
 #include "input_marks.hpp"
 #include "message_boxes.hpp"
+#include "pipeline.hpp"
 #include "rectifier_fields.hpp"
 #include "state_file.hpp"
 #include "wires.hpp"
@@ -362,12 +363,16 @@ RunResult CBrevinorDlg::OnCalculate() {
     takeRecord();
     // The wire-kind list may have widened the window since it was last laid out.
     layout()->activate();
-    rec_.diag_width = diagram_->width();
-    rec_.diag_text_h = kDiagramTextHeight;
-    // The design may have changed since a rectifier set its secondary: solve it again.
-    rectifiers_ = resolveRectifiers(rec_, wires_);
-    RunResult run = Calculate(rec_, wires_);
-    steelOutcome_ = RunSteel(steels_, rec_, run);
+    EvaluationInputs in;
+    in.wires = &wires_;
+    in.steels = &steels_;
+    in.lang = uiTextsLang();
+    in.diagWidth = diagram_->width();
+    in.diagTextHeight = kDiagramTextHeight;
+    Evaluation e = evaluate(rec_, in);
+    rectifiers_ = e.rectifiers;
+    steelOutcome_ = std::move(e.steel);
+    RunResult run = std::move(e.run);
 
     // Warnings and notices come while the old results are still on screen; an
     // overfill or a refusal after the record and the comment are shown.

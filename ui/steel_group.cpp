@@ -12,9 +12,6 @@ namespace {
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
-constexpr const char* kValueNames[] = {"steel_mass", "steel_loss", "steel_I0", "steel_efficiency",
-                                       "steel_rise", "copper_mass", "total_mass"};
-
 }  // namespace
 
 SteelGroup::SteelGroup(QWidget* parent) : QGroupBox(parent) {
@@ -27,10 +24,13 @@ SteelGroup::SteelGroup(QWidget* parent) : QGroupBox(parent) {
     grade_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     grid->addWidget(gradeLabel_, 0, 0);
     grid->addWidget(grade_, 0, 1);
-    for (std::size_t k = 0; k < values_.size(); ++k) {
-        names_[k] = new QLabel(this);
-        values_[k] = new QLabel(this);
-        values_[k]->setObjectName(QString::fromLatin1(kValueNames[k]));
+    for (const SteelFigure& f : kSteelFigures)
+        if (f.inGroup) figures_.push_back(&f);
+    for (std::size_t k = 0; k < figures_.size(); ++k) {
+        names_.push_back(new QLabel(this));
+        values_.push_back(new QLabel(this));
+        values_[k]->setObjectName(QString::fromLatin1(figures_[k]->control.data(),
+                                                      static_cast<qsizetype>(figures_[k]->control.size())));
         values_[k]->setFrameShape(QFrame::StyledPanel);
         values_[k]->setFrameShadow(QFrame::Sunken);
         values_[k]->setAlignment(Qt::AlignCenter);
@@ -86,9 +86,9 @@ void SteelGroup::showOutcome(const SteelOutcome& outcome) {
     const bool shown = outcome.result && outcome.result->status == SteelStatus::ok && outcome.choice.grade;
     QStringList notes;
     for (std::size_t k = 0; k < values_.size(); ++k) {
-        const texts::SteelItem item = texts::kSteelItems[k];
-        values_[k]->setText(shown ? qs(texts::steelValue(item, *outcome.result)) : QString());
-        values_[k]->setToolTip(shown ? qs(texts::steelTip(item, *outcome.result, *outcome.choice.grade, lang))
+        const SteelFigure& f = *figures_[k];
+        values_[k]->setText(shown ? qs(texts::figureValue(f, *outcome.result)) : QString());
+        values_[k]->setToolTip(shown ? qs(texts::figureTip(f.id, *outcome.result, *outcome.choice.grade, lang))
                                      : QString());
     }
     for (const std::string& note : texts::steelNotes(outcome, lang)) notes << qs(note);
@@ -110,7 +110,7 @@ void SteelGroup::retranslate() {
     gradeLabel_->setText(qs(texts::steelGradeLabel(lang)));
     grade_->setToolTip(qs(texts::steelGradeTip(lang)));
     for (std::size_t k = 0; k < names_.size(); ++k)
-        names_[k]->setText(qs(texts::steelLabel(texts::kSteelItems[k], lang)));
+        names_[k]->setText(qs(texts::figureLabel(figures_[k]->id, lang)));
     if (last_) showOutcome(*last_);
 }
 

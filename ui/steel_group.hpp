@@ -4,11 +4,11 @@
 #pragma once
 
 #include <QGroupBox>
-#include <array>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "figures.hpp"
 #include "steels.hpp"
 
 class QComboBox;
@@ -38,8 +38,10 @@ signals:
 private:
     QComboBox* grade_ = nullptr;
     QLabel* gradeLabel_ = nullptr;
-    std::array<QLabel*, 7> names_{};
-    std::array<QLabel*, 7> values_{};
+    // One name and one value per figure of the group (kSteelFigures in the group).
+    std::vector<const SteelFigure*> figures_;
+    std::vector<QLabel*> names_;
+    std::vector<QLabel*> values_;
     QLabel* warnings_ = nullptr;
     std::vector<SteelGrade> grades_;
     std::string defaultGrade_;  // of the kind on the screen

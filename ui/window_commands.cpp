@@ -189,9 +189,10 @@ DesignSheet CBrevinorDlg::currentSheet() {
         steel.heading = QString::fromStdString(texts::steelGroupTitle(lang));
         steel.rows.push_back({QString::fromStdString(texts::steelGradeLabel(lang)),
                               QString::fromStdString(steelOutcome_.choice.grade->name)});
-        for (texts::SteelItem item : texts::kSteelItems)
-            steel.rows.push_back({QString::fromStdString(texts::steelLabel(item, lang)),
-                                  QString::fromStdString(texts::steelValue(item, *steelOutcome_.result))});
+        for (const SteelFigure& f : kSteelFigures)
+            if (f.inGroup)
+                steel.rows.push_back({QString::fromStdString(texts::figureLabel(f.id, lang)),
+                                      QString::fromStdString(texts::figureValue(f, *steelOutcome_.result))});
         for (const SteelWarning& w : steelOutcome_.result->warnings)
             steel.rows.push_back({QString::fromStdString(texts::steelWarning(w, lang)), QString()});
         sheet.tables.push_back(std::move(steel));

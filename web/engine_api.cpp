@@ -8,15 +8,16 @@
 #include <string_view>
 #include <vector>
 
-#include "calculation.hpp"
+#include "figures.hpp"
 #include "codec.hpp"
 #include "core_shape.hpp"
 #include "core_typing.hpp"
 #include "design_file.hpp"
 #include "numtext.hpp"
-#include "output.hpp"
 #include "page_words.hpp"
+#include "pipeline.hpp"
 #include "record.hpp"
+#include "run_json.hpp"
 #include "rectifier_fields.hpp"
 #include "rectifier_texts.hpp"
 #include "steel_texts.hpp"
@@ -65,15 +66,10 @@ Record recordFrom(std::string_view inputs) {
     return r;
 }
 
-// One run as velmora-cli runs it; messages and the misread inputs as it gathers them.
+// One evaluation as velmora-cli has it, with the record it was made of.
 struct Run {
     Record rec;
-    RunResult result;
-    std::vector<Message> messages;
-    std::vector<texts::Misread> misread;
-    SteelOutcome steel;   // steel and heating after the run, as velmora-cli has them
-    RectifierDesigns rectifiers{};  // the rectifier helper's rounds before the run
-    std::string failure;  // the catalogue cannot be used (worded), when not empty
+    Evaluation e;
 };
 
 const SteelCatalogue& steels() {
@@ -84,26 +80,18 @@ const SteelCatalogue& steels() {
 Run run(const char* inputs, texts::Lang lang) {
     Run out;
     out.rec = recordFrom(inputs);
-    const Catalogue& c = catalogue();
-    if (!c.kinds.ok) {
-        out.failure = texts::message(c.kinds.message, lang).text;
-        return out;
-    }
-    const KindSelection sel = SelectKind(c.kinds.names, out.rec.Conductor);
-    out.rec.Conductor = sel.conductor;
-    if (sel.message) out.messages.push_back(*sel.message);
-    const WireSizes& sizes = sizesOf(out.rec.Conductor);
-    if (!sizes.ok) {
-        out.failure = texts::message(sizes.message, lang).text;
-        return out;
-    }
-    out.misread = cli::misreadTexts(out.rec);
-    out.rectifiers = resolveRectifiers(out.rec, sizes.table);
-    out.result = Calculate(out.rec, sizes.table);
-    out.rec.comment = texts::comment(out.result, lang);
-    out.messages.insert(out.messages.end(), out.result.messages.begin(), out.result.messages.end());
-    out.steel = RunSteel(steels(), out.rec, out.result);
+    EvaluationInputs in;
+    in.kinds = &catalogue().kinds;
+    in.sizesOf = sizesOf;
+    in.steels = &steels();
+    in.lang = lang;
+    out.e = evaluate(out.rec, in);
     return out;
+}
+
+// The catalogue cannot be used: why, worded; empty when it can.
+std::string failure(const Run& r, texts::Lang lang) {
+    return r.e.status == EvaluationStatus::noWires ? texts::message(*r.e.failure, lang).text : std::string();
 }
 
 Run last_;           // the last calculation, for what the window shows beside it
@@ -117,7 +105,7 @@ const char* give(std::string s) {
 }
 
 std::string failureJson(const std::string& why) {
-    return "{\"failure\": " + cli::jsonString(why) + "}";
+    return "{\"failure\": " + json::jsonString(why) + "}";
 }
 
 }  // namespace
@@ -129,9 +117,9 @@ const char* velmora_calculate(const char* inputs, const char* lang) {
     const texts::Lang l = texts::langFromCode(lang);
     last_ = run(inputs, l);
     const Run& r = last_;
-    overfilled_ = r.result.overfilled;
-    if (!r.failure.empty()) return give(failureJson(r.failure));
-    return give(cli::runAsJson(r.rec, r.result, r.messages, r.misread, l, r.steel, r.rectifiers));
+    overfilled_ = r.e.run.overfilled;
+    if (const std::string why = failure(r, l); !why.empty()) return give(failureJson(why));
+    return give(json::runAsJson(r.rec, r.e, l));
 }
 
 // What the window shows of the last calculation beside the JSON, worded in `lang`:
@@ -140,43 +128,44 @@ const char* velmora_calculate(const char* inputs, const char* lang) {
 const char* velmora_shown(const char* lang) {
     const texts::Lang l = texts::langFromCode(lang);
     const Run& r = last_;
-    const SteelOutcome& s = r.steel;
-    const bool shown = s.result && s.result->status == SteelStatus::ok && s.choice.grade;
-    std::string o = "{\"steel\": {\"title\": " + cli::jsonString(texts::steelGroupTitle(l)) +
-                    ", \"gradeLabel\": " + cli::jsonString(texts::steelGradeLabel(l)) +
-                    ", \"gradeTip\": " + cli::jsonString(texts::steelGradeTip(l)) + ", \"grades\": [";
+    const SteelOutcome& s = r.e.steel;
+    const bool shown = r.e.steelShown();
+    std::string o = "{\"steel\": {\"title\": " + json::jsonString(texts::steelGroupTitle(l)) +
+                    ", \"gradeLabel\": " + json::jsonString(texts::steelGradeLabel(l)) +
+                    ", \"gradeTip\": " + json::jsonString(texts::steelGradeTip(l)) + ", \"grades\": [";
     for (size_t k = 0; k < steels().grades.size(); ++k)
-        o += (k ? ", " : "") + cli::jsonString(steels().grades[k].name);
+        o += (k ? ", " : "") + json::jsonString(steels().grades[k].name);
     o += "], \"chosen\": " + std::to_string(s.choice.index) + ", \"default\": " +
-         cli::jsonString(std::string(defaultSteelGrade(r.rec.core))) + ", \"rows\": [";
+         json::jsonString(std::string(defaultSteelGrade(r.rec.core))) + ", \"rows\": [";
     bool first = true;
-    for (const texts::SteelItem item : texts::kSteelItems) {
+    for (const SteelFigure& f : kSteelFigures) {
+        if (!f.inGroup) continue;
         o += first ? "" : ", ";
         first = false;
-        o += "{\"label\": " + cli::jsonString(texts::steelLabel(item, l)) + ", \"value\": " +
-             cli::jsonString(shown ? texts::steelValue(item, *s.result) : std::string()) + ", \"tip\": " +
-             cli::jsonString(shown ? texts::steelTip(item, *s.result, *s.choice.grade, l) : std::string()) + "}";
+        o += "{\"label\": " + json::jsonString(texts::figureLabel(f.id, l)) + ", \"value\": " +
+             json::jsonString(shown ? texts::figureValue(f, *s.result) : std::string()) + ", \"tip\": " +
+             json::jsonString(shown ? texts::figureTip(f.id, *s.result, *s.choice.grade, l) : std::string()) + "}";
     }
     // The window says a refused catalogue once in a box at start; the page, in the group.
     std::vector<std::string> notes = texts::steelNotes(s, l);
     if (!steels().ok) notes.insert(notes.begin(), texts::steelProblem(steels().problem, l));
     o += "], \"notes\": [";
-    for (size_t k = 0; k < notes.size(); ++k) o += (k ? ", " : "") + cli::jsonString(notes[k]);
+    for (size_t k = 0; k < notes.size(); ++k) o += (k ? ", " : "") + json::jsonString(notes[k]);
     o += "]},\n\"circuits\": [";
-    for (int c = 0; c <= 3; ++c) o += (c ? ", " : "") + cli::jsonString(std::string(texts::rectifierCircuit(c, l)));
+    for (int c = 0; c <= 3; ++c) o += (c ? ", " : "") + json::jsonString(std::string(texts::rectifierCircuit(c, l)));
     o += "],\n\"rectifiers\": [";
     for (int i = 0; i < kSecondaries; ++i) {
         const RectifierInputs in = rectifierInputs(r.rec, i);
         const size_t k = static_cast<size_t>(i);
         const bool has = hasRectifier(r.rec, i);
         const std::string mark = has ? texts::rectifierMark(in, l) : std::string();
-        const std::string tip = has ? texts::rectifierMarkTip(r.rectifiers[k], in, l) : std::string();
+        const std::string tip = has ? texts::rectifierMarkTip(r.e.rectifiers[k], in, l) : std::string();
         o += i ? ",\n" : "\n";
         o += "{\"circuit\": " + std::to_string(r.rec.rect2[k]) +
-             ", \"Udc\": " + cli::jsonString(r.rec.Udc2[k]) + ", \"Idc\": " + cli::jsonString(r.rec.Idc2[k]) +
-             ", \"C\": " + cli::jsonString(r.rec.C2[k]) + ", \"Vd\": " + cli::jsonString(shortest(in.Vd)) +
-             ", \"rd\": " + cli::jsonString(shortest(in.rd)) + ", \"mark\": " + cli::jsonString(mark) +
-             ", \"tip\": " + cli::jsonString(tip) + "}";
+             ", \"Udc\": " + json::jsonString(r.rec.Udc2[k]) + ", \"Idc\": " + json::jsonString(r.rec.Idc2[k]) +
+             ", \"C\": " + json::jsonString(r.rec.C2[k]) + ", \"Vd\": " + json::jsonString(shortest(in.Vd)) +
+             ", \"rd\": " + json::jsonString(shortest(in.rd)) + ", \"mark\": " + json::jsonString(mark) +
+             ", \"tip\": " + json::jsonString(tip) + "}";
     }
     return give(o + "]}");
 }
@@ -185,7 +174,7 @@ const char* velmora_shown(const char* lang) {
 // with the bytes in the buffer, else why it cannot be saved.
 const char* velmora_save(const char* inputs, const char* lang) {
     Run r = run(inputs, texts::langFromCode(lang));
-    if (!r.failure.empty()) return give(r.failure);
+    if (const std::string why = failure(r, texts::langFromCode(lang)); !why.empty()) return give(why);
     DesignText d = FormatDesign(r.rec);
     if (!d.ok) return give(texts::designError(d.error, texts::langFromCode(lang)));
     bytes_ = std::move(d.bytes);
@@ -196,11 +185,10 @@ const char* velmora_save(const char* inputs, const char* lang) {
 const char* velmora_report(const char* inputs, const char* lang) {
     const texts::Lang l = texts::langFromCode(lang);
     Run r = run(inputs, l);
-    if (!r.failure.empty()) return give(r.failure);
+    if (const std::string why = failure(r, l); !why.empty()) return give(why);
     texts::ReportExtras extras;
-    if (r.steel.result && r.steel.result->status == SteelStatus::ok)
-        extras.steel = texts::steelReport(*r.steel.result, *r.steel.choice.grade, l);
-    texts::ReportText report = texts::report(r.rec, r.result, l, extras);
+    if (r.e.steelShown()) extras.steel = texts::steelReport(*r.e.steel.result, *r.e.steel.choice.grade, l);
+    texts::ReportText report = texts::report(r.rec, r.e.run, l, extras);
     if (!report.ok) return give(report.error);
     std::optional<std::string> bytes = utf8ToCp1251(report.text);
     if (!bytes) return give(report.error.empty() ? "cp1251" : report.error);
@@ -220,13 +208,13 @@ const char* velmora_load(const std::uint8_t* data, int size, const char* lang) {
     const ReadOutcome read = ReadDesign(path, r);
     std::filesystem::remove(path);
     if (read.status != ReadOutcome::ok)
-        return give("{\"ok\": false, \"error\": " + cli::jsonString(texts::fileError(read.error, texts::langFromCode(lang))) + "}");
+        return give("{\"ok\": false, \"error\": " + json::jsonString(texts::fileError(read.error, texts::langFromCode(lang))) + "}");
     std::string o = "{\"ok\": true, \"inputs\": {";
     bool first = true;
     for (const Field& f : designFields()) {
         o += first ? "" : ", ";
         first = false;
-        o += cli::jsonString(f.name) + ": " + cli::jsonString(valueAsText(r, f));
+        o += json::jsonString(f.name) + ": " + json::jsonString(valueAsText(r, f));
     }
     return give(o + "}}");
 }
@@ -249,29 +237,31 @@ const char* velmora_fields(const char* lang) {
     for (const Field& f : fields()) {
         o += first ? "\n" : ",\n";
         first = false;
-        o += "{\"name\": " + cli::jsonString(f.name) +
+        o += "{\"name\": " + json::jsonString(f.name) +
              ", \"integer\": " + (f.kind == FieldKind::integer ? "true" : "false") +
              ", \"role\": \"" + kRoles[static_cast<int>(f.role)] + "\"" +
              ", \"control\": \"" + kControls[static_cast<int>(f.control)] + "\"" +
              ", \"id\": " + std::to_string(f.id) +
-             ", \"label\": " + cli::jsonString(texts::label(f, l)) +
-             ", \"unit\": " + cli::jsonString(texts::unit(f, l)) +
-             ", \"def\": " + cli::jsonString(f.def) +
+             ", \"label\": " + json::jsonString(texts::label(f, l)) +
+             ", \"unit\": " + json::jsonString(texts::unit(f, l)) +
+             ", \"def\": " + json::jsonString(f.def) +
              ", \"winding\": " + std::to_string(f.winding) + "}";
     }
     o += "],\n\"cores\": [";
     for (const CoreShape& s : kCoreShapes)
-        o += (s.kind != CoreKind::ring ? ", " : "") + cli::jsonString(texts::coreKind(coreNumber(s.kind), l));
-    o += "],\n\"words\": {\"warning\": " + cli::jsonString(texts::warningCaption(l));
+        o += (s.kind != CoreKind::ring ? ", " : "") + json::jsonString(texts::coreKind(coreNumber(s.kind), l));
+    o += "],\n\"totals\": [";
+    for (size_t k = 0; k < std::size(kTotalFields); ++k) o += (k ? ", " : "") + json::jsonString(kTotalFields[k]);
+    o += "],\n\"words\": {\"warning\": " + json::jsonString(texts::warningCaption(l));
     for (const texts::PageWord& w : texts::pageWords())
-        o += ", " + cli::jsonString(w.key) + ": " + cli::jsonString(l == texts::Lang::ru ? w.ru : w.en);
+        o += ", " + json::jsonString(w.key) + ": " + json::jsonString(l == texts::Lang::ru ? w.ru : w.en);
     o += "},\n\"sizes\": [";
     for (const CoreShape& s : kCoreShapes) {
         o += s.kind != CoreKind::ring ? ", {" : "{";
         bool firstSize = true;
         for (std::string_view name : kCoreDimFields) {
-            o += (firstSize ? "" : ", ") + cli::jsonString(name) + ": " +
-                 cli::jsonString(texts::coreSizeLabel(name, coreNumber(s.kind), l));
+            o += (firstSize ? "" : ", ") + json::jsonString(name) + ": " +
+                 json::jsonString(texts::coreSizeLabel(name, coreNumber(s.kind), l));
             firstSize = false;
         }
         o += "}";
@@ -279,11 +269,11 @@ const char* velmora_fields(const char* lang) {
     o += "],\n\"shapes\": [";
     for (const CoreShape& s : kCoreShapes)
         o += std::string(s.kind != CoreKind::ring ? ", " : "") + "{\"ring\": " + (s.ring ? "true" : "false") +
-             ", \"picture\": " + cli::jsonString(s.picture) + "}";
+             ", \"picture\": " + json::jsonString(s.picture) + "}";
     o += "],\n\"wires\": [";
     const Catalogue& c = catalogue();
     for (size_t i = 0; i < c.kinds.names.size(); ++i)
-        o += (i ? ", " : "") + cli::jsonString(c.kinds.names[i]);
+        o += (i ? ", " : "") + json::jsonString(c.kinds.names[i]);
     return give(o + "]}");
 }
 
@@ -301,7 +291,7 @@ const char* velmora_derive(const char* inputs, const char* edited) {
     for (std::string_view name : {"hkar", "hkar1", "lkar", "Bm"}) {
         const Field& f = *findField(name);
         if (f.textIn(r) == f.textIn(before)) continue;
-        o += (o.size() > 1 ? ", " : "") + cli::jsonString(name) + ": " + cli::jsonString(f.textIn(r));
+        o += (o.size() > 1 ? ", " : "") + json::jsonString(name) + ": " + json::jsonString(f.textIn(r));
     }
     return give(o + "}");
 }

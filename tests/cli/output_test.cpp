@@ -1,9 +1,9 @@
-#include "output.hpp"
+#include "run_json.hpp"
 
 #include <gtest/gtest.h>
 
 using namespace velmora;
-using velmora::cli::jsonString;
+using velmora::json::jsonString;
 
 TEST(CliJson, StringsAreEscapedAndStayUtf8) {
     EXPECT_EQ(jsonString("ПЭТ-155"), "\"ПЭТ-155\"");
@@ -25,7 +25,7 @@ TEST(CliJson, HoldsEveryFieldHintAndExtent) {
     a.kg = 1;
     b.kg = 2;
     run.hints = {a, b, Hint("D2_1")};
-    std::string j = cli::runAsJson(r, run, {Message(MessageCode::overfill)}, {}, texts::Lang::ru);
+    std::string j = json::runAsJson(r, run, {Message(MessageCode::overfill)}, {}, texts::Lang::ru);
     EXPECT_NE(j.find("\"status\": \"overfill\""), std::string::npos);
     for (const Field& f : fields()) EXPECT_NE(j.find(jsonString(f.name) + ": "), std::string::npos) << f.name;
     EXPECT_NE(j.find("\"core\": 2,"), std::string::npos);
@@ -36,7 +36,7 @@ TEST(CliJson, HoldsEveryFieldHintAndExtent) {
     EXPECT_NE(j.find("\"1032\": \"\""), std::string::npos);
     EXPECT_NE(j.find("\"ext2_5\": 17"), std::string::npos);
     EXPECT_NE(j.find("{\"caption\": \"Внимание!\", \"text\": \"Расчет прерван!\\nОкно"), std::string::npos);
-    const std::string en = cli::runAsJson(r, run, {Message(MessageCode::overfill)}, {}, texts::Lang::en);
+    const std::string en = json::runAsJson(r, run, {Message(MessageCode::overfill)}, {}, texts::Lang::en);
     EXPECT_NE(en.find("\"1015\": \"Wire mass 2.000 kg\""), std::string::npos) << en;
     EXPECT_NE(en.find("{\"caption\": \"Warning!\", \"text\": \"Calculation stopped!"), std::string::npos);
 }
@@ -47,11 +47,11 @@ TEST(CliJson, AGaugeOnlyBesideTheWireTipShown) {
     wire.awg = 25;
     RunResult run;
     run.hints = {wire, Hint("D1")};
-    EXPECT_NE(cli::runAsJson(Record(), run, {}, {}, texts::Lang::ru).find("\"gauges\": {},"), std::string::npos);
+    EXPECT_NE(json::runAsJson(Record(), run, {}, {}, texts::Lang::ru).find("\"gauges\": {},"), std::string::npos);
     run.hints = {Hint("D1"), wire};
-    const std::string j = cli::runAsJson(Record(), run, {}, {}, texts::Lang::ru);
+    const std::string j = json::runAsJson(Record(), run, {}, {}, texts::Lang::ru);
     EXPECT_NE(j.find("\"gauges\": {\"1015\": \"Калибр AWG 25\"},"), std::string::npos) << j;
     wire.awg = 0;  // a kind without gauges
     run.hints = {wire};
-    EXPECT_NE(cli::runAsJson(Record(), run, {}, {}, texts::Lang::ru).find("\"gauges\": {},"), std::string::npos);
+    EXPECT_NE(json::runAsJson(Record(), run, {}, {}, texts::Lang::ru).find("\"gauges\": {},"), std::string::npos);
 }

@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-#include "advisor.hpp"
+#include "core_advisor.hpp"
 #include "core_typing.hpp"
 #include "rectifier_fields.hpp"
 #include "numtext.hpp"

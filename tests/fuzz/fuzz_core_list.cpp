@@ -3,7 +3,7 @@
 // advisor judges each of its cores once.
 #include <cmath>
 
-#include "advisor.hpp"
+#include "core_advisor.hpp"
 #include "core_list.hpp"
 #include "fuzz_support.hpp"
 #include "textfile.hpp"

@@ -2,6 +2,8 @@
 // catalogue refusal says something, with its figures, and English holds no Russian.
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include "steel_texts.hpp"
 
 using namespace velmora;
@@ -19,6 +21,12 @@ bool cyrillic(const std::string& s, std::initializer_list<std::string> allowed =
     for (unsigned char c : rest)
         if (c == 0xD0 || c == 0xD1) return true;
     return false;
+}
+
+const SteelFigure& steelFigure(FigureId id) {
+    for (const SteelFigure& f : kSteelFigures)
+        if (f.id == id) return f;
+    throw std::logic_error("no such steel figure");
 }
 
 SteelResult result(bool withCurrent) {
@@ -47,27 +55,28 @@ TEST(SteelWords, EveryResultHasALabelAValueAndATipInBothLanguages) {
     g.name = "M800-50A";
     for (bool current : {true, false}) {
         const SteelResult s = result(current);
-        for (texts::SteelItem item : texts::kSteelItems) {
+        for (const SteelFigure& f : kSteelFigures) {
+            if (!f.inGroup) continue;
             for (Lang lang : {Lang::ru, Lang::en}) {
-                EXPECT_FALSE(texts::steelLabel(item, lang).empty());
-                EXPECT_FALSE(texts::steelTip(item, s, g, lang).empty());
+                EXPECT_FALSE(texts::figureLabel(f.id, lang).empty());
+                EXPECT_FALSE(texts::figureTip(f.id, s, g, lang).empty());
             }
-            EXPECT_FALSE(cyrillic(texts::steelLabel(item, Lang::en)));
-            EXPECT_FALSE(cyrillic(texts::steelTip(item, s, g, Lang::en))) << texts::steelTip(item, s, g, Lang::en);
-            EXPECT_NE(texts::steelLabel(item, Lang::ru), texts::steelLabel(item, Lang::en));
+            EXPECT_FALSE(cyrillic(texts::figureLabel(f.id, Lang::en)));
+            EXPECT_FALSE(cyrillic(texts::figureTip(f.id, s, g, Lang::en))) << texts::figureTip(f.id, s, g, Lang::en);
+            EXPECT_NE(texts::figureLabel(f.id, Lang::ru), texts::figureLabel(f.id, Lang::en));
         }
-        EXPECT_EQ(texts::steelValue(texts::SteelItem::I0, s), current ? "0.071" : "—");
+        EXPECT_EQ(texts::figureValue(steelFigure(FigureId::I0), s), current ? "0.071" : "—");
         // The tip of a missing current says why and names the grade and B0.
-        const std::string tip = texts::steelTip(texts::SteelItem::I0, s, g, Lang::en);
+        const std::string tip = texts::figureTip(FigureId::I0, s, g, Lang::en);
         EXPECT_NE(tip.find(current ? "0.067" : "M800-50A has no magnetisation data at B0 = 1.30 T"),
                   std::string::npos) << tip;
     }
     const SteelResult s = result(true);
-    EXPECT_EQ(texts::steelValue(texts::SteelItem::massSteel, s), "0.991");
-    EXPECT_EQ(texts::steelValue(texts::SteelItem::loss, s), "1.04");
-    EXPECT_EQ(texts::steelValue(texts::SteelItem::efficiency, s), "86.11");
-    EXPECT_EQ(texts::steelValue(texts::SteelItem::rise, s), "35.2");
-    EXPECT_NE(texts::steelTip(texts::SteelItem::rise, s, g, Lang::ru).find("321 см²"), std::string::npos);
+    EXPECT_EQ(texts::figureValue(steelFigure(FigureId::massSteel), s), "0.991");
+    EXPECT_EQ(texts::figureValue(steelFigure(FigureId::loss), s), "1.04");
+    EXPECT_EQ(texts::figureValue(steelFigure(FigureId::efficiency), s), "86.11");
+    EXPECT_EQ(texts::figureValue(steelFigure(FigureId::rise), s), "35.2");
+    EXPECT_NE(texts::figureTip(FigureId::rise, s, g, Lang::ru).find("321 см²"), std::string::npos);
 }
 
 TEST(SteelWords, WarningsStatusesAndRefusalsCarryTheirFigures) {

@@ -8,7 +8,6 @@
   var STORE = 'velmora.inputs', LANG = 'velmora.lang';
   var CORE_FIELDS = ['lst', 'hst', 'lok', 'hok', 'hkar', 'hkar1', 'lkar', 'megsl', 'megob', 'razmery',
                      'Bm', 'j', 'F'];
-  var TOTALS = ['Sst', 'Pzad', 'Pgab', 'KPD', 'wv', 'Kok', 'use_d'];
   var lang = 'ru', table = null, state = {}, byName = {}, queue = [];
   var $ = function (id) { return document.getElementById(id); };
   var page = window.velmoraPage = { calcMs: [], firstResult: null, last: null };
@@ -59,7 +58,7 @@
       kinds.appendChild(l);
     }
     CORE_FIELDS.forEach(function (n) { $('core-inputs').appendChild(control(byName[n].field)); });
-    TOTALS.forEach(function (n) { $('totals').appendChild(control(byName[n].field)); });
+    table.totals.forEach(function (n) { $('totals').appendChild(control(byName[n].field)); });
     byName.Conductor = { field: byName.Conductor.field, el: $('Conductor'), span: $('Conductor').previousElementSibling };
     for (var w = 1; w <= 6; ++w) {
       var set = document.createElement('fieldset');

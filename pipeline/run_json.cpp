@@ -1,4 +1,4 @@
-#include "output.hpp"
+#include "run_json.hpp"
 
 #include <cmath>
 #include <map>
@@ -7,7 +7,7 @@
 #include "steel_texts.hpp"
 #include "rectifier_json.hpp"
 
-namespace velmora::cli {
+namespace velmora::json {
 namespace {
 
 // Length of the valid UTF-8 sequence at s[i], 0 when the bytes there are not one.
@@ -57,33 +57,25 @@ std::string jsonString(std::string_view s) {
     return out + "\"";
 }
 
-std::vector<texts::Misread> misreadTexts(const Record& r) {
-    std::vector<texts::Misread> out;
-    for (const MisreadField& m : misreadInputs(r))
-        out.push_back({m.field->name, m.field->textIn(r), m.reads});
-    return out;
+std::string figureNumber(double v, int decimals) {
+    if (!std::isfinite(v)) return "null";
+    return decimals == kShortest ? shortest(v) : fixed(v, decimals);
 }
 
 namespace {
 
-
 // The steel figures to a precision far below what they can claim (0.1 g, 0.1 mT, 1 mW,
 // 0.1 mA, 0.001 %, 0.01 K): the pow, log and exp of one C library and another may
 // differ in the last bit, and the numbers must read the same from every build.
-std::string rounded(double v, int decimals) { return std::isfinite(v) ? fixed(v, decimals) : "null"; }
 
 std::string steelJson(const SteelOutcome& steel, texts::Lang lang) {
     if (!steel.result || steel.result->status != SteelStatus::ok) return "null";
     const SteelResult& s = *steel.result;
     std::string o = "{\"grade\": " + jsonString(steel.choice.grade->name);
-    o += ", \"mass_steel_kg\": " + rounded(s.mass_steel_kg, 4);
-    o += ", \"B0_t\": " + rounded(s.B0_t, 4);
-    o += ", \"loss_w\": " + rounded(s.loss_w, 3);
-    o += ", \"I0_a\": " + (s.I0_a ? rounded(*s.I0_a, 4) : std::string("null"));
-    o += ", \"efficiency_pct\": " + rounded(s.efficiency_pct, 3);
-    o += ", \"rise_k\": " + rounded(s.rise_k, 2);
-    o += ", \"mass_copper_kg\": " + rounded(s.mass_copper_kg, 4);
-    o += ", \"mass_total_kg\": " + rounded(s.mass_total_kg, 4);
+    for (const SteelFigure& f : kSteelFigures) {
+        const std::optional<double> v = f.read(s);
+        o += ", " + jsonString(f.key) + ": " + (v ? figureNumber(*v, f.json) : std::string("null"));
+    }
     o += ", \"warnings\": [";
     for (size_t i = 0; i < s.warnings.size(); ++i)
         o += (i ? ", " : "") + jsonString(texts::steelWarning(s.warnings[i], lang));
@@ -147,4 +139,8 @@ std::string runAsJson(const Record& r, const RunResult& run, const std::vector<M
     return o + "}\n}\n";
 }
 
-}  // namespace velmora::cli
+std::string runAsJson(const Record& r, const Evaluation& e, texts::Lang lang) {
+    return runAsJson(r, e.run, e.messages, e.misread, lang, e.steel, e.rectifiers);
+}
+
+}  // namespace velmora::json

@@ -1,11 +1,11 @@
-#include "advisor.hpp"
+#include "core_advisor.hpp"
 
 #include <algorithm>
 #include <array>
 
 #include "core_typing.hpp"
-#include "rectifier_fields.hpp"
 #include "numtext.hpp"
+#include "pipeline.hpp"
 
 namespace velmora {
 
@@ -52,16 +52,20 @@ CoreAdvice judgeCore(const Record& design, const ListedCore& c, int index, const
     a.index = index;
     Record r = designOnCore(design, c);
     // Rectifier secondaries are sized again for this core's own resistances, as every
-    // calculation of the window does.
-    resolveRectifiers(r, wires);
-    const RunResult run = Calculate(r, wires);
+    // evaluation does.
+    EvaluationInputs in;
+    in.wires = &wires;
+    in.grade = &grade;
+    in.words = false;
+    const Evaluation e = evaluate(r, in);
+    const RunResult& run = e.run;
     if (run.status == RunStatus::overfill) {
         a.verdict = Verdict::overfill;
         return a;
     }
     if (run.status != RunStatus::ok) return a;  // refused
-    const SteelResult s = steelModel(run.figures, grade);
-    if (s.status != SteelStatus::ok) return a;
+    if (!e.steel.result || e.steel.result->status != SteelStatus::ok) return a;
+    const SteelResult& s = *e.steel.result;
 
     a.Kok = number(r.Kok);
     a.rise_k = s.rise_k;

@@ -1,4 +1,4 @@
-// What velmora-cli prints about one run: a JSON object or a readable summary.
+// One evaluation as JSON: what velmora-cli --json prints and the page reads.
 #pragma once
 
 #include <string>
@@ -6,19 +6,20 @@
 #include <vector>
 
 #include "calculation.hpp"
+#include "pipeline.hpp"
 #include "record.hpp"
 #include "rectifier_design.hpp"
 #include "steels.hpp"
 #include "texts.hpp"
 
-namespace velmora::cli {
+namespace velmora::json {
 
 // A JSON string literal of UTF-8 text; bytes that are not valid UTF-8 become U+FFFD.
 std::string jsonString(std::string_view utf8);
 
-// The inputs that are not wholly numbers, as the user gave them (taken before the
-// calculation, which rewrites commas and derived sizes).
-std::vector<texts::Misread> misreadTexts(const Record& r);
+// A figure's number to its decimals in JSON (kShortest: the shortest text that reads
+// back as it); null when it is no finite number.
+std::string figureNumber(double v, int decimals);
 
 // The whole run as one JSON object: keys as in the design file, texts in `lang`; the
 // steel object null when the model did not run. `rectifiers`: what the rectifier
@@ -27,5 +28,7 @@ std::vector<texts::Misread> misreadTexts(const Record& r);
 std::string runAsJson(const Record& r, const RunResult& run, const std::vector<Message>& messages,
                       const std::vector<texts::Misread>& misread, texts::Lang lang,
                       const SteelOutcome& steel = {}, const RectifierDesigns& rectifiers = {});
+// The same of an evaluation of the record.
+std::string runAsJson(const Record& r, const Evaluation& e, texts::Lang lang);
 
-}  // namespace velmora::cli
+}  // namespace velmora::json

@@ -3,11 +3,11 @@
 #include <cmath>
 
 #include "numtext.hpp"
-#include "output.hpp"
+#include "run_json.hpp"
 #include "rectifier_fields.hpp"
 #include "rectifier_texts.hpp"
 
-namespace velmora::cli {
+namespace velmora::json {
 namespace {
 
 std::string num(double v) { return std::isfinite(v) ? shortest(v) : std::string("null"); }
@@ -77,4 +77,4 @@ std::string rectifiersJson(const Record& r, const RectifierDesigns& designs, tex
     return o + (first ? "]" : "\n  ]");
 }
 
-}  // namespace velmora::cli
+}  // namespace velmora::json

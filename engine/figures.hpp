@@ -1,0 +1,89 @@
+// The output figures as data: one row per figure, walked by every place that shows
+// or writes them (velmora-cli's text and JSON, the window's steel group and advisor
+// table, the page, the report). A new figure is one row here plus its words in the
+// texts module (figure_words.cpp), keyed by its id.
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string_view>
+
+#include "advisor.hpp"
+#include "steel.hpp"
+
+namespace velmora {
+
+// Every figure's id: its label and tool-tip are looked up by it.
+enum class FigureId {
+    massSteel, B0, loss, I0, efficiency, rise, massCopper, massTotal,  // steel and heating
+    adviceKok, adviceRise, adviceEfficiency, adviceSteel, adviceCopper, adviceW1, adviceD1,  // advisor
+};
+
+// Decimals in JSON of a figure written as the shortest text that reads back as it.
+inline constexpr int kShortest = -1;
+
+// One figure read from `From` (the steel result, one core's advice).
+template <class From>
+struct FigureRow {
+    FigureId id;
+    std::string_view key;       // in JSON
+    std::string_view quantity;  // the engineering name
+    std::string_view unit;
+    int shown;                  // decimals shown
+    int json;                   // decimals in JSON, or kShortest
+    std::optional<double> (*read)(const From&);  // none: not available for this design
+    bool mayBeUnavailable;      // then shown as "—" and null in JSON
+    bool inGroup;               // a value of the window's group (else a heading line of the texts)
+    std::string_view control;   // the window's widget name, empty when it has none
+    bool hasTip;
+};
+
+using SteelFigure = FigureRow<SteelResult>;
+using AdviceFigure = FigureRow<CoreAdvice>;
+
+// Steel and heating, in the order of the JSON object; the window's group and the
+// texts' lines show the rows in the group in this order, after the heading rows.
+inline constexpr SteelFigure kSteelFigures[] = {
+    {FigureId::massSteel, "mass_steel_kg", "m_st", "kg", 3, 4,
+     [](const SteelResult& s) -> std::optional<double> { return s.mass_steel_kg; }, false, true, "steel_mass", true},
+    {FigureId::B0, "B0_t", "B0", "T", 2, 4,
+     [](const SteelResult& s) -> std::optional<double> { return s.B0_t; }, false, false, "", false},
+    {FigureId::loss, "loss_w", "P_st", "W", 2, 3,
+     [](const SteelResult& s) -> std::optional<double> { return s.loss_w; }, false, true, "steel_loss", true},
+    {FigureId::I0, "I0_a", "I0", "A", 3, 4,
+     [](const SteelResult& s) -> std::optional<double> { return s.I0_a; }, true, true, "steel_I0", true},
+    {FigureId::efficiency, "efficiency_pct", "eta", "%", 2, 3,
+     [](const SteelResult& s) -> std::optional<double> { return s.efficiency_pct; }, false, true,
+     "steel_efficiency", true},
+    {FigureId::rise, "rise_k", "dT", "K", 1, 2,
+     [](const SteelResult& s) -> std::optional<double> { return s.rise_k; }, false, true, "steel_rise", true},
+    {FigureId::massCopper, "mass_copper_kg", "m_cu", "kg", 3, 4,
+     [](const SteelResult& s) -> std::optional<double> { return s.mass_copper_kg; }, false, true, "copper_mass",
+     true},
+    {FigureId::massTotal, "mass_total_kg", "m", "kg", 3, 4,
+     [](const SteelResult& s) -> std::optional<double> { return s.mass_total_kg; }, false, true, "total_mass",
+     true},
+};
+
+// One core's figures in the advisor's table and JSON, in their column order.
+inline constexpr AdviceFigure kAdviceFigures[] = {
+    {FigureId::adviceKok, "Kok", "Kok", "", 3, kShortest,
+     [](const CoreAdvice& a) -> std::optional<double> { return a.Kok; }, false, true, "", false},
+    {FigureId::adviceRise, "rise_k", "dT", "K", 1, kShortest,
+     [](const CoreAdvice& a) -> std::optional<double> { return a.rise_k; }, false, true, "", false},
+    {FigureId::adviceEfficiency, "efficiency_pct", "eta", "%", 1, kShortest,
+     [](const CoreAdvice& a) -> std::optional<double> { return a.efficiency_pct; }, false, true, "", false},
+    {FigureId::adviceSteel, "mass_steel_kg", "m_st", "kg", 3, kShortest,
+     [](const CoreAdvice& a) -> std::optional<double> { return a.mass_steel_kg; }, false, true, "", false},
+    {FigureId::adviceCopper, "mass_copper_kg", "m_cu", "kg", 3, kShortest,
+     [](const CoreAdvice& a) -> std::optional<double> { return a.mass_copper_kg; }, false, true, "", false},
+    {FigureId::adviceW1, "W1", "W1", "", 0, kShortest,
+     [](const CoreAdvice& a) -> std::optional<double> { return a.W1; }, false, true, "", false},
+    {FigureId::adviceD1, "D1", "D1", "mm", 3, kShortest,
+     [](const CoreAdvice& a) -> std::optional<double> { return a.D1; }, false, true, "", false},
+};
+
+// The window's totals, by field name (the page lays its totals out from this list).
+inline constexpr std::string_view kTotalFields[] = {"Sst", "Pzad", "Pgab", "KPD", "wv", "Kok", "use_d"};
+
+}  // namespace velmora

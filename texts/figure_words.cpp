@@ -1,0 +1,101 @@
+// The output figures in words: labels and tool-tips by figure id.
+#include "figure_texts.hpp"
+#include "wording.hpp"
+
+namespace velmora::texts {
+namespace {
+
+std::string num(double v, int decimals) { return fixed(v, decimals); }
+
+}  // namespace
+
+std::string figureLabel(FigureId id, Lang lang) {
+    const bool r = ru(lang);
+    switch (id) {
+        case FigureId::massSteel: return r ? "Масса стали, кг" : "Steel mass, kg";
+        case FigureId::B0: return r ? "Индукция холостого хода, Тл" : "No-load induction, T";
+        case FigureId::loss: return r ? "Потери в стали, Вт" : "Core loss, W";
+        case FigureId::I0: return r ? "Ток холостого хода, А" : "No-load current, A";
+        case FigureId::efficiency: return r ? "КПД с учетом потерь в стали, %" : "Efficiency with core loss, %";
+        case FigureId::rise: return r ? "Перегрев обмоток, °C" : "Winding temperature rise, °C";
+        case FigureId::massCopper: return r ? "Масса меди, кг" : "Copper mass, kg";
+        case FigureId::massTotal: return r ? "Общая масса, кг" : "Total mass, kg";
+        // The advisor's column headings.
+        case FigureId::adviceKok: return "Kok";
+        case FigureId::adviceRise: return r ? "Перегрев, К" : "Rise, K";
+        case FigureId::adviceEfficiency: return r ? "КПД, %" : "Eff., %";
+        case FigureId::adviceSteel: return r ? "Сталь, кг" : "Steel, kg";
+        case FigureId::adviceCopper: return r ? "Медь, кг" : "Copper, kg";
+        case FigureId::adviceW1: return "W1";
+        case FigureId::adviceD1: return "D1";
+    }
+    return {};
+}
+
+std::string figureTip(FigureId id, const SteelResult& s, const SteelGrade& g, Lang lang) {
+    const bool r = ru(lang);
+    switch (id) {
+        case FigureId::massSteel:
+            return r ? "Объем по контуру сердечника × 0,9 × плотность марки. Кольцо π/4·(D²−d²)·H; "
+                       "ШЛ, Ш ((2Ls+2Lok)·(Hok+Ls) − 2·Lok·Hok)·Hs; ПЛ, Г ((2Ls+Lok)·(Hok+2Ls) − "
+                       "Lok·Hok)·Hs."
+                     : "Outline volume × 0.9 × the grade's density. Toroid π/4·(D²−d²)·H; shell "
+                       "cores (ШЛ) and (Ш) ((2Ls+2Lok)·(Hok+Ls) − 2·Lok·Hok)·Hs; two-coil cores "
+                       "(ПЛ) and (Г) ((2Ls+Lok)·(Hok+2Ls) − Lok·Hok)·Hs.";
+        case FigureId::loss: {
+            const bool typ = s.basis == LossBasis::typical;
+            return r ? "Удельные потери марки при индукции холостого хода B0 = " + num(s.B0_t, 2) +
+                           " Тл и частоте F (" +
+                           (typ ? "по типичным значениям" : "по гарантированному максимуму") +
+                           ") × масса × 1,15 (коэффициент сборки — допущение для всех видов "
+                           "сердечника)."
+                     : "The grade's specific loss at the no-load induction B0 = " + num(s.B0_t, 2) +
+                           " T and frequency F (" + (typ ? "typical values" : "guaranteed maximum") +
+                           ") × mass × 1.15 (building factor, an assumption for every kind of core).";
+        }
+        case FigureId::I0:
+            if (!s.I0_a)
+                return r ? "Для марки " + g.name + " нет кривой намагничивания при B0 = " +
+                               num(s.B0_t, 2) +
+                               " Тл: ток намагничивания и ток холостого хода не рассчитываются. "
+                               "Активная часть " + num(s.I_loss_a, 3) + " А."
+                         : "Grade " + g.name + " has no magnetisation data at B0 = " + num(s.B0_t, 2) +
+                               " T: the magnetising and no-load currents are not computed. Loss "
+                               "part " + num(s.I_loss_a, 3) + " A.";
+            return r ? "Сумма активной части Pст/U1ном = " + num(s.I_loss_a, 3) +
+                           " А и тока намагничивания " + num(s.I_mag_a.value_or(0), 3) +
+                           " А (по кривой намагничивания марки, амплитуда/√2; для ПЛ и ШЛ плюс два "
+                           "стыка по 10 мкм — допущение). Ток намагничивания основного расчета не "
+                           "меняется."
+                     : "Vector sum of the loss part Pcore/U1nom = " + num(s.I_loss_a, 3) +
+                           " A and the magnetising current " + num(s.I_mag_a.value_or(0), 3) +
+                           " A (from the grade's magnetisation curve, peak/√2; for the cut cores (ПЛ) "
+                           "and (ШЛ) plus two 10 µm joints — an assumption). The main calculation's magnetising "
+                           "current stays as it is.";
+        case FigureId::efficiency:
+            return r ? "Pзад / (Pзад + Pм + Pст): потери в меди основного расчета и потери в стали."
+                     : "Pset / (Pset + Pcu + Pcore): the total power set, the main calculation's copper loss "
+                       "and the core loss.";
+        case FigureId::rise: {
+            const std::string area = num(s.surface_m2 * 1e4, 0);
+            return r ? "Превышение температуры поверхности над воздухом 25 °C при отводе Pм + Pст с "
+                       "поверхности " + area +
+                           " см² естественной конвекцией и излучением (черность 0,92 — "
+                           "допущение); без теплоотвода через крепление."
+                     : "Rise of the surface above 25 °C air when Pcu + Pcore leave " + area +
+                           " cm² by natural convection and radiation (emissivity 0.92 — an "
+                           "assumption); no heat through the mounting.";
+        }
+        case FigureId::massCopper:
+            return r ? "Длины проводов всех обмоток × масса метра провода из каталога."
+                     : "Wire length of every winding × the catalogue's mass per metre.";
+        case FigureId::massTotal:
+            return r ? "Масса стали + масса меди; каркас, изоляция и крепеж не учитываются."
+                     : "Steel plus copper; bobbin, insulation and fixings not counted.";
+        default: break;  // no tip
+    }
+    return {};
+}
+
+
+}  // namespace velmora::texts
