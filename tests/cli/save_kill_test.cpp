@@ -10,8 +10,10 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <filesystem>
+#include <iostream>
 #include <random>
 #include <string>
 #include <thread>
