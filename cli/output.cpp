@@ -84,6 +84,16 @@ std::string steelJson(const SteelOutcome& steel, texts::Lang lang) {
     o += ", \"rise_k\": " + rounded(s.rise_k, 2);
     o += ", \"mass_copper_kg\": " + rounded(s.mass_copper_kg, 4);
     o += ", \"mass_total_kg\": " + rounded(s.mass_total_kg, 4);
+    const auto orNull = [](const std::optional<double>& v, int decimals) {
+        return v ? rounded(*v, decimals) : std::string("null");
+    };
+    o += ", \"hot_spot_c\": " + orNull(s.work.hot_spot_c, 2);
+    o += ", \"class_margin_k\": " + orNull(s.work.class_margin_k, 2);
+    o += std::string(", \"feasible\": ") + (s.work.feasible ? "true" : "false");
+    o += ", \"reasons\": [";
+    for (size_t i = 0; i < s.work.reasons.size(); ++i)
+        o += (i ? ", " : "") + jsonString(reasonName(s.work.reasons[i]));
+    o += "]";
     o += ", \"warnings\": [";
     for (size_t i = 0; i < s.warnings.size(); ++i)
         o += (i ? ", " : "") + jsonString(texts::steelWarning(s.warnings[i], lang));
