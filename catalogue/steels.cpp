@@ -37,6 +37,34 @@ std::array<double, 3> points(const Entry& e, std::string_view prefix, std::strin
     return v;
 }
 
+// A list of positive numbers "a; b; c" rising strictly; empty when the key is absent.
+std::vector<double> rising(const Entry& e, const std::string& key) {
+    std::vector<double> v;
+    const std::string t = e.text(key);
+    size_t from = 0;
+    while (!t.empty() && from <= t.size()) {
+        size_t to = t.find(';', from);
+        if (to == std::string::npos) to = t.size();
+        std::string_view item(t.data() + from, to - from);
+        while (!item.empty() && item.front() == ' ') item.remove_prefix(1);
+        while (!item.empty() && item.back() == ' ') item.remove_suffix(1);
+        const std::optional<double> x = wholeNumber(item);
+        if (!x || !std::isfinite(*x)) e.refuse(SteelRefusal::badNumber, key, t);
+        if (!(*x > 0)) e.refuse(SteelRefusal::notPositive, key, t);
+        if (!v.empty() && *x <= v.back()) e.refuse(SteelRefusal::fieldNotRising, key, t);
+        v.push_back(*x);
+        from = to + 1;
+    }
+    return v;
+}
+
+// A positive figure no larger than `most`; 0 when the key is absent.
+double bounded(const Entry& e, const std::string& key, double most) {
+    const double v = e.positive(key, std::nullopt);
+    if (v > most) e.refuse(SteelRefusal::badNumber, key, e.text(key));
+    return v;
+}
+
 SteelGrade readEntry(const Entry& e, const std::string& name) {
     SteelGrade g;
     g.name = name;
@@ -66,6 +94,15 @@ SteelGrade readEntry(const Entry& e, const std::string& name) {
         }
     }
     if (!any) e.refuse(SteelRefusal::noLoss, e.key("grade"), name);
+    // The further curve: as many fields as inductions, both rising.
+    const std::string curveBKey = e.key("curveB", true), curveHKey = e.key("curveH", true);
+    g.curveB = rising(e, curveBKey);
+    g.curveH = rising(e, curveHKey);
+    if (g.curveB.size() != g.curveH.size())
+        e.refuse(SteelRefusal::fieldNotRising, curveHKey, e.text(curveHKey));
+    g.B800 = bounded(e, e.key("B800min", true), 2.5);
+    g.saturation = bounded(e, e.key("Bsat", true), 2.5);
+    g.stacking = bounded(e, e.key("stacking", true), 1.0);
     g.source = e.text(e.key("source"));
     return g;
 }
@@ -130,7 +167,11 @@ SteelOutcome RunSteel(const SteelCatalogue& catalogue, const Record& r, const Ru
     SteelOutcome o;
     if (!catalogue.ok) return o;
     o.choice = ChooseSteel(catalogue.grades, r.Steel, r.core);
-    if (o.choice.grade && run.status == RunStatus::ok) o.result = steelModel(run.figures, *o.choice.grade);
+    const std::optional<HeatConditions> c = heatConditions(r.Tamb, r.Insulation, r.Impregnated);
+    o.conditionsDefaulted = !c;
+    if (c) o.conditions = *c;
+    if (o.choice.grade && run.status == RunStatus::ok)
+        o.result = steelModel(run.figures, *o.choice.grade, o.conditions);
     return o;
 }
 

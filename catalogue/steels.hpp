@@ -70,9 +70,13 @@ SteelChoice ChooseSteel(const std::vector<SteelGrade>& grades, std::string_view 
 
 // The steel model after a run, for the grade the record asks for: no result when the
 // run did not end ok, the catalogue was refused or holds no grade for the kind.
+// The heat conditions come from the record's Tamb, Insulation and Impregnated; where
+// those cannot be read the defaults stand and `conditionsDefaulted` says so.
 struct SteelOutcome {
     SteelChoice choice;
     std::optional<SteelResult> result;
+    HeatConditions conditions;
+    bool conditionsDefaulted = false;
 };
 SteelOutcome RunSteel(const SteelCatalogue& catalogue, const Record& r, const RunResult& run);
 

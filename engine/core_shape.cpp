@@ -112,7 +112,7 @@ constexpr std::array<std::string_view, 4> kSteelDims{"Ls", "Hs", "Lok", "Hok"};
 
 // Default grades: grain-oriented for the tape-wound kinds, non-oriented for the
 // laminations (data/README.md, "Steel and heating").
-constexpr std::string_view kGrainOriented = "M150-35S";
+constexpr std::string_view kGrainOriented = "M-6 0.35";
 constexpr std::string_view kNonOriented = "M800-50A";
 
 }  // namespace

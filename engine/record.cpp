@@ -119,6 +119,14 @@ std::vector<Field> makeFields() {
                      &Record::Conductor));
 
     v.push_back(text("Steel", R::appended, C::combo, 1200, "Марка стали", {}, "", 0, &Record::Steel));
+    v.push_back(text("Tamb", R::appended, C::none, 0, "Температура окружающей среды, °C", {}, "40",
+                     0, &Record::Tamb));
+    v.push_back(text("Insulation", R::appended, C::none, 0, "Класс нагревостойкости изоляции", {},
+                     "B", 0, &Record::Insulation));
+    Field impregnated = integer("Impregnated", C::none, 0, "Обмотка пропитана", "0",
+                                &Record::Impregnated);
+    impregnated.role = R::appended;
+    v.push_back(impregnated);
 
     v.push_back(text("Sst", out, label, 1098, "Площадь сечения по стали", "см2", "", 0, &Record::Sst));
     v.push_back(text("Pzad", out, label, 1064, "Полная заданная мощность", "Вт", "", 0,

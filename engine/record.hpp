@@ -35,6 +35,10 @@ struct Record {
 
     // Inputs appended after the original file's lines.
     std::string Steel;  // the steel grade; empty: the core kind's default
+    // Where the transformer works, for the hot spot: the ambient, °C; the thermal class
+    // of the whole insulation system (A, E, B, F, H); 1 when the winding is impregnated.
+    std::string Tamb, Insulation;
+    int Impregnated = 0;
 
     // The rectifier helper's, per secondary: the circuit (0 none,
     // 1 bridge, 2 full wave with centre tap, 3 half wave), Udc V, Idc A, C µF, and the

@@ -5,6 +5,9 @@
 
 #include <cmath>
 
+#include "core_shape.hpp"
+#include "magnetising.hpp"
+
 namespace velmora {
 namespace {
 
@@ -103,7 +106,7 @@ Surface outerSurface(const RunFigures& f) {
     return shapeOf(f.core).geometry.surface({dimsOf(f), f.hkar, f.hkar1, f.room, lastBuild(f)});
 }
 
-double surfaceRise(const Surface& s, double P, int* steps) {
+double surfaceRise(const Surface& s, double P, int* steps, double ambient) {
     if (steps) *steps = 0;
     if (!(P > 0)) return 0;
     if (!std::isfinite(P)) return P;
@@ -115,7 +118,7 @@ double surfaceRise(const Surface& s, double P, int* steps) {
                      kSteel.hUp * s.up / std::pow(s.Lup, 0.25) +
                      kSteel.hDown * s.down / std::pow(s.Ldown, 0.25);
     const double R = kSteel.emissivity * kSteel.sigma * s.total();
-    const double Ta = kSteel.ambient + kSteel.kelvin;
+    const double Ta = ambient + kSteel.kelvin;
     if (!(C > 0) || !std::isfinite(C) || !(R > 0)) return 0;
     const double Ta4 = Ta * Ta * Ta * Ta;
     double x = std::fmin(std::pow(P / C, 0.8), std::sqrt(std::sqrt(Ta4 + P / R)) - Ta);
@@ -134,7 +137,7 @@ double surfaceRise(const Surface& s, double P, int* steps) {
     return x;
 }
 
-SteelResult steelModel(const RunFigures& f, const SteelGrade& g) {
+SteelResult steelModel(const RunFigures& f, const SteelGrade& g, const HeatConditions& c) {
     SteelResult r;
     r.construction = shapeOf(f.core).construction;
     if (!figuresUsable(f)) {
@@ -187,6 +190,7 @@ SteelResult steelModel(const RunFigures& f, const SteelGrade& g) {
         r.warnings.push_back({SteelWarningCode::riseAboveLimit, r.rise_k, kSteel.riseLimit});
     if (r.B0_t > kSteel.knee[fam])
         r.warnings.push_back({SteelWarningCode::inductionAboveKnee, r.B0_t, kSteel.knee[fam]});
+    r.work = workingFigures(f, g, c, r.construction, r.volume_mm3);
     return r;
 }
 

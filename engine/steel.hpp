@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "calculation.hpp"
+#include "winding_heat.hpp"
 
 namespace velmora {
 
@@ -29,7 +30,12 @@ struct SteelGrade {
     // and a typical value, each where known.
     std::array<double, 3> lossMax{}, lossTyp{};
     std::array<double, 3> H{};  // field strength at kGradeB, A/m
-    std::string source;         // source keys of data/README.md
+    // Further points of the magnetisation curve (peak H, A/m, against peak B, T), rising.
+    std::vector<double> curveB, curveH;
+    double B800 = 0;        // guaranteed minimum induction at 800 A/m, T
+    double saturation = 0;  // saturation induction the supplier states, T
+    double stacking = 0;    // stacking factor the supplier states for this grade
+    std::string source;     // source keys of data/README.md
 };
 
 // The constants of the model, each with its source or marked as an assumption
@@ -75,6 +81,24 @@ struct SteelConstants {
     // surfaces L = 4·area/perimeter.
     double hVertical = 1.42, hUp = 1.32, hDown = 0.59;
     int maxSteps = 60;  // of the heat-balance solution
+
+    // The figures at work (SteelResult::work):
+    // Stacking factor by construction where the grade states none. Tape (ring, cut):
+    // 0.96, the lower of the two a GO supplier states (96 % M-4 0.27 mm, 96.5 % M-5
+    // 0.30 mm; evergreenmetal.co). Laminations: 0.95, the iron fill factor of the named
+    // maker's M800-50A (stem_test_database).
+    std::array<double, 3> stackingBy{0.96, 0.96, 0.95};
+    // Equivalent gap of the interleaved joints of stacked laminations, m, all joints of
+    // the path together. Assumption: no figure was found; half the cut core's two
+    // joints, the flux passing the joints through the neighbouring sheets. Taken as
+    // valid up to the non-oriented knee (1.5 T), where the bridging sheets saturate.
+    double interleavedGap = 10e-6;
+    double interleavedValidTo = 1.5;
+    // Loss between 1.5 and 1.7 T of a GO grade known only at 1.7 T: P ∝ B^2.77, the
+    // lowest local exponent ln(P1.7/P1.5)/ln(1.7/1.5) of the five suppliers' guaranteed
+    // rows (M-4 to M-6: 2.77 to 3.06); the lowest gives the highest loss below 1.7 T.
+    double goKneeExponent = 2.77;
+    double goKneeFrom = 1.5;
 };
 inline constexpr SteelConstants kSteel{};
 
@@ -96,6 +120,55 @@ struct SteelWarning {
 };
 
 enum class LossBasis { typical, guaranteedMax };
+
+// Why a figure at work is not given.
+enum class FigureGap {
+    none,
+    noCurve,          // the grade has no magnetisation point
+    aboveCurve,       // B0 above the grade's highest magnetisation point
+    aboveLossData,    // B0 above the grade's highest loss point
+    noLoss,           // the heating needs the core loss, which is not given
+    notSettled,       // the heating did not settle
+};
+
+// Why a design cannot work.
+enum class SteelReason {
+    inductionAboveData,        // B0 above the grade's highest magnetisation (or loss) point
+    inductionAboveSaturation,  // B0 above the saturation the source gives
+    supplyBelowNominal,        // U1max < U1nom
+    heatingNotSettled,         // the winding heats itself without bound
+    hotSpotAboveClass,         // the hottest point exceeds the insulation class
+};
+
+// The reason's code as the JSON output names it ("supplyBelowNominal").
+std::string_view reasonName(SteelReason r);
+
+// The figures a builder checks against: the net steel section with the construction's
+// stacking factor, the rms magnetising current of the shape's own path and joints,
+// and the heating at the builder's ambient with the copper at its own temperature.
+struct WorkingFigures {
+    double stacking = 0;
+    double B0_t = 0;           // peak induction at U1nom, no load, net section
+    double mass_steel_kg = 0;
+    double lm_mm = 0;          // the shape's own magnetic path
+    double gap_mm = 0;         // all joints of the path together
+    double dataTop_t = 0;      // the highest induction the grade's curve (else loss) reaches
+    double saturation_t = 0;   // the source's saturation induction; 0 not given
+    FigureGap lossGap = FigureGap::none, magnetisingGap = FigureGap::none,
+              heatingGap = FigureGap::none;
+    std::optional<double> p_w_kg, loss_w, I_loss_a;
+    std::optional<double> H_peak_a_m, I_mag_a, I0_a;
+    double ambient_c = 40;
+    double class_limit_c = 130;
+    std::optional<double> rise_k, hot_spot_c, class_margin_k, winding_c, efficiency_pct;
+    int rounds = 0;            // of the heating
+    // Copper at the winding's temperature: the factor on the cold resistance, the loss,
+    // the resistances and the voltages under load.
+    std::optional<double> copper_factor, Pcu_w, R1_ohm;
+    std::array<std::optional<double>, kSecondaries> R2_ohm{}, U2_load_v{};
+    bool feasible = true;
+    std::vector<SteelReason> reasons;
+};
 
 struct SteelResult {
     SteelStatus status = SteelStatus::ok;
@@ -119,6 +192,7 @@ struct SteelResult {
     double mass_copper_kg = 0;
     double mass_total_kg = 0;
     std::vector<SteelWarning> warnings;
+    WorkingFigures work;
 };
 
 // Specific loss of the sheet at peak induction B and frequency F, W/kg: log-log
@@ -137,9 +211,18 @@ std::optional<double> fieldStrength(const SteelGrade& g, double B);
 Surface outerSurface(const RunFigures& f);
 
 // Surface temperature rise, K, that carries P watts away by convection and radiation
-// from s at the ambient temperature; steps: iterations used.
-double surfaceRise(const Surface& s, double P, int* steps = nullptr);
+// from s at the ambient temperature, °C; steps: iterations used.
+double surfaceRise(const Surface& s, double P, int* steps = nullptr,
+                   double ambient = kSteel.ambient);
 
-SteelResult steelModel(const RunFigures& f, const SteelGrade& g);
+// Specific loss at work, W/kg at B and F: log-log between the grade's points; below the
+// lowest the family's exponent (a GO grade known at 1.7 T only: goKneeExponent down to
+// 1.5 T, then the family's); none above the highest point or without points.
+std::optional<double> workingLoss(const SteelGrade& g, double B, double F);
+
+SteelResult steelModel(const RunFigures& f, const SteelGrade& g, const HeatConditions& c = {});
+// The figures at work of a run the model can carry (steelModel fills SteelResult::work).
+WorkingFigures workingFigures(const RunFigures& f, const SteelGrade& g, const HeatConditions& c,
+                              Construction construction, double volume_mm3);
 
 }  // namespace velmora

@@ -76,6 +76,11 @@ std::string steelJson(const SteelOutcome& steel, texts::Lang lang) {
         const std::optional<double> v = f.read(s);
         o += ", " + jsonString(f.key) + ": " + (v ? figureNumber(*v, f.json) : std::string("null"));
     }
+    o += std::string(", \"feasible\": ") + (s.work.feasible ? "true" : "false");
+    o += ", \"reasons\": [";
+    for (size_t i = 0; i < s.work.reasons.size(); ++i)
+        o += (i ? ", " : "") + jsonString(reasonName(s.work.reasons[i]));
+    o += "]";
     o += ", \"warnings\": [";
     for (size_t i = 0; i < s.warnings.size(); ++i)
         o += (i ? ", " : "") + jsonString(texts::steelWarning(s.warnings[i], lang));

@@ -93,10 +93,13 @@ DesignText FormatDesign(const Record& r) {
     const auto all = designFields();
     for (size_t i = 0; i < all.size(); ++i) {
         const Field& f = all[i];
-        // Appended inputs are written for a winding that uses any of them (all of its
-        // keys, in order); a design that uses none keeps the original file's bytes, and a
-        // reader takes the defaults back.
-        if (f.role == FieldRole::appended && !appendedInUse(r, f.winding)) continue;
+        // Appended inputs are written for a secondary that uses any of them (all of its
+        // keys, in order); the core's (steel grade, heat conditions) each when not at its
+        // default. A design that uses none keeps the original file's bytes, and a reader
+        // takes the defaults back.
+        if (f.role == FieldRole::appended &&
+            (f.winding == 0 ? valueAsText(r, f) == f.def : !appendedInUse(r, f.winding)))
+            continue;
         std::string value = singleLine(valueAsText(r, f));
         std::optional<std::string> bytes = utf8ToCp1251(value);
         if (!bytes) {

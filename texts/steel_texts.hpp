@@ -23,6 +23,12 @@ std::string steelGradeMissing(const std::string& asked, const std::string& used,
 // missing one, then the model's warnings, or why there are no figures.
 std::vector<std::string> steelNotes(const SteelOutcome& outcome, Lang lang);
 
+// Why the design cannot work, one sentence per reason; why a figure at work is not
+// given; that the heat conditions of the design could not be read.
+std::string steelReason(SteelReason reason, const WorkingFigures& w, Lang lang);
+std::string steelFigureGap(FigureGap gap, Lang lang);
+std::string heatConditionsDefaulted(Lang lang);
+
 // The report's section (after the windings), and velmora-cli's lines.
 std::string steelReport(const SteelResult& s, const SteelGrade& g, Lang lang);
 std::string steelSummary(const SteelResult& s, const SteelGrade& g, Lang lang);

@@ -41,6 +41,70 @@ std::string steelWarning(const SteelWarning& w, Lang lang) {
                    " T for this steel: high no-load current, hum and inrush.";
 }
 
+std::string steelReason(SteelReason reason, const WorkingFigures& w, Lang lang) {
+    const bool r = ru(lang);
+    switch (reason) {
+        case SteelReason::inductionAboveData:
+            return r ? "Не будет работать: индукция холостого хода " + num(w.B0_t, 2) +
+                           " Тл выше последней точки данных марки (" + num(w.dataTop_t, 2) +
+                           " Тл). Увеличьте число витков или сечение стали."
+                     : "Cannot work: the no-load induction " + num(w.B0_t, 2) +
+                           " T is above the grade's highest data point (" + num(w.dataTop_t, 2) +
+                           " T). Add turns or steel section.";
+        case SteelReason::inductionAboveSaturation:
+            return r ? "Не будет работать: индукция холостого хода " + num(w.B0_t, 2) +
+                           " Тл выше индукции насыщения стали (" + num(w.saturation_t, 2) + " Тл)."
+                     : "Cannot work: the no-load induction " + num(w.B0_t, 2) +
+                           " T is above the steel's saturation (" + num(w.saturation_t, 2) + " T).";
+        case SteelReason::supplyBelowNominal:
+            return r ? "Не будет работать: максимальное напряжение сети ниже номинального."
+                     : "Cannot work: the highest mains voltage is below the nominal one.";
+        case SteelReason::heatingNotSettled:
+            return r ? "Не будет работать: нагрев не устанавливается — сопротивление меди растёт "
+                       "быстрее, чем уходит тепло."
+                     : "Cannot work: the heating does not settle; the copper's resistance grows "
+                       "faster than the heat leaves.";
+        case SteelReason::hotSpotAboveClass:
+            return r ? "Не будет работать: самая горячая точка обмотки " +
+                           num(w.hot_spot_c.value_or(0), 0) + " °C выше предела класса изоляции " +
+                           num(w.class_limit_c, 0) + " °C."
+                     : "Cannot work: the winding's hottest point, " +
+                           num(w.hot_spot_c.value_or(0), 0) +
+                           " °C, is above the insulation class limit of " + num(w.class_limit_c, 0) +
+                           " °C.";
+    }
+    return {};
+}
+
+std::string steelFigureGap(FigureGap gap, Lang lang) {
+    const bool r = ru(lang);
+    switch (gap) {
+        case FigureGap::noCurve:
+            return r ? "нет кривой намагничивания марки" : "the grade has no magnetisation curve";
+        case FigureGap::aboveCurve:
+            return r ? "индукция выше кривой намагничивания марки"
+                     : "the induction is above the grade's magnetisation curve";
+        case FigureGap::aboveLossData:
+            return r ? "индукция выше данных о потерях марки"
+                     : "the induction is above the grade's loss data";
+        case FigureGap::noLoss:
+            return r ? "нет потерь в стали, без них нагрев не считается"
+                     : "no core loss, without which the heating is not computed";
+        case FigureGap::notSettled:
+            return r ? "нагрев не устанавливается" : "the heating does not settle";
+        case FigureGap::none:
+            break;
+    }
+    return {};
+}
+
+std::string heatConditionsDefaulted(Lang lang) {
+    return ru(lang) ? "Температура окружающей среды или класс изоляции не прочитаны: взяты 40 °C и "
+                      "класс B."
+                    : "The ambient temperature or the insulation class could not be read: 40 °C "
+                      "and class B are used.";
+}
+
 std::string steelStatus(SteelStatus status, Lang lang) {
     const bool r = ru(lang);
     switch (status) {

@@ -24,7 +24,8 @@ constexpr std::string_view kTwo =
     "P15max_1\t= 8,00\r\nP10typ_1\t= 2,60\r\nP15typ_1\t= 5,52\r\nP17typ_1\t= 7,08\r\n"
     "H10_1\t= 198\r\nH15_1\t= 680\r\nH17_1\t= 3789\r\nsource1\t= RULE; STEM\r\n"
     "grade2\t= M150-35S\r\nfamily2\t= GO\r\nthickness2\t= 0,35\r\ndensity2\t= 7,65\r\n"
-    "P17max_2\t= 1,50\r\n";
+    "P17max_2\t= 1,50\r\ncurveB_2\t= 1,0; 1,6\r\ncurveH_2\t= 15,9 ;27,1\r\n"
+    "B800min_2\t= 1,80\r\nBsat_2\t= 2,03\r\nstacking_2\t= 0,96\r\n";
 
 TEST(SteelCatalogue, ReadsEveryKeyOfAnEntry) {
     SteelCatalogue c = ParseSteels(kTwo, "Стали.txt");
@@ -45,6 +46,14 @@ TEST(SteelCatalogue, ReadsEveryKeyOfAnEntry) {
     EXPECT_EQ(go.lossTyp, (std::array<double, 3>{}));
     EXPECT_EQ(go.H, (std::array<double, 3>{}));
     EXPECT_EQ(go.source, "");
+    // The newer keys: a further curve, the guaranteed B800, saturation and stacking.
+    EXPECT_EQ(go.curveB, (std::vector<double>{1.0, 1.6}));
+    EXPECT_EQ(go.curveH, (std::vector<double>{15.9, 27.1}));
+    EXPECT_EQ(go.B800, 1.8);
+    EXPECT_EQ(go.saturation, 2.03);
+    EXPECT_EQ(go.stacking, 0.96);
+    EXPECT_TRUE(no.curveB.empty());
+    EXPECT_EQ(no.B800, 0);
 
     // The entries end at the first missing grade: grade4 is never reached.
     std::string gap = std::string(kTwo) + "grade4\t= X\r\n";
@@ -85,6 +94,18 @@ TEST(SteelCatalogue, RefusesAnUnsoundEntryNamingItsKey) {
         {"typical above the maximum", "P15max_1\t= 8,00", "P15max_1\t= 5,00",
          SteelRefusal::typicalAboveMax, 1, "P15typ_1", "5,52"},
         {"no loss point", "P17max_2\t= 1,50\r\n", "", SteelRefusal::noLoss, 2, "grade2", "M150-35S"},
+        {"curve falling", "curveB_2\t= 1,0; 1,6", "curveB_2\t= 1,6; 1,0",
+         SteelRefusal::fieldNotRising, 2, "curveB_2", "1,6; 1,0"},
+        {"curve unpaired", "curveH_2\t= 15,9 ;27,1", "curveH_2\t= 15,9",
+         SteelRefusal::fieldNotRising, 2, "curveH_2", "15,9"},
+        {"empty item in a curve", "curveB_2\t= 1,0; 1,6", "curveB_2\t= 1,0;; 1,6",
+         SteelRefusal::badNumber, 2, "curveB_2", "1,0;; 1,6"},
+        {"stacking above one", "stacking_2\t= 0,96", "stacking_2\t= 1,2", SteelRefusal::badNumber,
+         2, "stacking_2", "1,2"},
+        {"B800 zero", "B800min_2\t= 1,80", "B800min_2\t= 0", SteelRefusal::notPositive, 2,
+         "B800min_2", "0"},
+        {"saturation beyond any steel", "Bsat_2\t= 2,03", "Bsat_2\t= 3", SteelRefusal::badNumber, 2,
+         "Bsat_2", "3"},
         {"the same grade twice", "grade2\t= M150-35S", "grade2\t= m800-50a",
          SteelRefusal::duplicateName, 2, "grade2", "m800-50a"},
     };
@@ -170,13 +191,23 @@ TEST(ShippedSteels, EveryGradeIsSoundPlausibleAndSourced) {
         }
         EXPECT_TRUE(any);
 
-        // The guaranteed maximum of an EN name: class A at 1.5 T, S and P at 1.7 T.
+        // The guaranteed maximum of an EN name: class A at 1.5 T, S and P at 1.7 T. The
+        // AISI grades of the suppliers' table: grain-oriented, the thickness in the name,
+        // both guaranteed points and B800 ≥ 1.80 T.
         std::smatch m;
-        ASSERT_TRUE(std::regex_match(g.name, m, enName));
-        const bool go = m[3] != "A";
-        EXPECT_EQ(g.family, go ? SteelFamily::grainOriented : SteelFamily::nonOriented);
-        EXPECT_EQ(g.lossMax[go ? 2 : 1], std::stod(m[1]) / 100);
-        EXPECT_EQ(g.thickness, std::stod(m[2]) / 100);
+        if (std::regex_match(g.name, m, std::regex("M-[4-6] (0\\.[0-9]{2})"))) {
+            EXPECT_EQ(g.family, SteelFamily::grainOriented);
+            EXPECT_EQ(g.thickness, std::stod(m[1]));
+            EXPECT_GT(g.lossMax[1], 0);
+            EXPECT_GT(g.lossMax[2], g.lossMax[1]);
+            EXPECT_EQ(g.B800, 1.80);
+        } else {
+            ASSERT_TRUE(std::regex_match(g.name, m, enName));
+            const bool go = m[3] != "A";
+            EXPECT_EQ(g.family, go ? SteelFamily::grainOriented : SteelFamily::nonOriented);
+            EXPECT_EQ(g.lossMax[go ? 2 : 1], std::stod(m[1]) / 100);
+            EXPECT_EQ(g.thickness, std::stod(m[2]) / 100);
+        }
 
         // Every source key is explained in data/README.md.
         ASSERT_FALSE(g.source.empty());

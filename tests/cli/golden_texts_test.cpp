@@ -58,7 +58,8 @@ std::string run(const std::string& args) { return velmora::clitest::runCli(args)
 // fields (the steel grade, the rectifier helper's keys), the "steel" object and the
 // "rectifiers" array (one line, or several up to its closing bracket).
 std::string withoutAdded(const std::string& json) {
-    static const std::vector<std::string> kAdded{"\"Steel\":", "\"steel\":", "\"gauges\":",
+    static const std::vector<std::string> kAdded{"\"Steel\":", "\"Tamb\":", "\"Insulation\":",
+                                                 "\"Impregnated\":", "\"steel\":", "\"gauges\":",
                                                  "\"rect2_",  "\"Udc2_",  "\"Idc2_",
                                                  "\"C2_",     "\"Vd2_",   "\"rd2_"};
     std::string out;

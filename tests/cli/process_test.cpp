@@ -153,8 +153,18 @@ TEST_F(CliProcess, SteelAndHeatingComeAsNumbersForTheChosenGrade) {
     Outcome r = cli("--json");
     ASSERT_EQ(r.status, 0) << r.err;
     // The default ШЛ core takes the grain-oriented default grade.
-    EXPECT_TRUE(has(r.out, "\"steel\": {\"grade\": \"M150-35S\", \"mass_steel_kg\": ")) << r.out;
-    EXPECT_TRUE(has(r.out, "\"I0_a\": null")) << "no magnetisation data for that grade";
+    EXPECT_TRUE(has(r.out, "\"steel\": {\"grade\": \"M-6 0.35\", \"mass_steel_kg\": ")) << r.out;
+    EXPECT_TRUE(has(r.out, "\"I0_a\": null")) << "the first figures read the 1.0/1.5/1.7 T points only";
+    // The figures at work: an impregnated default design works; with the highest mains
+    // voltage below the nominal one it cannot, and says why.
+    Outcome wet = cli("--json --set Impregnated=1");
+    EXPECT_TRUE(has(wet.out, "\"feasible\": true, \"reasons\": []")) << wet.out;
+    Outcome low = cli("--json --set Impregnated=1 --set U1max=12");
+    // The run scales Bm to U1max: 12 V of 220 gives B0 = 27.5 T, above the grade's data.
+    EXPECT_TRUE(has(low.out, "\"feasible\": false, \"reasons\": [\"supplyBelowNominal\", "
+                             "\"inductionAboveData\", \"inductionAboveSaturation\"]"))
+        << low.out;
+    EXPECT_TRUE(has(low.out, "\"hot_spot_c\": null")) << low.out;
     Outcome no = cli("--json --set core=3 --set Bm=1.2 --set I2_1=2 --set Steel=m800-50a");
     ASSERT_EQ(no.status, 0) << no.err;
     EXPECT_TRUE(has(no.out, "\"steel\": {\"grade\": \"M800-50A\"")) << no.out;
@@ -164,7 +174,7 @@ TEST_F(CliProcess, SteelAndHeatingComeAsNumbersForTheChosenGrade) {
     // A grade the catalogue lacks: the kind's default, and a word why.
     Outcome missing = cli("--json --set Steel=Nope");
     EXPECT_EQ(missing.status, 0);
-    EXPECT_TRUE(has(missing.out, "\"grade\": \"M150-35S\""));
+    EXPECT_TRUE(has(missing.out, "\"grade\": \"M-6 0.35\""));
     EXPECT_TRUE(has(missing.err, "«Nope»")) << missing.err;
 
     // A run that did not end ok has no steel results.
@@ -183,6 +193,10 @@ TEST_F(CliProcess, TheSteelGradeIsOneKeyAfterTheOriginalLinesAndTheReportGetsIts
     for (; lines < 39; ++lines) at = bytes.find("\r\n", at) + 2;
     EXPECT_EQ(bytes.substr(0, 6), "core\t=");
     EXPECT_EQ(bytes.substr(at), "Steel\t= M800-50A\r\n");  // line 40, the only one added
+    // A heat condition away from its default is one more key, alone.
+    const fs::path warm = dir / "w.sav";
+    ASSERT_EQ(cli("--set Tamb=25 --save " + quote(warm.string())).status, 0);
+    EXPECT_EQ(slurp(warm).substr(at), "Tamb\t= 25\r\n");
     Outcome again = cli("--json " + quote(design.string()));
     EXPECT_TRUE(has(again.out, "\"Steel\": \"M800-50A\"")) << again.out;
 
@@ -192,7 +206,7 @@ TEST_F(CliProcess, TheSteelGradeIsOneKeyAfterTheOriginalLinesAndTheReportGetsIts
     Outcome earlier = cli("--json " + quote(old.string()));
     EXPECT_EQ(earlier.status, 0) << earlier.err;
     EXPECT_TRUE(has(earlier.out, "\"Steel\": \"\"")) << earlier.out;
-    EXPECT_TRUE(has(earlier.out, "\"grade\": \"M150-35S\""));
+    EXPECT_TRUE(has(earlier.out, "\"grade\": \"M-6 0.35\""));
 
     const std::string text = slurp(report);
     const size_t steel = text.find("        Steel and heating\r\nSteel grade: M800-50A (non-oriented)\r\n");

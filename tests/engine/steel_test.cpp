@@ -390,7 +390,8 @@ TEST(SteelModel, RefusesWhatItCannotCarry) {
 }
 
 TEST(SteelDefaults, GrainOrientedForTapeCoresNonOrientedForLaminations) {
-    for (int core : {0, 1, 2}) EXPECT_EQ(defaultSteelGrade(core), "M150-35S");
+    // AISI M-6 0.35 mm: the GO grade with both guaranteed points, B800 and a curve.
+    for (int core : {0, 1, 2}) EXPECT_EQ(defaultSteelGrade(core), "M-6 0.35");
     for (int core : {3, 4}) EXPECT_EQ(defaultSteelGrade(core), "M800-50A");
     EXPECT_EQ(defaultSteelGrade(5), "");
     EXPECT_EQ(shapeOf(CoreKind::ring).construction, Construction::woundRing);

@@ -48,7 +48,7 @@ SteelResult result(bool withCurrent) {
     return s;
 }
 
-}  // namespace
+
 
 TEST(SteelWords, EveryResultHasALabelAValueAndATipInBothLanguages) {
     SteelGrade g;
@@ -119,3 +119,41 @@ TEST(SteelWords, TheReportSectionListsEveryResultAndWarning) {
     EXPECT_NE(en.find("  No-load current, A: 0.071\n"), std::string::npos);
     EXPECT_FALSE(cyrillic(en));
 }
+
+TEST(SteelWords, EveryReasonAndGapSaysWhyInBothLanguagesWithItsFigures) {
+    WorkingFigures w;
+    w.B0_t = 2.51;
+    w.dataTop_t = 1.8;
+    w.saturation_t = 2.03;
+    w.hot_spot_c = 161;
+    w.class_limit_c = 130;
+    struct Case {
+        SteelReason reason;
+        std::string figure;  // a figure the sentence must carry
+    };
+    const Case reasons[] = {{SteelReason::inductionAboveData, "1.80"},
+                            {SteelReason::inductionAboveSaturation, "2.03"},
+                            {SteelReason::supplyBelowNominal, ""},
+                            {SteelReason::heatingNotSettled, ""},
+                            {SteelReason::hotSpotAboveClass, "130"}};
+    for (const Case& c : reasons) {
+        SCOPED_TRACE(reasonName(c.reason));
+        const std::string ru = texts::steelReason(c.reason, w, Lang::ru);
+        const std::string en = texts::steelReason(c.reason, w, Lang::en);
+        EXPECT_EQ(ru.rfind("Не будет работать", 0), 0u) << ru;
+        EXPECT_EQ(en.rfind("Cannot work", 0), 0u) << en;
+        EXPECT_NE(en.find(c.figure), std::string::npos) << en;
+        EXPECT_FALSE(cyrillic(en));
+        EXPECT_FALSE(reasonName(c.reason).empty());
+    }
+    for (FigureGap g : {FigureGap::noCurve, FigureGap::aboveCurve, FigureGap::aboveLossData,
+                        FigureGap::noLoss, FigureGap::notSettled}) {
+        EXPECT_FALSE(texts::steelFigureGap(g, Lang::ru).empty());
+        EXPECT_FALSE(texts::steelFigureGap(g, Lang::en).empty());
+        EXPECT_FALSE(cyrillic(texts::steelFigureGap(g, Lang::en)));
+    }
+    EXPECT_TRUE(texts::steelFigureGap(FigureGap::none, Lang::en).empty());
+    EXPECT_NE(texts::heatConditionsDefaulted(Lang::en).find("class B"), std::string::npos);
+}
+
+}  // namespace
