@@ -6,6 +6,7 @@
 
 #include "entry_reader.hpp"
 #include "numtext.hpp"
+#include "output_power.hpp"
 #include "textfile.hpp"
 #include "wires.hpp"
 
@@ -130,7 +131,10 @@ SteelOutcome RunSteel(const SteelCatalogue& catalogue, const Record& r, const Ru
     SteelOutcome o;
     if (!catalogue.ok) return o;
     o.choice = ChooseSteel(catalogue.grades, r.Steel, r.core);
-    if (o.choice.grade && run.status == RunStatus::ok) o.result = steelModel(run.figures, *o.choice.grade);
+    if (o.choice.grade && run.status == RunStatus::ok) {
+        const OutputPower p = outputPower(r, run.figures);
+        o.result = steelModel(run.figures, *o.choice.grade, {p.delivered(), p.useful(), p.rectified});
+    }
     return o;
 }
 
