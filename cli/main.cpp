@@ -108,7 +108,9 @@ int main(int argc, char** argv) {
         for (int i = 0; i < kSecondaries; ++i)
             if (hasRectifier(rec, i))
                 std::cout << "⎓ 2." << i + 1 << ": "
-                          << texts::rectifierStatus(rectifiers[i], rectifierInputs(rec, i), lang) << "\n";
+                          << texts::rectifierStatus(rectifiers[i], rectifierInputs(rec, i), lang) << "\n"
+                          << texts::rectifierTapNote(rectifiers[i].tap, i, rec.rect2[i], lang)
+                          << (rectifiers[i].tap == RectifierTap::kept ? "" : "\n");
 
     int status = run.status == RunStatus::ok ? kOk : kNotCalculated;
     if (opt.report) {

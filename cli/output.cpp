@@ -81,6 +81,7 @@ std::string steelJson(const SteelOutcome& steel, texts::Lang lang) {
     o += ", \"loss_w\": " + rounded(s.loss_w, 3);
     o += ", \"I0_a\": " + (s.I0_a ? rounded(*s.I0_a, 4) : std::string("null"));
     o += ", \"efficiency_pct\": " + rounded(s.efficiency_pct, 3);
+    if (s.supply_efficiency_pct) o += ", \"supply_efficiency_pct\": " + rounded(*s.supply_efficiency_pct, 3);
     o += ", \"rise_k\": " + rounded(s.rise_k, 2);
     o += ", \"mass_copper_kg\": " + rounded(s.mass_copper_kg, 4);
     o += ", \"mass_total_kg\": " + rounded(s.mass_total_kg, 4);
@@ -127,6 +128,11 @@ std::string runAsJson(const Record& r, const RunResult& run, const std::vector<M
         first = false;
         o += "{\"field\": " + jsonString(m.field) + ", \"text\": " + jsonString(m.text) +
              ", \"reads\": " + (std::isfinite(m.reads) ? shortest(m.reads) : "null") + "}";
+    }
+    for (const std::string& w : rectifierTapWarnings(r, rectifiers, lang)) {
+        o += first ? "\n    " : ",\n    ";
+        first = false;
+        o += w;
     }
     o += first ? "],\n  \"steel\": " : "\n  ],\n  \"steel\": ";
     o += steelJson(steel, lang) + ",\n  \"gauges\": {";

@@ -23,13 +23,20 @@ enum class RectifierKind {
                     // each half feeds one rail every half-cycle, through one diode
 };
 
+// The diode's defaults: a straight line through two points of the forward curve of
+// the 6 A silicon rectifier GI750–GI758 (P600 case), maximum instantaneous forward
+// voltage 0.90 V at 6.0 A and 1.25 V at 100 A, 25 °C (maker's data sheet; see
+// data/README.md): rd = 0.35 V / 94 A, Vd = 0.90 V − 6 A·rd, rounded.
+inline constexpr double kDiodeVd = 0.88;    // V
+inline constexpr double kDiodeRd = 0.0037;  // ohm
+
 struct RectifierCircuit {
     RectifierKind kind = RectifierKind::bridge;
     double E = 0;     // EMF of the winding (one half of a centre tap), V rms
     double F = 50;    // Hz
     double Rs = 0;    // source resistance in the path (one half of a centre tap), ohm
-    double Vd = 0.7;  // forward drop of one diode, V
-    double rd = 0.02; // slope resistance of one diode, ohm
+    double Vd = kDiodeVd;  // forward drop of one diode, V
+    double rd = kDiodeRd;  // slope resistance of one diode, ohm
     double C = 0;     // reservoir capacitor, F
     double Idc = 0;   // load current, A
 };

@@ -25,13 +25,6 @@
 
 namespace velmora {
 
-// The diode's defaults: a straight line through two points of the forward curve of
-// the 6 A silicon rectifier GI750–GI758 (P600 case), maximum instantaneous forward
-// voltage 0.90 V at 6.0 A and 1.25 V at 100 A, 25 °C (maker's data sheet; see
-// data/README.md): rd = 0.35 V / 94 A, Vd = 0.90 V − 6 A·rd, rounded.
-inline constexpr double kDiodeVd = 0.88;    // V
-inline constexpr double kDiodeRd = 0.0037;  // ohm
-
 struct RectifierInputs {
     int circuit = 0;  // 0 none, 1 bridge, 2 full wave with centre tap, 3 half wave, 4 dual rail
     double Udc = 0, Idc = 0, C_uF = 0;   // a dual rail's Udc and Idc are each rail's

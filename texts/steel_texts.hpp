@@ -12,11 +12,15 @@
 namespace velmora::texts {
 
 // The results of the group, in the order shown.
-enum class SteelItem { massSteel, loss, I0, efficiency, rise, massCopper, massTotal };
-inline constexpr SteelItem kSteelItems[] = {SteelItem::massSteel, SteelItem::loss,
-                                            SteelItem::I0,        SteelItem::efficiency,
-                                            SteelItem::rise,      SteelItem::massCopper,
+enum class SteelItem { massSteel, loss, I0, efficiency, supplyEfficiency, rise, massCopper, massTotal };
+inline constexpr SteelItem kSteelItems[] = {SteelItem::massSteel,  SteelItem::loss,
+                                            SteelItem::I0,         SteelItem::efficiency,
+                                            SteelItem::supplyEfficiency,
+                                            SteelItem::rise,       SteelItem::massCopper,
                                             SteelItem::massTotal};
+// Whether the item has a value for this result: the supply's efficiency only where
+// some secondary has a rectifier.
+bool steelItemShown(SteelItem item, const SteelResult& s);
 
 std::string steelGroupTitle(Lang lang);                   // "Сталь и нагрев"
 std::string steelGradeLabel(Lang lang);                   // "Марка стали"

@@ -34,6 +34,8 @@ std::string steelLabel(SteelItem item, Lang lang) {
         case SteelItem::I0: return r ? "Ток холостого хода, А" : "No-load current, A";
         case SteelItem::efficiency:
             return r ? "КПД с учетом потерь в стали, %" : "Efficiency with core loss, %";
+        case SteelItem::supplyEfficiency:
+            return r ? "КПД источника питания, %" : "Supply efficiency, %";
         case SteelItem::rise: return r ? "Перегрев обмоток, °C" : "Winding temperature rise, °C";
         case SteelItem::massCopper: return r ? "Масса меди, кг" : "Copper mass, kg";
         case SteelItem::massTotal: return r ? "Общая масса, кг" : "Total mass, kg";
@@ -47,6 +49,8 @@ std::string steelValue(SteelItem item, const SteelResult& s) {
         case SteelItem::loss: return num(s.loss_w, 2);
         case SteelItem::I0: return s.I0_a ? num(*s.I0_a, 3) : "—";
         case SteelItem::efficiency: return num(s.efficiency_pct, 2);
+        case SteelItem::supplyEfficiency:
+            return s.supply_efficiency_pct ? num(*s.supply_efficiency_pct, 2) : "—";
         case SteelItem::rise: return num(s.rise_k, 1);
         case SteelItem::massCopper: return num(s.mass_copper_kg, 3);
         case SteelItem::massTotal: return num(s.mass_total_kg, 3);
@@ -95,9 +99,19 @@ std::string steelTip(SteelItem item, const SteelResult& s, const SteelGrade& g, 
                            "and (ШЛ) plus two 10 µm joints — an assumption). The main calculation's magnetising "
                            "current stays as it is.";
         case SteelItem::efficiency:
-            return r ? "Pзад / (Pзад + Pм + Pст): потери в меди основного расчета и потери в стали."
-                     : "Pset / (Pset + Pcu + Pcore): the total power set, the main calculation's copper loss "
-                       "and the core loss.";
+            return r ? "Pвых / (Pвых + Pм + Pст): мощность, отдаваемая обмотками (U2·I2 обмотки без "
+                       "выпрямителя; постоянный ток на выходе и потери в диодах у обмотки с выпрямителем), "
+                       "потери в меди основного расчета и потери в стали. Потребляемая мощность " +
+                           num(s.input_w, 1) + " Вт."
+                     : "Pout / (Pout + Pcu + Pcore): the power the windings deliver (U2·I2 of a winding "
+                       "without a rectifier; the DC output and the diodes' loss of one with a rectifier), "
+                       "the main calculation's copper loss and the core loss. Input " +
+                           num(s.input_w, 1) + " W.";
+        case SteelItem::supplyEfficiency:
+            return r ? "Мощность в нагрузках (постоянный ток выпрямителей и U2·I2 обмоток без "
+                       "выпрямителя) / потребляемая мощность; диоды — потери, как медь и сталь."
+                     : "Power in the loads (the rectifiers' DC output and U2·I2 of windings without a "
+                       "rectifier) over the input; the diodes are a loss, as copper and core are.";
         case SteelItem::rise: {
             const std::string area = num(s.surface_m2 * 1e4, 0);
             return r ? "Превышение температуры поверхности над воздухом 25 °C при отводе Pм + Pст с "
@@ -116,6 +130,10 @@ std::string steelTip(SteelItem item, const SteelResult& s, const SteelGrade& g, 
                      : "Steel plus copper; bobbin, insulation and fixings not counted.";
     }
     return {};
+}
+
+bool steelItemShown(SteelItem item, const SteelResult& s) {
+    return item != SteelItem::supplyEfficiency || s.supply_efficiency_pct.has_value();
 }
 
 std::string steelWarning(const SteelWarning& w, Lang lang) {
@@ -228,7 +246,7 @@ std::string lines(const SteelResult& s, const SteelGrade& g, Lang lang, std::str
     o.append(indent).append(ru(lang) ? "Индукция холостого хода, Тл: " : "No-load induction, T: ")
         .append(num(s.B0_t, 2)).append(end);
     for (SteelItem item : kSteelItems)
-        o.append(indent).append(steelLabel(item, lang)).append(": ").append(steelValue(item, s)).append(end);
+        if (steelItemShown(item, s)) o.append(indent).append(steelLabel(item, lang)).append(": ").append(steelValue(item, s)).append(end);
     for (const SteelWarning& w : s.warnings) o.append(indent).append(steelWarning(w, lang)).append(end);
     return o;
 }

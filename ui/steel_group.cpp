@@ -12,8 +12,9 @@ namespace {
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
-constexpr const char* kValueNames[] = {"steel_mass", "steel_loss", "steel_I0", "steel_efficiency",
-                                       "steel_rise", "copper_mass", "total_mass"};
+constexpr const char* kValueNames[] = {"steel_mass",  "steel_loss", "steel_I0",
+                                       "steel_efficiency", "steel_supply_efficiency",
+                                       "steel_rise",  "copper_mass", "total_mass"};
 
 }  // namespace
 
@@ -90,6 +91,9 @@ void SteelGroup::showOutcome(const SteelOutcome& outcome) {
         values_[k]->setText(shown ? qs(texts::steelValue(item, *outcome.result)) : QString());
         values_[k]->setToolTip(shown ? qs(texts::steelTip(item, *outcome.result, *outcome.choice.grade, lang))
                                      : QString());
+        const bool has = !shown || texts::steelItemShown(item, *outcome.result);
+        names_[k]->setVisible(has);
+        values_[k]->setVisible(has);
     }
     for (const std::string& note : texts::steelNotes(outcome, lang)) notes << qs(note);
     warnings_->setText(notes.join(QLatin1Char('\n')));

@@ -38,8 +38,8 @@ signals:
 private:
     QComboBox* grade_ = nullptr;
     QLabel* gradeLabel_ = nullptr;
-    std::array<QLabel*, 7> names_{};
-    std::array<QLabel*, 7> values_{};
+    std::array<QLabel*, 8> names_{};
+    std::array<QLabel*, 8> values_{};
     QLabel* warnings_ = nullptr;
     std::vector<SteelGrade> grades_;
     std::string defaultGrade_;  // of the kind on the screen

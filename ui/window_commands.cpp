@@ -190,7 +190,7 @@ DesignSheet CBrevinorDlg::currentSheet() {
         steel.rows.push_back({QString::fromStdString(texts::steelGradeLabel(lang)),
                               QString::fromStdString(steelOutcome_.choice.grade->name)});
         for (texts::SteelItem item : texts::kSteelItems)
-            steel.rows.push_back({QString::fromStdString(texts::steelLabel(item, lang)),
+            if (texts::steelItemShown(item, *steelOutcome_.result)) steel.rows.push_back({QString::fromStdString(texts::steelLabel(item, lang)),
                                   QString::fromStdString(texts::steelValue(item, *steelOutcome_.result))});
         for (const SteelWarning& w : steelOutcome_.result->warnings)
             steel.rows.push_back({QString::fromStdString(texts::steelWarning(w, lang)), QString()});

@@ -149,6 +149,7 @@ const char* velmora_shown(const char* lang) {
          cli::jsonString(std::string(defaultSteelGrade(r.rec.core))) + ", \"rows\": [";
     bool first = true;
     for (const texts::SteelItem item : texts::kSteelItems) {
+        if (shown && !texts::steelItemShown(item, *s.result)) continue;
         o += first ? "" : ", ";
         first = false;
         o += "{\"label\": " + cli::jsonString(texts::steelLabel(item, l)) + ", \"value\": " +
@@ -161,7 +162,7 @@ const char* velmora_shown(const char* lang) {
     o += "], \"notes\": [";
     for (size_t k = 0; k < notes.size(); ++k) o += (k ? ", " : "") + cli::jsonString(notes[k]);
     o += "]},\n\"circuits\": [";
-    for (int c = 0; c <= 3; ++c) o += (c ? ", " : "") + cli::jsonString(std::string(texts::rectifierCircuit(c, l)));
+    for (int c = 0; c <= 4; ++c) o += (c ? ", " : "") + cli::jsonString(std::string(texts::rectifierCircuit(c, l)));
     o += "],\n\"rectifiers\": [";
     for (int i = 0; i < kSecondaries; ++i) {
         const RectifierInputs in = rectifierInputs(r.rec, i);
@@ -171,6 +172,7 @@ const char* velmora_shown(const char* lang) {
         const std::string tip = has ? texts::rectifierMarkTip(r.rectifiers[k], in, l) : std::string();
         o += i ? ",\n" : "\n";
         o += "{\"circuit\": " + std::to_string(r.rec.rect2[k]) +
+             ", \"opens\": " + std::to_string(openingCircuit(r.rec, i)) +
              ", \"Udc\": " + cli::jsonString(r.rec.Udc2[k]) + ", \"Idc\": " + cli::jsonString(r.rec.Idc2[k]) +
              ", \"C\": " + cli::jsonString(r.rec.C2[k]) + ", \"Vd\": " + cli::jsonString(shortest(in.Vd)) +
              ", \"rd\": " + cli::jsonString(shortest(in.rd)) + ", \"mark\": " + cli::jsonString(mark) +

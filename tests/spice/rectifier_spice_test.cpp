@@ -296,7 +296,7 @@ TEST(SpiceRectifier, DualRailAgreesWithItsTransformer) {
 TEST(SpiceRectifier, HelperWindingGivesTheWantedDc) {
     Record r;
     RectifierInputSets inputSets{};
-    inputSets[0] = {1, 30, 2, 4700, 0.7, 0.02};
+    inputSets[0] = {1, 30, 2, 4700, kDiodeVd, kDiodeRd};
     const RectifierDesigns d = applyRectifiers(r, test::testWires(), inputSets);
     ASSERT_EQ(d[0].status, RectifierDesignStatus::settled);
 
