@@ -204,10 +204,14 @@ TEST_F(RectifierWindow, TheCentreTapIsAskedForBeforeItGoes) {
         click("rect2_1_button");
         EXPECT_EQ(opened, 2);
         EXPECT_EQ(boxes_.asked.size(), k.asked ? 1u : 0u);
-        if (k.asked) EXPECT_TRUE(boxes_.asked.front().text.contains(QStringLiteral("2.1")));
+        if (k.asked) {
+            EXPECT_TRUE(boxes_.asked.front().text.contains(QStringLiteral("2.1")));
+        }
         EXPECT_EQ(dlg_->record().rect2[0], k.rect2);
         EXPECT_EQ(find<QCheckBox>("double2_1")->isChecked(), k.tapped);
-        if (k.rect2) EXPECT_EQ(dlg_->rectifiers()[0].status, RectifierDesignStatus::settled);
+        if (k.rect2) {
+            EXPECT_EQ(dlg_->rectifiers()[0].status, RectifierDesignStatus::settled);
+        }
     }
 }
 
