@@ -6,6 +6,7 @@
 
 #include "entry_reader.hpp"
 #include "numtext.hpp"
+#include "output_power.hpp"
 #include "textfile.hpp"
 #include "wires.hpp"
 
@@ -171,7 +172,11 @@ SteelOutcome RunSteel(const SteelCatalogue& catalogue, const Record& r, const Ru
     o.conditionsDefaulted = !c;
     if (c) o.conditions = *c;
     if (o.choice.grade && run.status == RunStatus::ok)
-        o.result = steelModel(run.figures, *o.choice.grade, o.conditions);
+    {
+        const OutputPower p = outputPower(r, run.figures);
+        o.result = steelModel(run.figures, *o.choice.grade, o.conditions,
+                              {p.delivered(), p.useful(), p.rectified});
+    }
     return o;
 }
 

@@ -106,7 +106,9 @@ int main(int argc, char** argv) {
         for (int i = 0; i < kSecondaries; ++i)
             if (hasRectifier(rec, i))
                 std::cout << "⎓ 2." << i + 1 << ": "
-                          << texts::rectifierStatus(e.rectifiers[i], rectifierInputs(rec, i), lang) << "\n";
+                          << texts::rectifierStatus(e.rectifiers[i], rectifierInputs(rec, i), lang) << "\n"
+                          << texts::rectifierTapNote(e.rectifiers[i].tap, i, rec.rect2[i], lang)
+                          << (e.rectifiers[i].tap == RectifierTap::kept ? "" : "\n");
 
     int status = run.status == RunStatus::ok ? kOk : kNotCalculated;
     if (opt.report) {

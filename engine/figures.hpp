@@ -15,7 +15,8 @@ namespace velmora {
 
 // Every figure's id: its label and tool-tip are looked up by it.
 enum class FigureId {
-    massSteel, B0, loss, I0, efficiency, rise, massCopper, massTotal,  // steel and heating
+    massSteel, B0, loss, I0, efficiency, supplyEfficiency, rise, hotSpot, classMargin, massCopper,
+    massTotal,  // steel and heating
     adviceKok, adviceRise, adviceEfficiency, adviceSteel, adviceCopper, adviceW1, adviceD1,  // advisor
 };
 
@@ -36,6 +37,7 @@ struct FigureRow {
     bool inGroup;               // a value of the window's group (else a heading line of the texts)
     std::string_view control;   // the window's widget name, empty when it has none
     bool hasTip;
+    bool onlyWhenAvailable;     // left out (not even "—" or null) where it has no value
 };
 
 using SteelFigure = FigureRow<SteelResult>;
@@ -45,18 +47,27 @@ using AdviceFigure = FigureRow<CoreAdvice>;
 // texts' lines show the rows in the group in this order, after the heading rows.
 inline constexpr SteelFigure kSteelFigures[] = {
     {FigureId::massSteel, "mass_steel_kg", "m_st", "kg", 3, 4,
-     [](const SteelResult& s) -> std::optional<double> { return s.mass_steel_kg; }, false, true, "steel_mass", true},
+     [](const SteelResult& s) -> std::optional<double> { return s.mass_steel_kg; }, false, true, "steel_mass", true, false},
     {FigureId::B0, "B0_t", "B0", "T", 2, 4,
-     [](const SteelResult& s) -> std::optional<double> { return s.B0_t; }, false, false, "", false},
+     [](const SteelResult& s) -> std::optional<double> { return s.B0_t; }, false, false, "", false, false},
     {FigureId::loss, "loss_w", "P_st", "W", 2, 3,
-     [](const SteelResult& s) -> std::optional<double> { return s.loss_w; }, false, true, "steel_loss", true},
+     [](const SteelResult& s) -> std::optional<double> { return s.loss_w; }, false, true, "steel_loss", true, false},
     {FigureId::I0, "I0_a", "I0", "A", 3, 4,
-     [](const SteelResult& s) -> std::optional<double> { return s.I0_a; }, true, true, "steel_I0", true},
+     [](const SteelResult& s) -> std::optional<double> { return s.I0_a; }, true, true, "steel_I0", true, false},
     {FigureId::efficiency, "efficiency_pct", "eta", "%", 2, 3,
      [](const SteelResult& s) -> std::optional<double> { return s.efficiency_pct; }, false, true,
-     "steel_efficiency", true},
+     "steel_efficiency", true, false},
+    {FigureId::supplyEfficiency, "supply_efficiency_pct", "eta_s", "%", 2, 3,
+     [](const SteelResult& s) -> std::optional<double> { return s.supply_efficiency_pct; }, true, true,
+     "steel_supply_efficiency", true, true},
     {FigureId::rise, "rise_k", "dT", "K", 1, 2,
-     [](const SteelResult& s) -> std::optional<double> { return s.rise_k; }, false, true, "steel_rise", true},
+     [](const SteelResult& s) -> std::optional<double> { return s.rise_k; }, false, true, "steel_rise", true, false},
+    {FigureId::hotSpot, "hot_spot_c", "T_hs", "°C", 1, 2,
+     [](const SteelResult& s) -> std::optional<double> { return s.work.hot_spot_c; }, true, true, "steel_hot_spot",
+     true, false},
+    {FigureId::classMargin, "class_margin_k", "dT_cl", "K", 1, 2,
+     [](const SteelResult& s) -> std::optional<double> { return s.work.class_margin_k; }, true, true,
+     "steel_class_margin", true, false},
     {FigureId::massCopper, "mass_copper_kg", "m_cu", "kg", 3, 4,
      [](const SteelResult& s) -> std::optional<double> { return s.mass_copper_kg; }, false, true, "copper_mass",
      true},
@@ -65,22 +76,28 @@ inline constexpr SteelFigure kSteelFigures[] = {
      true},
 };
 
+// Whether a figure has a place for this result: all but those shown only with a value.
+template <class From>
+bool figureShown(const FigureRow<From>& f, const From& s) {
+    return !f.onlyWhenAvailable || f.read(s).has_value();
+}
+
 // One core's figures in the advisor's table and JSON, in their column order.
 inline constexpr AdviceFigure kAdviceFigures[] = {
     {FigureId::adviceKok, "Kok", "Kok", "", 3, kShortest,
-     [](const CoreAdvice& a) -> std::optional<double> { return a.Kok; }, false, true, "", false},
+     [](const CoreAdvice& a) -> std::optional<double> { return a.Kok; }, false, true, "", false, false},
     {FigureId::adviceRise, "rise_k", "dT", "K", 1, kShortest,
-     [](const CoreAdvice& a) -> std::optional<double> { return a.rise_k; }, false, true, "", false},
+     [](const CoreAdvice& a) -> std::optional<double> { return a.rise_k; }, false, true, "", false, false},
     {FigureId::adviceEfficiency, "efficiency_pct", "eta", "%", 1, kShortest,
-     [](const CoreAdvice& a) -> std::optional<double> { return a.efficiency_pct; }, false, true, "", false},
+     [](const CoreAdvice& a) -> std::optional<double> { return a.efficiency_pct; }, false, true, "", false, false},
     {FigureId::adviceSteel, "mass_steel_kg", "m_st", "kg", 3, kShortest,
-     [](const CoreAdvice& a) -> std::optional<double> { return a.mass_steel_kg; }, false, true, "", false},
+     [](const CoreAdvice& a) -> std::optional<double> { return a.mass_steel_kg; }, false, true, "", false, false},
     {FigureId::adviceCopper, "mass_copper_kg", "m_cu", "kg", 3, kShortest,
-     [](const CoreAdvice& a) -> std::optional<double> { return a.mass_copper_kg; }, false, true, "", false},
+     [](const CoreAdvice& a) -> std::optional<double> { return a.mass_copper_kg; }, false, true, "", false, false},
     {FigureId::adviceW1, "W1", "W1", "", 0, kShortest,
-     [](const CoreAdvice& a) -> std::optional<double> { return a.W1; }, false, true, "", false},
+     [](const CoreAdvice& a) -> std::optional<double> { return a.W1; }, false, true, "", false, false},
     {FigureId::adviceD1, "D1", "D1", "mm", 3, kShortest,
-     [](const CoreAdvice& a) -> std::optional<double> { return a.D1; }, false, true, "", false},
+     [](const CoreAdvice& a) -> std::optional<double> { return a.D1; }, false, true, "", false, false},
 };
 
 // The window's totals, by field name (the page lays its totals out from this list).

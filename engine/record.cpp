@@ -161,7 +161,7 @@ std::vector<Field> makeFields() {
 
 // The rectifier helper's keys, written for each secondary in turn (rect2_i, Udc2_i,
 // Idc2_i, C2_i, Vd2_i, rd2_i); the dialog of a secondary holds them. The diode's
-// defaults are an assumption (a typical silicon rectifier diode), see data/README.md.
+// defaults are fitted to a maker's forward curve (kDiodeVd, kDiodeRd; data/README.md).
 void rectifierRows(std::vector<Field>& out) {
     struct Key {
         const std::array<std::string_view, 5>* names;
@@ -171,8 +171,8 @@ void rectifierRows(std::vector<Field>& out) {
     const std::array<Key, 5> keys{{{&kNames_Udc2, "Постоянное напряжение, В", "", &Record::Udc2},
                                    {&kNames_Idc2, "Ток нагрузки, А", "", &Record::Idc2},
                                    {&kNames_C2, "Ёмкость конденсатора, мкФ", "", &Record::C2},
-                                   {&kNames_Vd2, "Прямое падение на диоде, В", "0.7", &Record::Vd2},
-                                   {&kNames_rd2, "Дифференциальное сопротивление диода, Ом", "0.02",
+                                   {&kNames_Vd2, "Прямое падение на диоде, В", "0.88", &Record::Vd2},
+                                   {&kNames_rd2, "Дифференциальное сопротивление диода, Ом", "0.0037",
                                     &Record::rd2}}};
     for (int i = 0; i < kSecondaries; ++i) {
         Field f{kNames_rect2[i], K::integer, R::appended, C::none, 0, "Выпрямитель", {}, "0", 2 + i};

@@ -90,7 +90,7 @@ Settled settle(const rect::Path& p, double guess) {
 }
 
 bool finite(const RectifierResult& r) {
-    for (double x : {r.Udc, r.ripple, r.Umin, r.Umax, r.Irms, r.Ipeak, r.angle})
+    for (double x : {r.Udc, r.ripple, r.Umin, r.Umax, r.Irms, r.IdRms, r.Ipeak, r.angle})
         if (!std::isfinite(x)) return false;
     return true;
 }
@@ -115,6 +115,7 @@ RectifierResult solveFrom(const RectifierCircuit& c, double guess, double* gap) 
     r.Umax = f.Umax;
     r.ripple = f.Umax - f.Umin;
     r.Irms = f.Irms;
+    r.IdRms = f.IdRms;
     r.Ipeak = f.Ipeak;
     r.angle = f.angle;
     if (gap) *gap = s.cy.s0;
@@ -140,7 +141,7 @@ RectifierLimits rectifierLimits() { return {}; }
 RectifierCheck checkRectifier(const RectifierCircuit& c) {
     const RectifierLimits L = rectifierLimits();
     if (c.kind != RectifierKind::bridge && c.kind != RectifierKind::centreTap &&
-        c.kind != RectifierKind::halfWave)
+        c.kind != RectifierKind::halfWave && c.kind != RectifierKind::dualRail)
         return {Why::unknownKind, In::kind};
     for (Check k : {positive(c.E, In::E, L.Emin, L.Emax), positive(c.F, In::F, L.Fmin, L.Fmax),
                     nonNegative(c.Rs, In::Rs, L.Rmax), nonNegative(c.Vd, In::Vd, L.Vdmax),
@@ -161,6 +162,30 @@ RectifierCheck checkEmfRequest(const RectifierCircuit& c, double Udc) {
 }
 
 int diodesInPath(RectifierKind k) { return k == RectifierKind::bridge ? 2 : 1; }
+
+int diodesInCircuit(RectifierKind k) {
+    switch (k) {
+        case RectifierKind::bridge: return 4;
+        case RectifierKind::centreTap: return 2;
+        case RectifierKind::halfWave: return 1;
+        case RectifierKind::dualRail: return 4;
+    }
+    return 0;
+}
+
+int railsOf(RectifierKind k) { return k == RectifierKind::dualRail ? 2 : 1; }
+
+bool needsCentreTap(RectifierKind k) {
+    return k == RectifierKind::centreTap || k == RectifierKind::dualRail;
+}
+
+// Each diode carries one pulse a mains cycle; a rail's pulses a cycle (two but for the
+// half wave) share its Idc, so a diode's mean current is Idc over them.
+RectifierPower rectifierPower(const RectifierCircuit& c, const RectifierResult& r) {
+    const double pulses = c.kind == RectifierKind::halfWave ? 1 : 2;
+    const double one = c.Vd * c.Idc / pulses + c.rd * r.IdRms * r.IdRms;
+    return {railsOf(c.kind) * r.Udc * c.Idc, diodesInCircuit(c.kind) * one};
+}
 
 RectifierResult solveRectifier(const RectifierCircuit& c) { return solveFrom(c, 0, nullptr); }
 

@@ -73,7 +73,9 @@ Path makePath(const RectifierCircuit& c) {
     } else {
         p.thS = 0;
         p.thE = kPi;
-        p.pulses = c.kind == RectifierKind::bridge ? 2 : 1;
+        // A bridge's winding carries both half-cycles' pulses, a dual rail's halves one
+        // to each rail; a centre tap's half, every other one.
+        p.pulses = c.kind == RectifierKind::centreTap ? 1 : 2;
     }
     return p;
 }
@@ -143,6 +145,7 @@ CycleFigures describe(const Path& p, const Cycle& cy) {
         },
         th0, th1, layerOf(p, cy), kPiece);
     f.Irms = std::sqrt(p.pulses * intG2 / (2 * kPi)) / p.R;
+    f.IdRms = std::sqrt(intG2 / (2 * kPi)) / p.R;
 
     // The peak: g'' = −Em·sin θ − k·g' is negative wherever g' = 0 while the source is
     // positive, so g rises to one maximum and falls. Where g' is lost in rounding at

@@ -53,7 +53,7 @@ Cycle runCycle(const Path& p, double s0);
 double balanceSlope(const Path& p, const Cycle& cy);
 
 struct CycleFigures {
-    double Udc = 0, Umin = 0, Umax = 0, Irms = 0, Ipeak = 0, angle = 0;
+    double Udc = 0, Umin = 0, Umax = 0, Irms = 0, IdRms = 0, Ipeak = 0, angle = 0;
 };
 CycleFigures describe(const Path& p, const Cycle& cy);
 

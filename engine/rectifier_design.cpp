@@ -29,13 +29,17 @@ RectifierCircuit circuitOf(const RectifierInputs& s, double F, double Rs) {
     return c;
 }
 
-bool knownCircuit(int circuit) { return circuit >= 1 && circuit <= 3; }
+bool knownCircuit(int circuit) { return circuit >= 1 && circuit <= 4; }
 
-// The winding as a source: the secondary's warm resistance and the primary's
-// referred to it.
-double sourceResistance(const RunFigures& f, int i) {
+bool tapOf(int circuit) { return needsCentreTap(static_cast<RectifierKind>(circuit)); }
+
+// The winding (one half of a centre tap) as a source: its warm resistance and the
+// primary's referred to it, twice over for a dual rail, whose two halves the primary
+// carries at once (see the header).
+double sourceResistance(const RunFigures& f, int i, int circuit) {
     const double ratio = f.W2[i] / f.W1;
-    return kWarm * (f.R2[i] + f.R1 * ratio * ratio);
+    const double halves = circuit == static_cast<int>(RectifierKind::dualRail) ? 2 : 1;
+    return kWarm * (f.R2[i] + halves * f.R1 * ratio * ratio);
 }
 
 // The whole turns (even on two coils, as the calculation makes them) whose no-load
@@ -85,7 +89,7 @@ Status statusOf(EmfStatus s) {
 // the calculation gave, written into its inputs. False when it cannot go on.
 bool fit(Record& r, const RunFigures& f, int i, const RectifierInputs& s, RectifierDesign& d,
          bool& anyMoved) {
-    d.Rs = sourceResistance(f, i);
+    d.Rs = sourceResistance(f, i, s.circuit);
     const EmfSolution emf = solveEmf(circuitOf(s, f.F, d.Rs), s.Udc);
     d.E = emf.E;
     if (emf.status != EmfStatus::found) {
@@ -106,14 +110,19 @@ bool fit(Record& r, const RunFigures& f, int i, const RectifierInputs& s, Rectif
     anyMoved = anyMoved || moved(textToDouble(r.U2[i]), U2) || moved(textToDouble(r.I2[i]), I2);
     r.U2[i] = fixed(U2, kRectifierU2Decimals);
     r.I2[i] = fixed(I2, kRectifierI2Decimals);
-    r.double2[i] = s.circuit == static_cast<int>(RectifierKind::centreTap) ? 1 : 0;
+    r.double2[i] = tapOf(s.circuit) ? 1 : 0;
     return true;
 }
 
 }  // namespace
 
+RectifierTap rectifierTapChange(int circuit, bool tapped) {
+    if (!knownCircuit(circuit) || tapOf(circuit) == tapped) return RectifierTap::kept;
+    return tapped ? RectifierTap::removed : RectifierTap::set;
+}
+
 RectifierCircuit rectifierOnWinding(const RunFigures& f, int i, const RectifierInputs& s) {
-    RectifierCircuit c = circuitOf(s, f.F, sourceResistance(f, i));
+    RectifierCircuit c = circuitOf(s, f.F, sourceResistance(f, i, s.circuit));
     c.E = f.U2xx[i];
     return c;
 }
@@ -144,7 +153,8 @@ RectifierDesigns applyRectifiers(Record& r, const WireTable& wires, const Rectif
             d.warning = RectifierWarning::dcMagnetisesCore;
         d.status = Status::notSettled;
         firstGuess(r, i, s);
-        r.double2[i] = s.circuit == static_cast<int>(RectifierKind::centreTap) ? 1 : 0;
+        d.tap = rectifierTapChange(s.circuit, r.double2[i] != 0);
+        r.double2[i] = tapOf(s.circuit) ? 1 : 0;
         active[i] = any = true;
     }
     if (!any) return out;

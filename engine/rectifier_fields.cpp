@@ -41,6 +41,13 @@ void setRectifierInputs(Record& r, int i, const RectifierInputs& s) {
 
 bool hasRectifier(const Record& r, int i) { return r.rect2[i] != 0; }
 
+int openingCircuit(const Record& r, int i) {
+    const int held = r.rect2[i];
+    const bool tapped = r.double2[i] != 0;
+    if (held >= 1 && held <= 4 && rectifierTapChange(held, tapped) == RectifierTap::kept) return held;
+    return static_cast<int>(tapped ? RectifierKind::centreTap : RectifierKind::bridge);
+}
+
 bool anyRectifier(const Record& r) {
     for (int i = 0; i < kSecondaries; ++i)
         if (hasRectifier(r, i)) return true;

@@ -16,6 +16,11 @@ RectifierInputSets rectifierInputSets(const Record& r);
 void setRectifierInputs(Record& r, int i, const RectifierInputs& s);
 
 bool hasRectifier(const Record& r, int i);
+
+// The circuit the helper's dialog opens on for secondary i: the one it has, where it
+// agrees with the winding's centre tap; else the one the winding suits (full wave with
+// centre tap on a tapped winding, the bridge otherwise).
+int openingCircuit(const Record& r, int i);
 bool anyRectifier(const Record& r);
 
 // The helper's rounds for every secondary with a rectifier; the inputs they set stand

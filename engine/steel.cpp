@@ -137,10 +137,11 @@ double surfaceRise(const Surface& s, double P, int* steps, double ambient) {
     return x;
 }
 
-SteelResult steelModel(const RunFigures& f, const SteelGrade& g, const HeatConditions& c) {
+SteelResult steelModel(const RunFigures& f, const SteelGrade& g, const HeatConditions& c,
+                       const DeliveredPower& out) {
     SteelResult r;
     r.construction = shapeOf(f.core).construction;
-    if (!figuresUsable(f)) {
+    if (!figuresUsable(f) || !std::isfinite(out.delivered) || !std::isfinite(out.useful)) {
         r.status = SteelStatus::badFigures;
         return r;
     }
@@ -181,7 +182,9 @@ SteelResult steelModel(const RunFigures& f, const SteelGrade& g, const HeatCondi
     }
     r.mass_total_kg = r.mass_steel_kg + r.mass_copper_kg;
 
-    r.efficiency_pct = f.Pzad / (f.Pzad + f.Pcu + r.loss_w) * 100;
+    r.input_w = out.delivered + f.Pcu + r.loss_w;
+    r.efficiency_pct = out.delivered / r.input_w * 100;
+    if (out.supply) r.supply_efficiency_pct = out.useful / r.input_w * 100;
     const Surface s = outerSurface(f);
     r.surface_m2 = s.total();
     r.rise_k = surfaceRise(s, f.Pcu + r.loss_w, &r.steps);

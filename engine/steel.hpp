@@ -183,7 +183,12 @@ struct SteelResult {
     std::optional<double> H_a_m;    // field at B0; none where the grade has no curve there
     std::optional<double> I_mag_a;  // magnetising part, rms
     std::optional<double> I0_a;     // no-load current
+    // The transformer's: what its windings deliver over that plus copper and core.
     double efficiency_pct = 0;
+    // The supply's, where a secondary has a rectifier: what reaches the loads (DC
+    // outputs and resistive ones) over the same input; none otherwise.
+    std::optional<double> supply_efficiency_pct;
+    double input_w = 0;          // delivered + copper + core
     double surface_m2 = 0;       // outer surface of the wound transformer
     double rise_k = 0;           // surface temperature above the ambient
     int steps = 0;               // of the heat-balance solution
@@ -220,7 +225,23 @@ double surfaceRise(const Surface& s, double P, int* steps = nullptr,
 // 1.5 T, then the family's); none above the highest point or without points.
 std::optional<double> workingLoss(const SteelGrade& g, double B, double F);
 
-SteelResult steelModel(const RunFigures& f, const SteelGrade& g, const HeatConditions& c = {});
+// The power the windings deliver (W) and the part of it that reaches the loads; a
+// supply is a design with some rectifier, whose diodes take the difference.
+struct DeliveredPower {
+    double delivered = 0, useful = 0;
+    bool supply = false;
+};
+// Without a rectifier every secondary delivers its U2·I2: Pzad.
+inline DeliveredPower resistiveOutput(const RunFigures& f) { return {f.Pzad, f.Pzad, false}; }
+
+SteelResult steelModel(const RunFigures& f, const SteelGrade& g, const HeatConditions& c,
+                       const DeliveredPower& out);
+inline SteelResult steelModel(const RunFigures& f, const SteelGrade& g, const HeatConditions& c = {}) {
+    return steelModel(f, g, c, resistiveOutput(f));
+}
+inline SteelResult steelModel(const RunFigures& f, const SteelGrade& g, const DeliveredPower& out) {
+    return steelModel(f, g, HeatConditions{}, out);
+}
 // The figures at work of a run the model can carry (steelModel fills SteelResult::work).
 WorkingFigures workingFigures(const RunFigures& f, const SteelGrade& g, const HeatConditions& c,
                               Construction construction, double volume_mm3);

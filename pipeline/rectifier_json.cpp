@@ -19,13 +19,23 @@ std::string pair(std::string_view key, const std::string& value) {
     return jsonString(key) + ": " + value;
 }
 
+std::string_view tapName(RectifierTap t) {
+    switch (t) {
+        case RectifierTap::kept: return "kept";
+        case RectifierTap::set: return "set";
+        case RectifierTap::removed: return "removed";
+    }
+    return "kept";
+}
+
 std::string reachedJson(const RectifierResult& x, double Idc) {
     std::string o = "{";  // appended piece by piece: GCC 12 misreads "..." + std::string at -O3
     return o + pair("status", jsonString(rectifierStatusName(x.status))) + ", " +
            pair("cycles", std::to_string(x.cycles)) + ", " + pair("Udc", computed(x.Udc, 4)) + ", " +
            pair("ripple", computed(x.ripple, 4)) + ", " + pair("Umin", computed(x.Umin, 4)) + ", " +
            pair("Umax", computed(x.Umax, 4)) + ", " + pair("Irms", computed(x.Irms, 4)) + ", " +
-           pair("Ipeak", computed(x.Ipeak, 4)) + ", " + pair("ratio", computed(x.Irms / Idc, 4)) + ", " +
+           pair("Ipeak", computed(x.Ipeak, 4)) + ", " + pair("IdRms", computed(x.IdRms, 4)) + ", " +
+           pair("ratio", computed(x.Irms / Idc, 4)) + ", " +
            pair("angle", computed(x.angle, 3)) + "}";
 }
 
@@ -55,6 +65,20 @@ std::string_view rectifierStatusName(RectifierStatus s) {
     return "refused";
 }
 
+std::vector<std::string> rectifierTapWarnings(const Record& r, const RectifierDesigns& designs,
+                                              texts::Lang lang) {
+    std::vector<std::string> out;
+    for (int i = 0; i < kSecondaries; ++i) {
+        if (designs[i].tap != RectifierTap::removed) continue;
+        std::string o = "{";
+        out.push_back(o + pair("field", jsonString("double2_" + std::to_string(i + 1))) + ", " +
+                      pair("text", jsonString("1")) + ", " + pair("reads", "0") + ", " +
+                      pair("note", jsonString(texts::rectifierTapNote(designs[i].tap, i, r.rect2[i], lang))) +
+                      "}");
+    }
+    return out;
+}
+
 std::string rectifiersJson(const Record& r, const RectifierDesigns& designs, texts::Lang lang) {
     std::string o = "\"rectifiers\": [";
     bool first = true;
@@ -70,6 +94,8 @@ std::string rectifiersJson(const Record& r, const RectifierDesigns& designs, tex
              ", " + pair("status", jsonString(designStatusName(d.status))) + ", " +
              pair("text", jsonString(texts::rectifierStatus(d, s, lang))) + ", " +
              pair("warning", jsonString(texts::rectifierWarning(d.warning, lang))) + ", " +
+             pair("tap", jsonString(tapName(d.tap))) + ", " +
+             pair("tapNote", jsonString(texts::rectifierTapNote(d.tap, i, s.circuit, lang))) + ", " +
              pair("rounds", std::to_string(d.rounds)) + ", " + pair("E", computed(d.E, 4)) + ", " +
              pair("Rs", computed(d.Rs, 5)) + ", " + pair("W2", num(d.W2)) + ", " +
              pair("reached", reachedJson(d.reached, s.Idc)) + "}";

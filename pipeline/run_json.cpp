@@ -73,6 +73,7 @@ std::string steelJson(const SteelOutcome& steel, texts::Lang lang) {
     const SteelResult& s = *steel.result;
     std::string o = "{\"grade\": " + jsonString(steel.choice.grade->name);
     for (const SteelFigure& f : kSteelFigures) {
+        if (!figureShown(f, s)) continue;
         const std::optional<double> v = f.read(s);
         o += ", " + jsonString(f.key) + ": " + (v ? figureNumber(*v, f.json) : std::string("null"));
     }
@@ -124,6 +125,11 @@ std::string runAsJson(const Record& r, const RunResult& run, const std::vector<M
         first = false;
         o += "{\"field\": " + jsonString(m.field) + ", \"text\": " + jsonString(m.text) +
              ", \"reads\": " + (std::isfinite(m.reads) ? shortest(m.reads) : "null") + "}";
+    }
+    for (const std::string& w : rectifierTapWarnings(r, rectifiers, lang)) {
+        o += first ? "\n    " : ",\n    ";
+        first = false;
+        o += w;
     }
     o += first ? "],\n  \"steel\": " : "\n  ],\n  \"steel\": ";
     o += steelJson(steel, lang) + ",\n  \"gauges\": {";

@@ -17,7 +17,10 @@ std::string figureLabel(FigureId id, Lang lang) {
         case FigureId::loss: return r ? "Потери в стали, Вт" : "Core loss, W";
         case FigureId::I0: return r ? "Ток холостого хода, А" : "No-load current, A";
         case FigureId::efficiency: return r ? "КПД с учетом потерь в стали, %" : "Efficiency with core loss, %";
+        case FigureId::supplyEfficiency: return r ? "КПД источника питания, %" : "Supply efficiency, %";
         case FigureId::rise: return r ? "Перегрев обмоток, °C" : "Winding temperature rise, °C";
+        case FigureId::hotSpot: return r ? "Наиболее нагретая точка, °C" : "Hot spot, °C";
+        case FigureId::classMargin: return r ? "Запас до класса изоляции, К" : "Margin to the insulation class, K";
         case FigureId::massCopper: return r ? "Масса меди, кг" : "Copper mass, kg";
         case FigureId::massTotal: return r ? "Общая масса, кг" : "Total mass, kg";
         // The advisor's column headings.
@@ -73,9 +76,33 @@ std::string figureTip(FigureId id, const SteelResult& s, const SteelGrade& g, La
                            "and (ШЛ) plus two 10 µm joints — an assumption). The main calculation's magnetising "
                            "current stays as it is.";
         case FigureId::efficiency:
-            return r ? "Pзад / (Pзад + Pм + Pст): потери в меди основного расчета и потери в стали."
-                     : "Pset / (Pset + Pcu + Pcore): the total power set, the main calculation's copper loss "
-                       "and the core loss.";
+            return r ? "Pвых / (Pвых + Pм + Pст): мощность, отдаваемая обмотками (U2·I2 обмотки без "
+                       "выпрямителя; постоянный ток на выходе и потери в диодах у обмотки с выпрямителем), "
+                       "потери в меди основного расчета и потери в стали. Потребляемая мощность " +
+                           num(s.input_w, 1) + " Вт."
+                     : "Pout / (Pout + Pcu + Pcore): the power the windings deliver (U2·I2 of a winding "
+                       "without a rectifier; the DC output and the diodes' loss of one with a rectifier), "
+                       "the main calculation's copper loss and the core loss. Input " +
+                           num(s.input_w, 1) + " W.";
+        case FigureId::supplyEfficiency:
+            return r ? "Мощность в нагрузках (постоянный ток выпрямителей и U2·I2 обмоток без "
+                       "выпрямителя) / потребляемая мощность; диоды — потери, как медь и сталь."
+                     : "Power in the loads (the rectifiers' DC output and U2·I2 of windings without a "
+                       "rectifier) over the input; the diodes are a loss, as copper and core are.";
+        case FigureId::hotSpot:
+            return r ? "Температура окружающего воздуха + перегрев поверхности + перепад по толщине "
+                       "намотки (одномерная теплопроводность; эффективная теплопроводность слоев "
+                       "круглого провода — из справочных данных для пропитанной намотки, для "
+                       "непропитанной — допущение, см. справку). Медь — при своей рабочей температуре."
+                     : "Ambient air + surface rise + the drop across the winding build (one-dimensional "
+                       "conduction; the effective conductivity across layers of round wire is a "
+                       "measured figure for impregnated windings and an assumption for dry ones, see "
+                       "the help). Copper at its own working temperature.";
+        case FigureId::classMargin:
+            return r ? "Предельная температура класса нагревостойкости системы изоляции (A 105, E 120, "
+                       "B 130, F 155, H 180 °C) минус наиболее нагретая точка."
+                     : "The limit of the insulation system's thermal class (A 105, E 120, B 130, F 155, "
+                       "H 180 °C) less the hot spot.";
         case FigureId::rise: {
             const std::string area = num(s.surface_m2 * 1e4, 0);
             return r ? "Превышение температуры поверхности над воздухом 25 °C при отводе Pм + Pст с "

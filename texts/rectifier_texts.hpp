@@ -10,8 +10,15 @@
 
 namespace velmora::texts {
 
-// "Мостовая" / "Bridge" for circuit 1..3, "Нет выпрямителя" / "No rectifier" otherwise.
+// "Мостовая" / "Bridge" for circuit 1..4, "Нет выпрямителя" / "No rectifier" otherwise.
 std::string_view rectifierCircuit(int circuit, Lang lang);
+
+// What the helper did to secondary i's (0..4) centre tap for `circuit`: empty when it
+// kept it.
+std::string rectifierTapNote(RectifierTap tap, int secondary, int circuit, Lang lang);
+// The question before a circuit without a tap takes a centre-tapped winding.
+std::string rectifierTapCaption(Lang lang);
+std::string rectifierTapQuestion(int secondary, int circuit, Lang lang);
 
 // What the helper's rounds came to, for secondary `s`'s inputs.
 std::string rectifierStatus(const RectifierDesign& d, const RectifierInputs& s, Lang lang);

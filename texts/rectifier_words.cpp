@@ -10,11 +10,14 @@
 namespace velmora::texts {
 namespace {
 
-constexpr std::array<std::string_view, 4> kCircuitRu{"Нет выпрямителя", "Мостовая",
-                                                     "Двухполупериодная со средней точкой",
-                                                     "Однополупериодная"};
-constexpr std::array<std::string_view, 4> kCircuitEn{"No rectifier", "Bridge",
-                                                     "Full wave, centre tap", "Half wave"};
+constexpr std::array<std::string_view, 5> kCircuitRu{
+    "Нет выпрямителя", "Мостовая", "Двухполупериодная со средней точкой", "Однополупериодная",
+    "Двуполярная: мост на обмотке со средней точкой"};
+constexpr std::array<std::string_view, 5> kCircuitEn{
+    "No rectifier", "Bridge", "Full wave, centre tap", "Half wave",
+    "Dual rail: bridge on a centre-tapped winding"};
+
+std::string winding(int secondary) { return std::string("2.") + std::to_string(secondary + 1); }
 
 std::string_view inputName(RectifierInput in, Lang lang) {
     const bool r = ru(lang);
@@ -101,12 +104,19 @@ std::string section(const Record& r, const RunResult& run, int i, Lang lang) {
     const RectifierInputs s = rectifierInputs(r, i);
     const RectifierCircuit c = rectifierOnWinding(run.figures, i, s);
     const RectifierResult x = solveRectifier(c);
-    const bool tap = s.circuit == static_cast<int>(RectifierKind::centreTap);
+    const auto kind = static_cast<RectifierKind>(s.circuit);
+    const bool tap = needsCentreTap(kind);
+    const bool dual = kind == RectifierKind::dualRail;
     std::string t = ru ? "Выпрямитель на вторичной обмотке 2." : "Rectifier on secondary winding 2.";
     t += std::to_string(i + 1) + "\r\n";
     t += (ru ? "Схема: " : "Circuit: ") + std::string(rectifierCircuit(s.circuit, lang)) + "\r\n";
-    t += line(ru ? "Постоянное напряжение, заданное" : "DC voltage wanted", s.Udc, 2, ru ? "В" : "V");
-    t += line(ru ? "Ток нагрузки" : "Load current", s.Idc, 3, ru ? "А" : "A");
+    t += line(dual ? (ru ? "Постоянное напряжение каждого плеча (±), заданное"
+                         : "DC voltage of each rail (±) wanted")
+                   : (ru ? "Постоянное напряжение, заданное" : "DC voltage wanted"),
+              s.Udc, 2, ru ? "В" : "V");
+    t += line(dual ? (ru ? "Ток нагрузки каждого плеча" : "Load current of each rail")
+                   : (ru ? "Ток нагрузки" : "Load current"),
+              s.Idc, 3, ru ? "А" : "A");
     t += line(ru ? "Ёмкость конденсатора" : "Capacitance", s.C_uF, 0, ru ? "мкФ" : "µF");
     t += line(ru ? "Прямое падение на диоде" : "Diode forward drop", s.Vd, 2, ru ? "В" : "V");
     t += line(ru ? "Дифференциальное сопротивление диода" : "Diode slope resistance", s.rd, 3,
@@ -123,6 +133,10 @@ std::string section(const Record& r, const RunResult& run, int i, Lang lang) {
         t += line(ru ? "Отношение действующего тока к постоянному" : "Rms to DC current ratio",
                   x.Irms / s.Idc, 2, {});
         t += line(ru ? "Угол проводимости диода, °" : "Diode conduction angle, °", x.angle, 1, {});
+        const RectifierPower w = rectifierPower(c, x);
+        t += line(ru ? "Мощность на выходе (постоянный ток)" : "DC output power", w.dc, 2,
+                  ru ? "Вт" : "W");
+        t += line(ru ? "Потери в диодах" : "Diode loss", w.diodes, 2, ru ? "Вт" : "W");
     }
     if (x.status == RectifierStatus::notSettled) t += notSettledText(x.cycles, lang) + "\r\n";
     if (x.status == RectifierStatus::overloaded) t += overloadedText(lang) + "\r\n";
@@ -135,8 +149,40 @@ std::string section(const Record& r, const RunResult& run, int i, Lang lang) {
 }  // namespace
 
 std::string_view rectifierCircuit(int circuit, Lang lang) {
-    const std::size_t k = circuit >= 1 && circuit <= 3 ? static_cast<std::size_t>(circuit) : 0;
+    const std::size_t k = circuit >= 1 && circuit <= 4 ? static_cast<std::size_t>(circuit) : 0;
     return ru(lang) ? kCircuitRu[k] : kCircuitEn[k];
+}
+
+std::string rectifierTapNote(RectifierTap tap, int secondary, int circuit, Lang lang) {
+    const std::string name(rectifierCircuit(circuit, lang));
+    const std::string w = winding(secondary);
+    switch (tap) {
+        case RectifierTap::kept: return {};
+        case RectifierTap::set:
+            return ru(lang) ? std::string("Обмотке ") + w + " поставлена средняя точка: её требует схема «" + name +
+                                  "». Напряжение и ток обмотки — одной секции."
+                            : std::string("Secondary ") + w + " now has a centre tap: the circuit \"" + name +
+                                  "\" needs it. The winding's voltage and current are one section's.";
+        case RectifierTap::removed:
+            return ru(lang) ? std::string("У обмотки ") + w + " снята средняя точка: схема «" + name +
+                                  "» берёт обмотку целиком."
+                            : std::string("Secondary ") + w + " no longer has a centre tap: the circuit \"" + name +
+                                  "\" takes the whole winding.";
+    }
+    return {};
+}
+
+std::string rectifierTapCaption(Lang lang) {
+    return ru(lang) ? "Средняя точка" : "Centre tap";
+}
+
+std::string rectifierTapQuestion(int secondary, int circuit, Lang lang) {
+    const std::string name(rectifierCircuit(circuit, lang));
+    const std::string w = winding(secondary);
+    return ru(lang) ? std::string("Обмотка ") + w + " со средней точкой, а схема «" + name +
+                          "» берёт обмотку целиком. Снять среднюю точку?"
+                    : std::string("Secondary ") + w + " has a centre tap, and the circuit \"" + name +
+                          "\" takes the whole winding. Remove the centre tap?";
 }
 
 std::string rectifierStatus(const RectifierDesign& d, const RectifierInputs& s, Lang lang) {

@@ -201,7 +201,7 @@ std::string lines(const SteelResult& s, const SteelGrade& g, Lang lang, std::str
     for (const SteelFigure& f : kSteelFigures)  // the heading figures (B0), then the group's
         if (!f.inGroup) o.append(indent).append(figureLabel(f.id, lang)).append(": ").append(figureValue(f, s)).append(end);
     for (const SteelFigure& f : kSteelFigures)
-        if (f.inGroup) o.append(indent).append(figureLabel(f.id, lang)).append(": ").append(figureValue(f, s)).append(end);
+        if (f.inGroup && figureShown(f, s)) o.append(indent).append(figureLabel(f.id, lang)).append(": ").append(figureValue(f, s)).append(end);
     for (const SteelWarning& w : s.warnings) o.append(indent).append(steelWarning(w, lang)).append(end);
     return o;
 }

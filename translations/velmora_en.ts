@@ -552,10 +552,6 @@ No help is loaded</translation>
         <translation>Diode slope resistance, Ω</translation>
     </message>
     <message>
-        <source>По умолчанию 0,7 В и 0,02 Ом — допущение (типичный кремниевый диод); возьмите значения из справочного листка диода.</source>
-        <translation>Defaults 0.7 V and 0.02 Ω are an assumption (a typical silicon diode); take the values from the diode&apos;s data sheet.</translation>
-    </message>
-    <message>
         <source>Результат</source>
         <translation>Result</translation>
     </message>
@@ -606,6 +602,14 @@ No help is loaded</translation>
     <message>
         <source>Действующий ток половины обмотки, А</source>
         <translation>Rms current of each half, A</translation>
+    </message>
+    <message>
+        <source>Двуполярная (±)</source>
+        <translation>Dual rail (±)</translation>
+    </message>
+    <message>
+        <source>По умолчанию 0,88 В и 0,0037 Ом: прямая через две точки прямой ветви диода GI750–GI758 (6 А) из листка производителя — 0,90 В при 6 А и 1,25 В при 100 А, 25 °C. Для своего диода или моста возьмите значения из его справочного листка.</source>
+        <translation>Defaults 0.88 V and 0.0037 Ω: a straight line through two points of the forward curve of the GI750–GI758 diode (6 A) from its maker&apos;s data sheet — 0.90 V at 6 A and 1.25 V at 100 A, 25 °C. For your own diode or bridge take the values from its data sheet.</translation>
     </message>
 </context>
 <context>

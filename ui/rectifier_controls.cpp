@@ -85,7 +85,7 @@ void CBrevinorDlg::applyRectifierMarks() {
 
 void CBrevinorDlg::OnRectifier(int secondary) {
     takeRecord();
-    RectifierDialog dlg(rec_, wires_, secondary, this);
+    RectifierDialog dlg(rec_, wires_, secondary, boxes_, this);
     if (dlg.exec() != QDialog::Accepted) return;
     setRectifierInputs(rec_, secondary, dlg.inputs());
     showStale(true);

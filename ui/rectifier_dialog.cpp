@@ -15,6 +15,7 @@
 #include <cmath>
 
 #include "language.hpp"
+#include "message_boxes.hpp"
 #include "numtext.hpp"
 #include "rectifier_fields.hpp"
 #include "rectifier_texts.hpp"
@@ -110,6 +111,41 @@ void halfWave(QPainter& p) {
     output(p, 75);
 }
 
+// Dual rail: the bridge across the whole winding, + and − to their rails, the tap
+// round the bottom to the 0 V rail between the two capacitors and the two loads.
+void dualRail(QPainter& p) {
+    constexpr double top = 20, zero = 45, bottom = 70;  // the +, 0 V and − rails
+    const QPointF T(55, 8), R(75, 33), B(55, 58), L(35, 33);
+    coil(p, 12, 8, 58);
+    p.drawLine(QPointF(12, 8), T);
+    p.drawLine(QPointF(12, 58), B);
+    diode(p, T, R);
+    diode(p, B, R);
+    diode(p, L, T);
+    diode(p, L, B);
+    p.drawLine(R, QPointF(R.x(), top));
+    p.drawLine(QPointF(R.x(), top), QPointF(117, top));
+    p.drawLine(L, QPointF(L.x(), bottom));
+    p.drawLine(QPointF(L.x(), bottom), QPointF(117, bottom));
+    p.drawLine(QPointF(12, 33), QPointF(4, 33));
+    p.drawLine(QPointF(4, 33), QPointF(4, 74));
+    p.drawLine(QPointF(4, 74), QPointF(88, 74));
+    p.drawLine(QPointF(88, 74), QPointF(88, zero));
+    p.drawLine(QPointF(88, zero), QPointF(117, zero));
+    for (const double y0 : {top, zero}) {  // a capacitor and a load across each half
+        const double mid = y0 + (zero - top) / 2;
+        p.drawLine(QPointF(97, y0), QPointF(97, mid - 2));
+        p.drawLine(QPointF(91, mid - 2), QPointF(103, mid - 2));
+        p.drawLine(QPointF(91, mid + 2), QPointF(103, mid + 2));
+        p.drawLine(QPointF(97, mid + 2), QPointF(97, y0 + zero - top));
+        p.drawRect(QRectF(113, mid - 7, 8, 14));
+        p.drawLine(QPointF(117, y0), QPointF(117, mid - 7));
+        p.drawLine(QPointF(117, mid + 7), QPointF(117, y0 + zero - top));
+    }
+    p.drawText(QPointF(104, top - 3), QStringLiteral("+"));
+    p.drawText(QPointF(104, bottom - 3), QStringLiteral("−"));
+}
+
 // Results, in the order of RectifierDialog::results_.
 constexpr std::array<const char*, 8> kResultNames{"reachedUdc", "ripple", "Irms", "Ipeak",
                                                   "ratio",      "angle",  "E",    "Rs"};
@@ -136,37 +172,37 @@ void CircuitPicture::paintEvent(QPaintEvent*) {
     if (circuit_ == 1) bridge(p);
     else if (circuit_ == 2) centreTap(p);
     else if (circuit_ == 3) halfWave(p);
+    else if (circuit_ == 4) dualRail(p);
 }
 
 RectifierDialog::RectifierDialog(const Record& design, const WireTable& wires, int secondary,
-                                 QWidget* parent)
-    : QDialog(parent), design_(design), wires_(wires), secondary_(secondary) {
+                                 MessageBoxes& boxes, QWidget* parent)
+    : QDialog(parent), design_(design), wires_(wires), secondary_(secondary), boxes_(boxes) {
     setObjectName(QStringLiteral("RectifierDialog"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setWindowTitle(tr("Выпрямитель вторичной обмотки %1").arg(QStringLiteral("2.%1").arg(secondary + 1)));
 
-    // The circuit: one radio button each, the three rectifiers with their pictures.
+    // The circuit: one radio button each, the four rectifiers with their pictures.
     auto* circuitBox = new QGroupBox(tr("Схема"), this);
     auto* grid = new QGridLayout(circuitBox);
     circuits_ = new QButtonGroup(this);
-    const std::array<QString, 4> names{tr("Нет выпрямителя"), tr("Мостовая"),
+    const std::array<QString, 5> names{tr("Нет выпрямителя"), tr("Мостовая"),
                                        tr("Двухполупериодная со средней точкой"),
-                                       tr("Однополупериодная")};
-    for (int k = 0; k < 4; ++k) {
+                                       tr("Однополупериодная"),
+                                       tr("Двуполярная (±)")};
+    for (int k = 0; k < 5; ++k) {
         auto* b = new QRadioButton(names[static_cast<std::size_t>(k)], this);
         b->setObjectName(QStringLiteral("circuit%1").arg(k));
         circuits_->addButton(b, k);
+        if (k == 4) b->setToolTip(qs(texts::rectifierCircuit(k, lang())));
         if (k == 0) {
-            grid->addWidget(b, 2, 0, 1, 3);
+            grid->addWidget(b, 2, 0, 1, 4);
         } else {
             grid->addWidget(new CircuitPicture(k, this), 0, k - 1, Qt::AlignCenter);
             grid->addWidget(b, 1, k - 1);
         }
     }
-    const int circuit = design.rect2[secondary];
-    // A secondary without a rectifier opens on the bridge, the usual choice.
-    if (QAbstractButton* b = circuits_->button(circuit >= 1 && circuit <= 3 ? circuit : 1))
-        b->setChecked(true);
+    if (QAbstractButton* b = circuits_->button(openingCircuit(design, secondary))) b->setChecked(true);
 
     // The inputs, as the design holds them (the diode's defaults when empty).
     const RectifierInputs held = rectifierInputs(design, secondary);
@@ -177,8 +213,9 @@ RectifierDialog::RectifierDialog(const Record& design, const WireTable& wires, i
     const std::array<std::string, 5> values{design.Udc2[secondary], design.Idc2[secondary],
                                             design.C2[secondary], shortest(held.Vd), shortest(held.rd)};
     const QString diodeTip =
-        tr("По умолчанию 0,7 В и 0,02 Ом — допущение (типичный кремниевый диод); возьмите значения "
-           "из справочного листка диода.");
+        tr("По умолчанию 0,88 В и 0,0037 Ом: прямая через две точки прямой ветви диода GI750–GI758 "
+           "(6 А) из листка производителя — 0,90 В при 6 А и 1,25 В при 100 А, 25 °C. Для своего "
+           "диода или моста возьмите значения из его справочного листка.");
     auto* inputs = new QGridLayout;
     for (std::size_t k = 0; k < edits_.size(); ++k) {
         edits_[k] = new QLineEdit(qs(values[k]), this);
@@ -227,7 +264,7 @@ RectifierDialog::RectifierDialog(const Record& design, const WireTable& wires, i
     buttons->addStretch();
     buttons->addWidget(close);
     connect(calculate, &QPushButton::clicked, this, &RectifierDialog::calculate);
-    connect(apply, &QPushButton::clicked, this, &QDialog::accept);
+    connect(apply, &QPushButton::clicked, this, &RectifierDialog::apply);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
@@ -247,6 +284,16 @@ RectifierInputs RectifierDialog::inputs() const {
     r.Vd2[secondary_] = edits_[3]->text().toStdString();
     r.rd2[secondary_] = edits_[4]->text().toStdString();
     return rectifierInputs(r, secondary_);
+}
+
+void RectifierDialog::apply() {
+    const int circuit = circuits_->checkedId();
+    const bool tapped = design_.double2[static_cast<std::size_t>(secondary_)] != 0;
+    if (rectifierTapChange(circuit, tapped) == RectifierTap::removed &&
+        !boxes_.ask(this, qs(texts::rectifierTapCaption(lang())),
+                    qs(texts::rectifierTapQuestion(secondary_, circuit, lang()))))
+        return;
+    accept();
 }
 
 // The helper's rounds on a copy of the design: what "Применить" would give.
@@ -274,11 +321,14 @@ void RectifierDialog::showResult() {
         const auto [v, decimals] = values[k];
         results_[k]->setText(shown && std::isfinite(v) ? qs(fixed(v, decimals)) : QString());
     }
-    irmsLabel_->setText(s.circuit == 2 ? tr("Действующий ток половины обмотки, А")
+    irmsLabel_->setText(needsCentreTap(static_cast<RectifierKind>(s.circuit))
+                            ? tr("Действующий ток половины обмотки, А")
                                        : tr("Действующий ток обмотки, А"));
     QString text = qs(texts::rectifierStatus(result_, s, lang()));
-    const std::string warning = texts::rectifierWarning(result_.warning, lang());
-    if (!warning.empty()) text += (text.isEmpty() ? QString() : QStringLiteral("\n")) + qs(warning);
+    for (const std::string& note :
+         {texts::rectifierWarning(result_.warning, lang()),
+          texts::rectifierTapNote(result_.tap, secondary_, s.circuit, lang())})
+        if (!note.empty()) text += (text.isEmpty() ? QString() : QStringLiteral("\n")) + qs(note);
     status_->setText(text);
 }
 

@@ -90,6 +90,9 @@ void SteelGroup::showOutcome(const SteelOutcome& outcome) {
         values_[k]->setText(shown ? qs(texts::figureValue(f, *outcome.result)) : QString());
         values_[k]->setToolTip(shown ? qs(texts::figureTip(f.id, *outcome.result, *outcome.choice.grade, lang))
                                      : QString());
+        const bool has = shown ? figureShown(f, *outcome.result) : !f.onlyWhenAvailable;
+        names_[k]->setVisible(has);
+        values_[k]->setVisible(has);
     }
     for (const std::string& note : texts::steelNotes(outcome, lang)) notes << qs(note);
     warnings_->setText(notes.join(QLatin1Char('\n')));

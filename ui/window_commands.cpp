@@ -190,7 +190,7 @@ DesignSheet CBrevinorDlg::currentSheet() {
         steel.rows.push_back({QString::fromStdString(texts::steelGradeLabel(lang)),
                               QString::fromStdString(steelOutcome_.choice.grade->name)});
         for (const SteelFigure& f : kSteelFigures)
-            if (f.inGroup)
+            if (f.inGroup && figureShown(f, *steelOutcome_.result))
                 steel.rows.push_back({QString::fromStdString(texts::figureLabel(f.id, lang)),
                                       QString::fromStdString(texts::figureValue(f, *steelOutcome_.result))});
         for (const SteelWarning& w : steelOutcome_.result->warnings)

@@ -139,7 +139,7 @@ const char* velmora_shown(const char* lang) {
          json::jsonString(std::string(defaultSteelGrade(r.rec.core))) + ", \"rows\": [";
     bool first = true;
     for (const SteelFigure& f : kSteelFigures) {
-        if (!f.inGroup) continue;
+        if (!f.inGroup || (shown && !figureShown(f, *s.result))) continue;
         o += first ? "" : ", ";
         first = false;
         o += "{\"label\": " + json::jsonString(texts::figureLabel(f.id, l)) + ", \"value\": " +
@@ -152,7 +152,7 @@ const char* velmora_shown(const char* lang) {
     o += "], \"notes\": [";
     for (size_t k = 0; k < notes.size(); ++k) o += (k ? ", " : "") + json::jsonString(notes[k]);
     o += "]},\n\"circuits\": [";
-    for (int c = 0; c <= 3; ++c) o += (c ? ", " : "") + json::jsonString(std::string(texts::rectifierCircuit(c, l)));
+    for (int c = 0; c <= 4; ++c) o += (c ? ", " : "") + json::jsonString(std::string(texts::rectifierCircuit(c, l)));
     o += "],\n\"rectifiers\": [";
     for (int i = 0; i < kSecondaries; ++i) {
         const RectifierInputs in = rectifierInputs(r.rec, i);
@@ -162,6 +162,7 @@ const char* velmora_shown(const char* lang) {
         const std::string tip = has ? texts::rectifierMarkTip(r.e.rectifiers[k], in, l) : std::string();
         o += i ? ",\n" : "\n";
         o += "{\"circuit\": " + std::to_string(r.rec.rect2[k]) +
+             ", \"opens\": " + std::to_string(openingCircuit(r.rec, i)) +
              ", \"Udc\": " + json::jsonString(r.rec.Udc2[k]) + ", \"Idc\": " + json::jsonString(r.rec.Idc2[k]) +
              ", \"C\": " + json::jsonString(r.rec.C2[k]) + ", \"Vd\": " + json::jsonString(shortest(in.Vd)) +
              ", \"rd\": " + json::jsonString(shortest(in.rd)) + ", \"mark\": " + json::jsonString(mark) +

@@ -119,3 +119,30 @@ TEST(CliRectifier, KeysFollowTheDesignLinesAndTheReportGetsASection) {
     EXPECT_EQ(numberAt(before, "U2_1"), numberAt(run(kBridge), "U2_1"));
     fs::remove_all(dir);
 }
+
+// A centre-tapped secondary 25 V / 2 A given each circuit: the circuits that
+// use the tap keep or set it, a bridge and a half wave remove it, and with no one to
+// ask the program says so in the JSON's top-level warnings and in its text output.
+TEST(CliRectifier, TheCentreTapIsKeptSetOrRemovedWithAWarning) {
+    struct Case {
+        int circuit, tapped, after;
+        bool warned;
+    };
+    const Case cases[] = {{1, 1, 0, true},  {2, 1, 1, false}, {3, 1, 0, true},  {4, 1, 1, false},
+                          {1, 0, 0, false}, {2, 0, 1, false}, {3, 0, 0, false}, {4, 0, 1, false}};
+    for (const Case& k : cases) {
+        SCOPED_TRACE(testing::Message() << "circuit " << k.circuit << " tapped " << k.tapped);
+        const std::string args = "--set U2_1=25 --set I2_1=2 --set double2_1=" +
+                                 std::to_string(k.tapped) + " --set rect2_1=" + std::to_string(k.circuit) +
+                                 " --set Udc2_1=12 --set Idc2_1=0.3 --set C2_1=4700";
+        const std::string json = run(args + " --lang en --json");
+        EXPECT_NE(json.find("\"double2_1\": " + std::to_string(k.after)), std::string::npos);
+        EXPECT_NE(json.find("\"status\": \"settled\""), std::string::npos) << json;
+        const size_t warnings = json.find("\"warnings\": [");
+        ASSERT_NE(warnings, std::string::npos);
+        const size_t entry = json.find("{\"field\": \"double2_1\"", warnings);
+        EXPECT_EQ(entry != std::string::npos && entry < json.find("\"steel\":", warnings), k.warned) << json;
+        const std::string text = run(args + " --lang en");
+        EXPECT_EQ(text.find("no longer has a centre tap") != std::string::npos, k.warned) << text;
+    }
+}

@@ -11,7 +11,10 @@
 #include "numtext.hpp"
 #include "rectifier.hpp"
 #include "rectifier_cycle.hpp"
+#include "output_power.hpp"
 #include "rectifier_design.hpp"
+#include "rectifier_fields.hpp"
+#include "steel.hpp"
 #include "test_wires.hpp"
 
 using namespace velmora;
@@ -21,11 +24,14 @@ namespace {
 
 constexpr double kPi = std::numbers::pi;
 constexpr RectifierKind kKinds[] = {RectifierKind::bridge, RectifierKind::centreTap,
-                                    RectifierKind::halfWave};
+                                    RectifierKind::halfWave, RectifierKind::dualRail};
 
+// The derivations below take this diode: 0.7 V and 0.02 Ω.
 RectifierCircuit circuit(RectifierKind kind, double E, double Rs, double C, double Idc) {
     RectifierCircuit c;
     c.kind = kind;
+    c.Vd = 0.7;
+    c.rd = 0.02;
     c.E = E;
     c.F = 50;
     c.Rs = Rs;
@@ -36,8 +42,11 @@ RectifierCircuit circuit(RectifierKind kind, double E, double Rs, double C, doub
 
 // Radians of one cycle of the solver: a half mains cycle for full wave.
 double period(RectifierKind k) { return k == RectifierKind::halfWave ? 2 * kPi : kPi; }
-// Pulses a winding (one half of a centre tap) carries each mains cycle.
-double pulses(RectifierKind k) { return k == RectifierKind::bridge ? 2 : 1; }
+// Pulses a winding (one half of a centre tap) carries each mains cycle: a dual rail's
+// half one to each rail.
+double pulses(RectifierKind k) {
+    return k == RectifierKind::bridge || k == RectifierKind::dualRail ? 2 : 1;
+}
 
 // Narrow pulses on a stiff capacitor. Near the crest the source less the drops is
 // Em − Vn − Em·x²/2 (x from the crest); over a capacitor held at Em − Vn − d the path
@@ -247,7 +256,7 @@ TEST(RectifierInputs, SweepEndsFiniteWithinItsBounds) {
     int settled = 0;
     for (int n = 0; n < 3000; ++n) {
         RectifierCircuit c;
-        c.kind = kKinds[n % 3];
+        c.kind = kKinds[n % 4];
         c.E = logUniform(0.1, L.Emax);
         c.F = logUniform(L.Fmin, L.Fmax);
         c.Rs = n % 7 == 0 ? 0 : logUniform(1e-6, L.Rmax);
@@ -302,8 +311,10 @@ TEST(RectifierQuadrature, GaussRuleAndGradedLayer) {
 
 namespace {
 
-double sourceResistance(const RunFigures& f, int i) {
-    return 1.2 * (f.R2[i] + f.R1 * std::pow(f.W2[i] / f.W1, 2));
+// The primary carries both halves of a dual rail at once: twice its drop per half.
+double sourceResistance(const RunFigures& f, int i, RectifierKind k = RectifierKind::bridge) {
+    const double halves = k == RectifierKind::dualRail ? 2 : 1;
+    return 1.2 * (f.R2[i] + halves * f.R1 * std::pow(f.W2[i] / f.W1, 2));
 }
 
 // The design's own figures put back into the solver.
@@ -316,7 +327,7 @@ RectifierResult designGives(const Record& r, const RectifierInputs& s, int i,
     c.kind = static_cast<RectifierKind>(s.circuit);
     c.E = run.figures.U2xx[i];
     c.F = run.figures.F;
-    c.Rs = sourceResistance(run.figures, i);
+    c.Rs = sourceResistance(run.figures, i, c.kind);
     c.Vd = s.Vd;
     c.rd = s.rd;
     c.C = s.C_uF * 1e-6;
@@ -332,7 +343,7 @@ double turnLimit(const RunFigures& f, const RectifierInputs& s, int i) {
     RectifierCircuit c;
     c.kind = static_cast<RectifierKind>(s.circuit);
     c.F = f.F;
-    c.Rs = sourceResistance(f, i);
+    c.Rs = sourceResistance(f, i, c.kind);
     c.Vd = s.Vd;
     c.rd = s.rd;
     c.C = s.C_uF * 1e-6;
@@ -442,7 +453,7 @@ TEST(RectifierHelper, InputsItCannotTakeLeaveTheirSecondaryAlone) {
         RectifierInput input;
     };
     const Bad bad[] = {
-        {{4, 30, 2, 4700, 0.7, 0.02}, RectifierRefusal::unknownKind, RectifierInput::kind},
+        {{5, 30, 2, 4700, 0.7, 0.02}, RectifierRefusal::unknownKind, RectifierInput::kind},
         {{-1, 30, 2, 4700, 0.7, 0.02}, RectifierRefusal::unknownKind, RectifierInput::kind},
         {{1, NAN, 2, 4700, 0.7, 0.02}, RectifierRefusal::notFinite, RectifierInput::Udc},
         {{1, 30, 0, 4700, 0.7, 0.02}, RectifierRefusal::notPositive, RectifierInput::Idc},
@@ -488,4 +499,135 @@ TEST(RectifierHelper, LoadsTheDesignCannotCarrySayWhy) {
         EXPECT_EQ(d[0].status, RectifierDesignStatus::overloaded);
         EXPECT_EQ(d[1].status, RectifierDesignStatus::settled);  // the other goes on
     }
+}
+
+// ±15 V at 1 A each from a bridge on a centre-tapped winding: the tap is set, each
+// rail gives its Udc on the design's own winding, the source resistance counts the
+// primary twice, and the winding's current is one half's rms.
+TEST(RectifierHelper, DualRailOnTheDefaultDesign) {
+    Record r;
+    RectifierInputSets inputSets{};
+    inputSets[0] = {4, 15, 1, 4700, kDiodeVd, kDiodeRd};
+    const RectifierDesigns d = applyRectifiers(r, testWires(), inputSets);
+    ASSERT_EQ(d[0].status, RectifierDesignStatus::settled);
+    EXPECT_EQ(r.double2[0], 1);
+    EXPECT_EQ(d[0].tap, RectifierTap::set);
+    RunFigures f;
+    const RectifierResult back = designGives(r, inputSets[0], 0, &f);
+    ASSERT_EQ(back.status, RectifierStatus::settled);
+    EXPECT_NEAR(back.Udc, 15, std::max(0.005 * 15, turnLimit(f, inputSets[0], 0) * 1.001));
+    EXPECT_NEAR(d[0].Rs, 1.2 * (f.R2[0] + 2 * f.R1 * std::pow(f.W2[0] / f.W1, 2)), 1e-12);
+    EXPECT_NEAR(textToDouble(r.I2[0]), back.Irms, 0.001 * back.Irms + 0.0005);
+    // Both rails' 15 W pass through the winding: each half carries pulses to both.
+    EXPECT_GT(back.Irms, 1.0);
+}
+
+// The centre tap per circuit and winding: the circuits that use it set it, the others
+// remove it and say so; the dialog opens on a circuit that agrees with the winding.
+TEST(RectifierHelper, EachCircuitKeepsSetsOrRemovesTheTap) {
+    struct Case {
+        int circuit;
+        int tapped;
+        RectifierTap tap;
+        int after;
+    };
+    const Case cases[] = {
+        {1, 0, RectifierTap::kept, 0}, {1, 1, RectifierTap::removed, 0},
+        {2, 0, RectifierTap::set, 1},  {2, 1, RectifierTap::kept, 1},
+        {3, 0, RectifierTap::kept, 0}, {3, 1, RectifierTap::removed, 0},
+        {4, 0, RectifierTap::set, 1},  {4, 1, RectifierTap::kept, 1},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(testing::Message() << "circuit " << k.circuit << " tapped " << k.tapped);
+        EXPECT_EQ(rectifierTapChange(k.circuit, k.tapped != 0), k.tap);
+        Record r;
+        r.U2[0] = "25";
+        r.I2[0] = "2";
+        r.double2[0] = k.tapped;
+        RectifierInputSets inputSets{};
+        inputSets[0] = {k.circuit, 12, 0.3, 4700, kDiodeVd, kDiodeRd};
+        const RectifierDesigns d = applyRectifiers(r, testWires(), inputSets);
+        EXPECT_EQ(d[0].status, RectifierDesignStatus::settled);
+        EXPECT_EQ(d[0].tap, k.tap);
+        EXPECT_EQ(r.double2[0], k.after);
+        // Opening: the circuit the secondary has, when it agrees with its winding.
+        r.rect2[0] = k.circuit;
+        EXPECT_EQ(openingCircuit(r, 0), k.circuit);
+        r.double2[0] = 1 - k.after;
+        EXPECT_EQ(openingCircuit(r, 0), r.double2[0] ? 2 : 1);
+    }
+    EXPECT_EQ(rectifierTapChange(0, true), RectifierTap::kept);  // no rectifier: nothing
+}
+
+// The diode's defaults against the two points of the GI750–GI758 data sheet's forward
+// characteristic they were fitted to (0.90 V at 6.0 A, 1.25 V at 100 A): the line
+// Vd + rd·I meets each within 5 mV.
+TEST(RectifierDiode, DefaultsFollowTheDataSheetPoints) {
+    struct Point {
+        double I, V;
+    };
+    for (const Point p : {Point{6.0, 0.90}, Point{100.0, 1.25}}) {
+        SCOPED_TRACE(p.I);
+        EXPECT_NEAR(kDiodeVd + kDiodeRd * p.I, p.V, 0.005);
+    }
+    // The record's defaults are these.
+    EXPECT_EQ(rectifierInputs(Record(), 0).Vd, kDiodeVd);
+    EXPECT_EQ(rectifierInputs(Record(), 0).rd, kDiodeRd);
+}
+
+// Diode loss per circuit: each diode carries one pulse a cycle, so its rms current is
+// the winding's over √(pulses the winding carries) and its mean Idc over the rail's
+// pulses; the DC output counts every rail.
+TEST(RectifierDiode, LossFollowsEachDiodesShareOfTheCurrent) {
+    for (RectifierKind k : kKinds) {
+        SCOPED_TRACE(static_cast<int>(k));
+        RectifierCircuit c = circuit(k, 24, 0.3, 4700e-6, k == RectifierKind::halfWave ? 0.5 : 2);
+        c.Vd = kDiodeVd;
+        c.rd = kDiodeRd;
+        const RectifierResult r = solveRectifier(c);
+        ASSERT_EQ(r.status, RectifierStatus::settled);
+        EXPECT_NEAR(r.IdRms, r.Irms / std::sqrt(pulses(k)), 1e-9 * r.Irms);
+        const double railPulses = k == RectifierKind::halfWave ? 1 : 2;
+        const double diodes = k == RectifierKind::centreTap ? 2 : k == RectifierKind::halfWave ? 1 : 4;
+        const RectifierPower p = rectifierPower(c, r);
+        EXPECT_NEAR(p.diodes, diodes * (c.Vd * c.Idc / railPulses + c.rd * r.IdRms * r.IdRms), 1e-9);
+        EXPECT_NEAR(p.dc, (k == RectifierKind::dualRail ? 2 : 1) * r.Udc * c.Idc, 1e-9);
+    }
+}
+
+// The power balance of a design: the windings deliver the DC output and the diodes'
+// loss, not U2·I2; the transformer's efficiency is that over itself plus copper and
+// core, and the supply's leaves the diodes out.
+TEST(RectifierPowerBalance, EfficienciesCountRealPower) {
+    Record r;
+    RectifierInputSets inputSets{};
+    inputSets[0] = {1, 24, 3, 10000, kDiodeVd, kDiodeRd};
+    ASSERT_EQ(applyRectifiers(r, testWires(), inputSets)[0].status, RectifierDesignStatus::settled);
+    setRectifierInputs(r, 0, inputSets[0]);
+    Record w = r;
+    const RunResult run = Calculate(w, testWires());
+    ASSERT_EQ(run.status, RunStatus::ok);
+    const OutputPower p = outputPower(r, run.figures);
+    ASSERT_TRUE(p.rectified);
+    EXPECT_NEAR(p.dc, 72, 0.005 * 72);   // 24 V at 3 A
+    EXPECT_GT(p.diodes, 4 * kDiodeVd * 3 / 2);  // at least the drops at the mean current
+    const double others = run.figures.Pzad - textToDouble(r.U2[0]) * textToDouble(r.I2[0]);
+    EXPECT_NEAR(p.resistive, others, 1e-9 + 1e-9 * others);
+    // U2·I2 of the rectifier's winding is volt-amperes, above what it delivers.
+    EXPECT_GT(textToDouble(r.U2[0]) * textToDouble(r.I2[0]), p.dc + p.diodes);
+
+    SteelGrade g;
+    g.name = "NO test";
+    g.family = SteelFamily::nonOriented;
+    g.density = 7.65;
+    g.lossTyp = {2.60, 5.52, 7.08};
+    const SteelResult s = steelModel(run.figures, g, {p.delivered(), p.useful(), true});
+    ASSERT_EQ(s.status, SteelStatus::ok);
+    const double input = p.delivered() + run.figures.Pcu + s.loss_w;
+    EXPECT_NEAR(s.input_w, input, 1e-9 * input);
+    EXPECT_NEAR(s.efficiency_pct, 100 * p.delivered() / input, 1e-9);
+    ASSERT_TRUE(s.supply_efficiency_pct.has_value());
+    EXPECT_NEAR(*s.supply_efficiency_pct, 100 * p.useful() / input, 1e-9);
+    EXPECT_LT(s.efficiency_pct, steelModel(run.figures, g).efficiency_pct);
+    EXPECT_FALSE(steelModel(run.figures, g).supply_efficiency_pct.has_value());
 }

@@ -36,7 +36,7 @@ struct Reader {
 
 void checkResult(const RectifierCircuit& c, const RectifierResult& r) {
     if (r.cycles < 0 || r.cycles > kRectifierMaxCycles) fuzz::broken("cycles beyond the bound");
-    const double figures[] = {r.Udc, r.ripple, r.Umin, r.Umax, r.Irms, r.Ipeak, r.angle};
+    const double figures[] = {r.Udc, r.ripple, r.Umin, r.Umax, r.Irms, r.IdRms, r.Ipeak, r.angle};
     for (double x : figures)
         if (!std::isfinite(x)) fuzz::broken("non-finite figure");
     if (r.status == RectifierStatus::refused) {
@@ -54,6 +54,7 @@ void checkResult(const RectifierCircuit& c, const RectifierResult& r) {
     if (!(r.Umin > 0)) fuzz::broken("settled below zero volts");
     if (!(r.Umax < crest + tol)) fuzz::broken("capacitor above the crest");
     if (!(r.Irms > 0 && r.Ipeak > 0 && r.angle > 0)) fuzz::broken("settled without current");
+    if (!(r.IdRms > 0 && r.IdRms <= r.Irms * (1 + 1e-12))) fuzz::broken("a diode above its winding");
 }
 
 }  // namespace
@@ -62,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     Reader in{data, size};
     const int what = in.byte();
     RectifierCircuit c;
-    c.kind = static_cast<RectifierKind>(static_cast<int>(in.byte() % 5));  // 0 and 4 unknown
+    c.kind = static_cast<RectifierKind>(static_cast<int>(in.byte() % 6));  // 0 and 5 unknown
     c.E = in.value();
     c.F = in.value();
     c.Rs = in.value();

@@ -62,8 +62,8 @@ TEST(RectifierKeys, AFileWithoutThemHasNoRectifierAndTheDiodeDefaults) {
     EXPECT_FALSE(anyRectifier(back));
     const RectifierInputs s = rectifierInputs(back, 1);
     EXPECT_EQ(s.circuit, 0);
-    EXPECT_DOUBLE_EQ(s.Vd, 0.7);  // the field's default, not 0
-    EXPECT_DOUBLE_EQ(s.rd, 0.02);
+    EXPECT_DOUBLE_EQ(s.Vd, kDiodeVd);  // the field's default, not 0
+    EXPECT_DOUBLE_EQ(s.rd, kDiodeRd);
 }
 
 TEST(RectifierKeys, DecimalCommasReadAsInEveryOtherInput) {
@@ -78,7 +78,7 @@ TEST(RectifierKeys, DecimalCommasReadAsInEveryOtherInput) {
     EXPECT_DOUBLE_EQ(s.Udc, 13.8);
     EXPECT_DOUBLE_EQ(s.Idc, 1.5);
     EXPECT_DOUBLE_EQ(s.Vd, 0.45);
-    EXPECT_DOUBLE_EQ(s.rd, 0.02);
+    EXPECT_DOUBLE_EQ(s.rd, kDiodeRd);
     EXPECT_EQ(secondaryDetachedBy("U2_3"), 2);
     EXPECT_EQ(secondaryDetachedBy("I2_5"), 4);
     EXPECT_EQ(secondaryDetachedBy("Udc2_3"), -1);

@@ -120,3 +120,46 @@ TEST(RectifierWords, TheKeysHaveEnglishLabels) {
         EXPECT_FALSE(cyrillic(std::string(texts::label(f, Lang::en)))) << f.name;
     }
 }
+
+// The centre tap's words in both languages, per what the helper did; the dual rail's
+// report section names both rails and gives the diodes' loss the engine computes.
+TEST(RectifierWords, TheCentreTapAndTheDualRail) {
+    struct Case {
+        RectifierTap tap;
+        int circuit;
+        const char* ru;
+        const char* en;
+    };
+    const Case cases[] = {
+        {RectifierTap::kept, 1, "", ""},
+        {RectifierTap::set, 4, "Обмотке 2.2 поставлена средняя точка", "Secondary 2.2 now has a centre tap"},
+        {RectifierTap::removed, 1, "У обмотки 2.2 снята средняя точка: схема «Мостовая»",
+         "Secondary 2.2 no longer has a centre tap: the circuit \"Bridge\""},
+        {RectifierTap::removed, 3, "«Однополупериодная»", "\"Half wave\""},
+    };
+    for (const Case& k : cases) {
+        const std::string ru = texts::rectifierTapNote(k.tap, 1, k.circuit, Lang::ru);
+        const std::string en = texts::rectifierTapNote(k.tap, 1, k.circuit, Lang::en);
+        EXPECT_NE(ru.find(k.ru), std::string::npos) << ru;
+        EXPECT_NE(en.find(k.en), std::string::npos) << en;
+        EXPECT_EQ(ru.empty(), k.tap == RectifierTap::kept);
+        EXPECT_FALSE(cyrillic(en)) << en;
+    }
+    EXPECT_NE(texts::rectifierTapQuestion(0, 1, Lang::ru).find("Снять среднюю точку?"), std::string::npos);
+    EXPECT_FALSE(cyrillic(texts::rectifierTapQuestion(0, 3, Lang::en)));
+    EXPECT_EQ(texts::rectifierCircuit(4, Lang::en), "Dual rail: bridge on a centre-tapped winding");
+
+    Record r;
+    setRectifierInputs(r, 0, {4, 15, 1, 4700, kDiodeVd, kDiodeRd});
+    resolveRectifiers(r, testWires());
+    const RunResult run = Calculate(r, testWires());
+    ASSERT_EQ(run.status, RunStatus::ok);
+    const RectifierCircuit c = rectifierOnWinding(run.figures, 0, rectifierInputs(r, 0));
+    const RectifierPower p = rectifierPower(c, solveRectifier(c));
+    const std::string en = texts::rectifierReport(r, run, Lang::en);
+    EXPECT_NE(en.find("DC voltage of each rail (±) wanted 15.00 V\r\n"), std::string::npos) << en;
+    EXPECT_NE(en.find("Rms current of each half "), std::string::npos);
+    EXPECT_NE(en.find("Diode loss " + fixed(p.diodes, 2) + " W\r\n"), std::string::npos);
+    EXPECT_NE(en.find("DC output power " + fixed(p.dc, 2) + " W\r\n"), std::string::npos);
+    EXPECT_NEAR(p.dc, 2 * 15 * 1, 0.01 * 30);  // both rails
+}

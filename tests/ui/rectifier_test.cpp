@@ -166,3 +166,75 @@ TEST_F(RectifierWindow, TheDialogAndTheMarkSpeakEnglish) {
     });
     click("rect2_1_button");
 }
+
+// A centre-tapped secondary 2.1 given each circuit in the dialog: it opens on the full
+// wave with centre tap; a bridge or half wave asks before the tap goes (declined, the
+// dialog stays and nothing changes), the circuits that use the tap keep it.
+TEST_F(RectifierWindow, TheCentreTapIsAskedForBeforeItGoes) {
+    struct Case {
+        int circuit;
+        bool answer;
+        bool asked;
+        int rect2;   // after
+        bool tapped; // after
+    };
+    const Case cases[] = {{1, true, true, 1, false}, {1, false, true, 0, true}, {2, true, false, 2, true},
+                          {3, true, true, 3, false}, {3, false, true, 0, true}, {4, true, false, 4, true}};
+    for (const Case& k : cases) {
+        SCOPED_TRACE(testing::Message() << "circuit " << k.circuit << " answer " << k.answer);
+        dlg_.reset();  // a fresh window, without the inputs the last one kept
+        std::error_code ec;
+        fs::remove(stateFile_, ec);
+        openClean();
+        find<QCheckBox>("double2_1")->setChecked(true);
+        boxes_.asked.clear();
+        boxes_.answers = {k.answer};
+        int opened = -1;
+        const QString button = QStringLiteral("circuit%1").arg(k.circuit);
+        whenModal<ui::RectifierDialog>([&](ui::RectifierDialog* d) {
+            for (int c = 0; c <= 4; ++c)
+                if (d->findChild<QRadioButton*>(QStringLiteral("circuit%1").arg(c))->isChecked()) opened = c;
+            press(d, button.toLatin1().constData());
+            enter(d, "Udc", "12");
+            enter(d, "Idc", "0.3");
+            enter(d, "C", "4700");
+            press(d, "apply");
+            if (d->isVisible()) press(d, "close");  // declined: still open
+        });
+        click("rect2_1_button");
+        EXPECT_EQ(opened, 2);
+        EXPECT_EQ(boxes_.asked.size(), k.asked ? 1u : 0u);
+        if (k.asked) {
+            EXPECT_TRUE(boxes_.asked.front().text.contains(QStringLiteral("2.1")));
+        }
+        EXPECT_EQ(dlg_->record().rect2[0], k.rect2);
+        EXPECT_EQ(find<QCheckBox>("double2_1")->isChecked(), k.tapped);
+        if (k.rect2) {
+            EXPECT_EQ(dlg_->rectifiers()[0].status, RectifierDesignStatus::settled);
+        }
+    }
+}
+
+// Reopened, the dialog shows the circuit the secondary has.
+TEST_F(RectifierWindow, ReopenedTheDialogShowsTheSecondarysCircuit) {
+    openClean();
+    for (int circuit : {4, 1, 2, 3}) {
+        SCOPED_TRACE(circuit);
+        const QString button = QStringLiteral("circuit%1").arg(circuit);
+        whenModal<ui::RectifierDialog>([&](ui::RectifierDialog* d) {
+            press(d, button.toLatin1().constData());
+            enter(d, "Udc", "12");
+            enter(d, "Idc", "0.3");
+            enter(d, "C", "4700");
+            press(d, "apply");
+        });
+        click("rect2_2_button");
+        bool shown = false;
+        whenModal<ui::RectifierDialog>([&](ui::RectifierDialog* d) {
+            shown = d->findChild<QRadioButton*>(button)->isChecked();
+            press(d, "close");
+        });
+        click("rect2_2_button");
+        EXPECT_TRUE(shown);
+    }
+}

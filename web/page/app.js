@@ -264,8 +264,8 @@
       o.textContent = name;
       select.appendChild(o);
     });
-    // A secondary without one opens on the bridge, the usual choice.
-    select.value = String(held.circuit >= 1 && held.circuit <= 3 ? held.circuit : 1);
+    // The secondary's own circuit, or the one its winding suits (the engine's choice).
+    select.value = String(held.opens);
     RECT_KEYS.forEach(function (k) { $('rect-' + k[0]).value = held[k[0]]; });
     $('rect-Vd').title = $('rect-rd').title = words().rectifierDiodeTip;
     $('rectifier').returnValue = '';

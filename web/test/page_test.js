@@ -303,7 +303,9 @@ async function main() {
       await page.click('#rect-button-1');
       await page.waitForFunction(() => document.getElementById('rectifier').open);
       const defaults = await page.evaluate(() => ['rect-circuit', 'rect-Vd', 'rect-rd'].map((id) => document.getElementById(id).value));
-      check('the rectifier dialog opens on a bridge with the diode\'s defaults', () => assert.deepEqual(defaults, ['1', '0.7', '0.02']));
+      check('the rectifier dialog opens on a bridge with the diode\'s defaults', () => assert.deepEqual(defaults, ['1', '0.88', '0.0037']));
+      const circuits = await page.evaluate(() => document.getElementById('rect-circuit').options.length);
+      check('the four circuits and none are offered, the dual rail last', () => assert.equal(circuits, 5));
       await page.evaluate(() => {
         const set = (id, v) => { document.getElementById(id).value = v; };
         set('rect-Udc', '30'); set('rect-Idc', '2'); set('rect-C', '4700');
