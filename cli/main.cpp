@@ -107,7 +107,7 @@ int main(int argc, char** argv) {
     if (!opt.json)
         for (int i = 0; i < kSecondaries; ++i)
             if (hasRectifier(rec, i))
-                std::cout << "⎓ 2." << i + 1 << ": "
+                std::cout << "═ 2." << i + 1 << ": "
                           << texts::rectifierStatus(rectifiers[i], rectifierInputs(rec, i), lang) << "\n";
 
     int status = run.status == RunStatus::ok ? kOk : kNotCalculated;

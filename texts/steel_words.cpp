@@ -95,16 +95,18 @@ std::string steelTip(SteelItem item, const SteelResult& s, const SteelGrade& g, 
                            "and (ШЛ) plus two 10 µm joints — an assumption). The main calculation's magnetising "
                            "current stays as it is.";
         case SteelItem::efficiency:
-            return r ? "Pзад / (Pзад + Pм + Pст): потери в меди основного расчета и потери в стали."
-                     : "Pset / (Pset + Pcu + Pcore): the total power set, the main calculation's copper loss "
-                       "and the core loss.";
+            return r ? "Pзад / (Pзад + Pм + Pст), где Pзад - полная заданная мощность, Pм - потери в меди "
+                       "основного расчета, Pст - потери в стали."
+                     : "Pset / (Pset + Pcu + Pcore), where Pset is the total power set, Pcu the main "
+                       "calculation's copper loss and Pcore the core loss.";
         case SteelItem::rise: {
             const std::string area = num(s.surface_m2 * 1e4, 0);
-            return r ? "Превышение температуры поверхности над воздухом 25 °C при отводе Pм + Pст с "
+            return r ? "Превышение температуры поверхности над воздухом 25 °C при отводе потерь в меди "
+                       "и в стали (Pм + Pст) с "
                        "поверхности " + area +
-                           " см² естественной конвекцией и излучением (черность 0,92 — "
+                           " см² естественной конвекцией и излучением (коэффициент черноты 0,92 — "
                            "допущение); без теплоотвода через крепление."
-                     : "Rise of the surface above 25 °C air when Pcu + Pcore leave " + area +
+                     : "Rise of the surface above 25 °C air when the copper and core losses (Pcu + Pcore) leave " + area +
                            " cm² by natural convection and radiation (emissivity 0.92 — an "
                            "assumption); no heat through the mounting.";
         }
