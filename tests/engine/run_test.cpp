@@ -218,8 +218,8 @@ TEST(Refusal, DuringTheRunKeepsWhatWasWritten) {
          [](Record& r) {
              r.use_d = 1;
              r.d11 = "0.1";
-             r.U2[0] = "1";
-             r.I2[0] = "2e10";  // carried by the thickest wire, not by the primary's thin one
+             r.U2[0] = "100";
+             r.I2[0] = "2e8";  // carried by the thickest wire, not by the primary's thin one
          },
          "число жил первичной обмотки получается бесконечным или слишком большим."},
     };
