@@ -105,7 +105,7 @@ int main(int argc, char** argv) {
     if (!opt.json)
         for (int i = 0; i < kSecondaries; ++i)
             if (hasRectifier(rec, i))
-                std::cout << "⎓ 2." << i + 1 << ": "
+                std::cout << "═ 2." << i + 1 << ": "
                           << texts::rectifierStatus(e.rectifiers[i], rectifierInputs(rec, i), lang) << "\n"
                           << texts::rectifierTapNote(e.rectifiers[i].tap, i, rec.rect2[i], lang)
                           << (e.rectifiers[i].tap == RectifierTap::kept ? "" : "\n");

@@ -67,6 +67,7 @@ enum class Refusal {
     undefined,       // quantity (or field) of a winding: infinite or not a number
     turnsBelowOne,   // winding
     primaryDrop,     // the primary's drop reaches the mains voltage
+    beyondWires,     // field: a load whose current no count of the thickest wire carries
     internal,
 };
 
@@ -176,5 +177,10 @@ struct RunResult {
 // taken the controls). Writes the results and the extents (for the record's
 // diag_width) back into the record; the comment is the caller's to render.
 RunResult Calculate(Record& r, const WireTable& wires);
+
+// The core and bobbin sizes of the record that its core kind cannot work with, each as
+// the refusal a run would give for it, all of them at once (a run names the first).
+// For marking the fields as soon as the sizes or the kind change.
+std::vector<Message> ImpossibleSizes(const Record& r);
 
 }  // namespace velmora

@@ -98,6 +98,11 @@ std::string refusalReason(const Message& m, Lang lang) {
         case Refusal::turnsBelowOne:
             return r ? "число витков " + windingOf(m.winding, lang) + " получается меньше одного."
                      : "the number of turns " + windingOf(m.winding, lang) + " comes out below one.";
+        case Refusal::beyondWires:
+            return r ? "значение поля " + field + " слишком велико: ток, которого оно требует, не "
+                       "пропустить и по 2^31 жилам самого толстого провода таблицы."
+                     : "the field " + field + " is too large: the current it asks for would need more "
+                       "than 2^31 strands of the table's thickest wire.";
         case Refusal::primaryDrop:
             return r ? "падение напряжения на первичной обмотке не меньше номинального напряжения "
                        "сети."
@@ -230,6 +235,15 @@ std::string_view warningCaption(Lang lang) { return ru(lang) ? "Внимание
 
 Shown message(const Message& m, Lang lang) {
     return {std::string(warningCaption(lang)), text(m, lang)};
+}
+
+std::string refusalSentence(const Message& m, Lang lang) {
+    std::string s = refusalReason(m, lang);
+    // The first letter up: every refusal begins with a lower-case word of these two.
+    if (s.rfind("значение", 0) == 0) s.replace(0, 2, "З");
+    else if (s.rfind("число", 0) == 0) s.replace(0, 2, "Ч");
+    else if (!s.empty() && s[0] >= 'a' && s[0] <= 'z') s[0] = static_cast<char>(s[0] - 'a' + 'A');
+    return s;
 }
 
 }  // namespace velmora::texts

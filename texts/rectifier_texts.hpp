@@ -25,7 +25,7 @@ std::string rectifierStatus(const RectifierDesign& d, const RectifierInputs& s, 
 // Empty without a warning.
 std::string rectifierWarning(RectifierWarning w, Lang lang);
 
-// The mark in a secondary's column: "⎓ 30.0 В 2.00 А".
+// The mark in a secondary's column: "═ 30.0 В 2.00 А".
 std::string rectifierMark(const RectifierInputs& s, Lang lang);
 // The mark's tool-tip: the circuit, then what the helper came to and its warning.
 std::string rectifierMarkTip(const RectifierDesign& d, const RectifierInputs& s, Lang lang);

@@ -214,7 +214,9 @@ std::string rectifierWarning(RectifierWarning w, Lang lang) {
 }
 
 std::string rectifierMark(const RectifierInputs& s, Lang lang) {
-    return std::string("⎓ ") + fixed(s.Udc, 1) + (ru(lang) ? " В " : " V ") + fixed(s.Idc, 2) +
+    // "═" (U+2550) stands for direct current: the DC sign U+2393 is missing from the
+    // fonts Debian installs (DejaVu, Liberation), which all have this one.
+    return std::string("═ ") + fixed(s.Udc, 1) + (ru(lang) ? " В " : " V ") + fixed(s.Idc, 2) +
            (ru(lang) ? " А" : " A");
 }
 

@@ -24,6 +24,9 @@ struct Shown {
     bool operator==(const Shown&) const = default;
 };
 Shown message(const Message& m, Lang lang);
+// Why a run is refused, as a sentence of its own ("The field ... must ..."): the
+// refusal's text without "Расчет невозможен: ".
+std::string refusalSentence(const Message& m, Lang lang);
 std::string_view warningCaption(Lang lang);  // "Внимание!"
 
 // The tool-tip of a result field ("" for an empty hint).

@@ -143,14 +143,6 @@
 <context>
     <name>Hints</name>
     <message>
-        <source>Установка галочки означает, что эта обмотка имеет две секции, включенные со средней точкой.
-При этом следует вводить напряжение и ток для одной секции. А программа сама рассчитает суммарную мощность и размещение обеих секций.
-Для полной идентичности секций секции следует наматывать одновременно.</source>
-        <translation>Ticked, this winding has two sections joined at a centre tap.
-Enter the voltage and the current of one section; the program works out the total power and the placement of both sections.
-For identical sections, wind both sections at the same time.</translation>
-    </message>
-    <message>
         <source>Для аудио применений рекомендуется амплитуда индукции 1,2 Тесла для ленточных сердечников и 1 Тесла для пластинчатых сердечников</source>
         <translation>For audio use a peak flux density of 1.2 T is recommended for tape-wound cores and 1 T for laminated cores</translation>
     </message>
@@ -193,14 +185,6 @@ The bobbin sizes are needed to lay out the winding layers and to work out the wi
         <translation>Desired wire diameter of the primary winding</translation>
     </message>
     <message>
-        <source>Загрузка сохраненных исходных данных из файла с расширеним .sav</source>
-        <translation>Loads saved input data from a .sav file</translation>
-    </message>
-    <message>
-        <source>Сохранение исходных данных в файл с расширеним .sav во внутреннем формате данных для последующего использования.</source>
-        <translation>Saves the input data to a .sav file in the program&apos;s own format, for later use.</translation>
-    </message>
-    <message>
         <source>Сохранение комментария в текстовом файле.</source>
         <translation>Saves the comment to a text file.</translation>
     </message>
@@ -217,6 +201,26 @@ To correct the sizes, tick the box and enter the true sizes of the bobbin or of 
     <message>
         <source>Масса провода</source>
         <translation>Wire mass</translation>
+    </message>
+    <message>
+        <source>Установка галочки означает, что эта обмотка имеет две секции, включенные со средней точкой.
+При этом следует вводить напряжение и ток для одной секции. А программа сама рассчитает суммарную мощность и размещение обеих секций.
+Чтобы секции вышли одинаковыми, их следует наматывать одновременно, в два провода.</source>
+        <translation>Ticked, this winding has two sections joined at a centre tap.
+Enter the voltage and the current of one section; the program works out the total power and the placement of both sections.
+To make the sections alike, wind them at the same time, with two wires in hand.</translation>
+    </message>
+    <message>
+        <source>Число витков первичной обмотки на 1 В ее ЭДС под нагрузкой. Витки выбираются при максимальном напряжении сети, чтобы индукция не превысила заданную; при номинальном напряжении она меньше.</source>
+        <translation>Turns of the primary per volt of its EMF under load. The turns are chosen at the maximum mains voltage, so that the induction stays within the one set; at the nominal voltage it is lower.</translation>
+    </message>
+    <message>
+        <source>Загрузка сохраненных исходных данных из файла с расширением .sav</source>
+        <translation>Loads saved input data from a .sav file</translation>
+    </message>
+    <message>
+        <source>Сохранение исходных данных в файл с расширением .sav во внутреннем формате данных для последующего использования.</source>
+        <translation>Saves the input data to a .sav file in the program&apos;s own format, for later use.</translation>
     </message>
 </context>
 <context>
@@ -405,14 +409,6 @@ To correct the sizes, tick the box and enter the true sizes of the bobbin or of 
         <translation>Exit</translation>
     </message>
     <message>
-        <source>Помощь</source>
-        <translation>Help</translation>
-    </message>
-    <message>
-        <source>О программе...</source>
-        <translation>About...</translation>
-    </message>
-    <message>
         <source>Диаграмма заполнения окна обмотками</source>
         <translation>Fill of the core window by the windings</translation>
     </message>
@@ -425,40 +421,64 @@ To correct the sizes, tick the box and enter the true sizes of the bobbin or of 
         <translation>Rectifier...</translation>
     </message>
     <message>
-        <source>Подобрать сердечник...</source>
-        <translation>Choose a core...</translation>
-    </message>
-    <message>
-        <source>Файл</source>
-        <translation>File</translation>
-    </message>
-    <message>
-        <source>Печать...</source>
-        <translation>Print...</translation>
-    </message>
-    <message>
-        <source>Сохранить в PDF...</source>
-        <translation>Save as PDF...</translation>
-    </message>
-    <message>
-        <source>Правка</source>
-        <translation>Edit</translation>
-    </message>
-    <message>
-        <source>Отменить</source>
-        <translation>Undo</translation>
-    </message>
-    <message>
-        <source>Повторить</source>
-        <translation>Redo</translation>
-    </message>
-    <message>
         <source>Сохранить изменения в &quot;%1&quot;?</source>
         <translation>Save the changes to &quot;%1&quot;?</translation>
     </message>
     <message>
         <source>Не удалось записать файл &quot;%1&quot;.</source>
         <translation>Could not write the file &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Подобрать &amp;сердечник...</source>
+        <translation>&amp;Choose a core...</translation>
+    </message>
+    <message>
+        <source>По&amp;мощь</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;О программе...</source>
+        <translation>&amp;About...</translation>
+    </message>
+    <message>
+        <source>&amp;Файл</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Открыть...</source>
+        <translation>&amp;Open...</translation>
+    </message>
+    <message>
+        <source>&amp;Сохранить</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>Сохранить о&amp;тчет...</source>
+        <translation>Save &amp;report...</translation>
+    </message>
+    <message>
+        <source>&amp;Печать...</source>
+        <translation>&amp;Print...</translation>
+    </message>
+    <message>
+        <source>Сохранить в P&amp;DF...</source>
+        <translation>Save as P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>В&amp;ыход</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>&amp;Правка</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Отменить</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>&amp;Повторить</source>
+        <translation>&amp;Redo</translation>
     </message>
 </context>
 <context>

@@ -19,6 +19,7 @@
 #include "steel_texts.hpp"
 #include "textfile.hpp"
 #include "ui_texts.hpp"
+#include "window_geometry.hpp"
 
 namespace velmora::ui {
 namespace {
@@ -127,6 +128,8 @@ void CBrevinorDlg::OnExit() {
                 settings.push_back({kLanguageKey, std::string(languageInfo(uiLanguage()).code)});
             settings.push_back(windowSetting());
             if (!pickers_.folder().isEmpty()) settings.push_back(folderSetting());
+            // After the lines older versions wrote, and only when it says something.
+            if (isMaximized()) settings.push_back({kMaximizedKey, "1"});
             const WriteOutcome written = WriteState(options_.stateFile, rec_, settings);
             if (!written.ok) warn(storageReason(written.error));
         }

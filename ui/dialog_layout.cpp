@@ -10,6 +10,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -47,6 +48,38 @@ QFrame* rule(QWidget* parent) {
     line->setFrameShadow(QFrame::Sunken);
     return line;
 }
+
+// The arrows choose the next or the previous core kind, as they choose in any group
+// of radio buttons, whichever button has the focus (the toolkit only moves the focus
+// when the focused button is not the checked one).
+class KindArrows : public QObject {
+public:
+    KindArrows(QButtonGroup* group) : QObject(group), group_(group) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (e->type() != QEvent::KeyPress) return false;
+        const int key = static_cast<QKeyEvent*>(e)->key();
+        int step = 0;
+        if (key == Qt::Key_Down || key == Qt::Key_Right) step = 1;
+        if (key == Qt::Key_Up || key == Qt::Key_Left) step = -1;
+        if (step == 0 || static_cast<QKeyEvent*>(e)->modifiers() != Qt::NoModifier) return false;
+        const QList<QAbstractButton*> buttons = group_->buttons();
+        const int n = static_cast<int>(buttons.size());
+        int at = static_cast<int>(buttons.indexOf(static_cast<QAbstractButton*>(watched)));
+        for (int tried = 1; tried < n; ++tried) {
+            QAbstractButton* next = buttons[(at + step * tried + n * n) % n];
+            if (!next->isEnabled() || !next->isVisible()) continue;
+            next->setFocus(Qt::TabFocusReason);
+            if (!next->isChecked()) next->click();  // as a click: the kind changes
+            break;
+        }
+        return true;
+    }
+
+private:
+    QButtonGroup* group_;
+};
 
 }  // namespace
 
@@ -126,7 +159,11 @@ void CBrevinorDlg::buildControls() {
     keepText([kinds] { kinds->setTitle(fieldLabel(*findField("core"))); });
     auto* kindsLayout = new QVBoxLayout(kinds);
     kindsLayout->setSpacing(2);
-    for (QAbstractButton* b : coreGroup_->buttons()) kindsLayout->addWidget(b);
+    auto* arrows = new KindArrows(coreGroup_);
+    for (QAbstractButton* b : coreGroup_->buttons()) {
+        kindsLayout->addWidget(b);
+        b->installEventFilter(arrows);
+    }
     kindsLayout->addStretch();
 
     auto* core = new QGridLayout;
@@ -198,17 +235,8 @@ void CBrevinorDlg::buildControls() {
             if (f.winding < 1 || f.role != role) continue;
             auto [it, added] = rows.try_emplace(f.label, nextRow);
             if (added) windings->addWidget(label(f), nextRow++, 0);
-            QWidget* w = control(f.name);
-            if (f.name == "d11") {
-                // The desired diameter of the primary carries its own "1." in front.
-                auto* cell = new QHBoxLayout;
-                cell->setSpacing(2);
-                cell->addWidget(caption(this, "d11_label", QStringLiteral("1.")));
-                cell->addWidget(w);
-                windings->addLayout(cell, it->second, f.winding, Qt::AlignRight);
-            } else {
-                windings->addWidget(w, it->second, f.winding, Qt::AlignCenter);
-            }
+            // Every field centred in its winding's column, under the column's head.
+            windings->addWidget(control(f.name), it->second, f.winding, Qt::AlignCenter);
         }
     };
     place(FieldRole::input);
@@ -282,14 +310,14 @@ void CBrevinorDlg::buildControls() {
     auto* menu = new QMenuBar(this);
     QAction* advise = menu->addAction(QString());
     advise->setObjectName(QString::fromLatin1(names::advise));
-    keepText([advise] { advise->setText(tr("Подобрать сердечник...")); });
+    keepText([advise] { advise->setText(tr("Подобрать &сердечник...")); });
     QAction* help = menu->addAction(QString());
     QAction* about = menu->addAction(QString());
     help->setObjectName(QString::fromLatin1(names::help));
     about->setObjectName(QString::fromLatin1(names::about));
     keepText([help, about] {
-        help->setText(tr("Помощь"));
-        about->setText(tr("О программе..."));
+        help->setText(tr("По&мощь"));
+        about->setText(tr("&О программе..."));
     });
     // The languages, each named in itself, under a title that reads the same in all.
     QMenu* languages = menu->addMenu(QString::fromUtf8(kLanguageMenu));

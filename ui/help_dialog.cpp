@@ -1,7 +1,7 @@
 #include "help_dialog.hpp"
 
 #include <QDialogButtonBox>
-#include <QPlainTextEdit>
+#include <QTextBrowser>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -35,11 +35,12 @@ CHelpDlg::CHelpDlg(const QString& text, QWidget* parent) : QDialog(parent) {
     setWindowTitle(tr("Помощь "));
     setObjectName(QStringLiteral("help"));
 
-    text_ = new QPlainTextEdit(this);
+    text_ = new QTextBrowser(this);
     text_->setObjectName(QStringLiteral("helpText"));
-    text_->setReadOnly(true);
+    text_->setOpenExternalLinks(false);
+    text_->setOpenLinks(false);  // the help names no file to follow
     text_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    text_->setPlainText(text);
+    text_->setMarkdown(text);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
@@ -48,7 +49,7 @@ CHelpDlg::CHelpDlg(const QString& text, QWidget* parent) : QDialog(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(text_);
     layout->addWidget(buttons);
-    resize(600, 447);  // 400 x 275 dialog units
+    resize(760, 560);  // the tables of the worked example without a horizontal scroll
 }
 
 }  // namespace velmora::ui

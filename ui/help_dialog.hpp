@@ -1,12 +1,12 @@
 // "Помощь": the help text of the data folder in the window's language (ReadMe.txt,
-// ReadMe_en.txt), shown as it is.
+// ReadMe_en.txt), written in Markdown (headings, lists, tables) and shown formatted.
 #pragma once
 
 #include <QDialog>
 #include <QString>
 #include <filesystem>
 
-class QPlainTextEdit;
+class QTextBrowser;
 
 namespace velmora::ui {
 
@@ -25,10 +25,10 @@ class CHelpDlg : public QDialog {
     Q_OBJECT
 public:
     explicit CHelpDlg(const QString& text, QWidget* parent = nullptr);
-    QPlainTextEdit* textBox() const { return text_; }
+    QTextBrowser* textBox() const { return text_; }
 
 private:
-    QPlainTextEdit* text_;
+    QTextBrowser* text_;
 };
 
 }  // namespace velmora::ui

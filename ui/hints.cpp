@@ -17,11 +17,11 @@ namespace {
 constexpr std::string_view kCentreTap = QT_TRANSLATE_NOOP("Hints",
     "Установка галочки означает, что эта обмотка имеет две секции, включенные со средней "
     "точкой.\nПри этом следует вводить напряжение и ток для одной секции. А программа сама "
-    "рассчитает суммарную мощность и размещение обеих секций.\nДля полной идентичности секций "
-    "секции следует наматывать одновременно.");
+    "рассчитает суммарную мощность и размещение обеих секций.\nЧтобы секции вышли одинаковыми, "
+    "их следует наматывать одновременно, в два провода.");
 
 // Every text is in Russian, the source of its translations.
-const std::array<HintText, 16> kStartHints{{
+const std::array<HintText, 17> kStartHints{{
     {1006, QT_TRANSLATE_NOOP("Hints",
                 "Для аудио применений рекомендуется амплитуда индукции 1,2 Тесла для ленточных "
                 "сердечников и 1 Тесла для пластинчатых сердечников")},
@@ -42,10 +42,14 @@ const std::array<HintText, 16> kStartHints{{
                 "Длина каркаса под намотку - это расстояние между щечками каркаса.\n"
                 "Размеры каркаса нужны для расчета укладки провода и длины провода")},
     {1092, QT_TRANSLATE_NOOP("Hints", "Желаемый диаметр провода первичной обмотки")},
+    {1011, QT_TRANSLATE_NOOP("Hints",
+                "Число витков первичной обмотки на 1 В ее ЭДС под нагрузкой. Витки выбираются при "
+                "максимальном напряжении сети, чтобы индукция не превысила заданную; при номинальном "
+                "напряжении она меньше.")},
     {3, QT_TRANSLATE_NOOP("Hints",
-             "Загрузка сохраненных исходных данных из файла с расширеним .sav")},
+             "Загрузка сохраненных исходных данных из файла с расширением .sav")},
     {4, QT_TRANSLATE_NOOP("Hints",
-             "Сохранение исходных данных в файл с расширеним .sav во внутреннем формате данных для "
+             "Сохранение исходных данных в файл с расширением .sav во внутреннем формате данных для "
              "последующего использования.")},
     {5, QT_TRANSLATE_NOOP("Hints", "Сохранение комментария в текстовом файле.")},
     {1073, QT_TRANSLATE_NOOP("Hints",
@@ -59,13 +63,16 @@ const std::array<HintText, 16> kStartHints{{
     {1072, kCentreTap},
 }};
 
-// Tips appear 100 ms after the pointer stops instead of the toolkit's 700.
+// Tips appear 100 ms after the pointer stops instead of the toolkit's 700; the menu
+// bar answers Alt.
 class HintStyle : public QProxyStyle {
 public:
     using QProxyStyle::QProxyStyle;
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                   QStyleHintReturn* ret) const override {
         if (hint == SH_ToolTip_WakeUpDelay) return kTipDelayMs;
+        // Alt pressed and let go takes the keyboard to the menu bar, on every style.
+        if (hint == SH_MenuBar_AltKeyNavigation) return 1;
         return QProxyStyle::styleHint(hint, option, widget, ret);
     }
 };

@@ -30,7 +30,7 @@ inline constexpr Language kDefaultLanguage = Language::ru;
 // for a language other than the default, so a Russian state file stays a design file.
 inline constexpr std::string_view kLanguageKey = "lang";
 // The menu that offers the languages reads the same in every language.
-inline constexpr const char* kLanguageMenu = "Язык / Language";
+inline constexpr const char* kLanguageMenu = "Язык / &Language";
 
 const LanguageInfo& languageInfo(Language lang);
 std::optional<Language> languageFromCode(std::string_view code);

@@ -28,7 +28,9 @@
 #include "input_marks.hpp"
 #include "message_boxes.hpp"
 #include "pipeline.hpp"
+#include "numtext.hpp"
 #include "rectifier_fields.hpp"
+#include "result_text.hpp"
 #include "state_file.hpp"
 #include "wires.hpp"
 
@@ -246,7 +248,7 @@ void CBrevinorDlg::takeRecord() {
                 f.textIn(rec_) = static_cast<QLineEdit*>(b.widget)->text().toStdString();
                 break;
             case ControlKind::label:
-                f.textIn(rec_) = static_cast<QLabel*>(b.widget)->text().toStdString();
+                f.textIn(rec_) = resultText(static_cast<QLabel*>(b.widget)).toStdString();
                 break;
             case ControlKind::check:
                 f.intIn(rec_) = static_cast<QCheckBox*>(b.widget)->isChecked() ? 1 : 0;
@@ -276,9 +278,7 @@ void CBrevinorDlg::showRecord() {
                 break;
             }
             case ControlKind::label: {
-                auto* l = static_cast<QLabel*>(b.widget);
-                const QString v = qs(f.textIn(rec_));
-                if (l->text() != v) l->setText(v);
+                showResult(static_cast<QLabel*>(b.widget), qs(f.textIn(rec_)));
                 break;
             }
             case ControlKind::check:
@@ -301,9 +301,31 @@ void CBrevinorDlg::showRecord() {
         }
     }
     steel_->showGrade(rec_.Steel, rec_.core);
+    markImpossibleSizes();
 }
 
 // ---- core kind and dimensions ----------------------------------------------------
+
+// Every size the core kind cannot work with is marked as soon as it is shown, saying
+// what it must be, rather than when "Рассчитать" refuses the first of them.
+void CBrevinorDlg::markImpossibleSizes() {
+    std::map<std::string_view, QString> why;
+    const std::vector<Message> problems = ImpossibleSizes(rec_);
+    for (const Message& m : problems) {
+        const QString sentence = refusalSentence(m);
+        why.try_emplace(m.field, sentence);
+        if (m.why == Refusal::ringDiameters) why.try_emplace("hst", sentence);  // d as much as D
+    }
+    // A bobbin derived from impossible sizes comes out below zero: it says their cause.
+    if (!problems.empty() && rec_.razmery == 0)
+        for (std::string_view name : {"hkar", "hkar1", "lkar"})
+            if (textToDouble(static_cast<QLineEdit*>(control(name))->text().toStdString()) < 0)
+                why.try_emplace(name, refusalSentence(problems.front()));
+    for (std::string_view name : {"lst", "hst", "lok", "hok", "hkar", "hkar1", "lkar"}) {
+        const auto it = why.find(name);
+        markImpossible(static_cast<QLineEdit*>(control(name)), it == why.end() ? QString() : it->second);
+    }
+}
 
 void CBrevinorDlg::applyCoreLabels() {
     const CorePresentation& p = presentationFor(rec_.core);
@@ -355,7 +377,11 @@ void CBrevinorDlg::onBobbinEdited() {
     showRecord();
 }
 
-void CBrevinorDlg::OnRazmery() { control("lkar")->setEnabled(lkarEnabledFor(rec_.core)); }
+void CBrevinorDlg::OnRazmery() {
+    control("lkar")->setEnabled(lkarEnabledFor(rec_.core));
+    rec_.razmery = static_cast<QCheckBox*>(control("razmery"))->isChecked() ? 1 : 0;
+    markImpossibleSizes();
+}
 
 // ---- calculation -----------------------------------------------------------------
 
@@ -498,6 +524,7 @@ void CBrevinorDlg::retranslate() {
     for (const Binding& b : bindings_)
         if (b.field->role == FieldRole::input && b.field->control == ControlKind::edit)
             markIfMisread(static_cast<QLineEdit*>(b.widget));
+    markImpossibleSizes();
     for (auto [lang, action] : languageActions_) action->setChecked(lang == uiLanguage());
 }
 

@@ -189,6 +189,7 @@ private:
     void applyCorePresentation();  // labels, hints, the hidden and disabled edits, picture
     void applyCoreLabels();        // labels, the hidden and disabled edits
     void applyCoreHints();
+    void markImpossibleSizes();  // the core and bobbin sizes the kind cannot work with
     void applyDiagram(int overfilled);
     void applyStartHints();
     void applyHints(const std::vector<Hint>& hints);

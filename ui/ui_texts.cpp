@@ -29,6 +29,8 @@ ShownMessage shownMessage(const Message& m) {
     return {qs(s.caption), qs(s.text)};
 }
 
+QString refusalSentence(const Message& m) { return qs(texts::refusalSentence(m, lang())); }
+
 QString warningCaption() { return qs(texts::warningCaption(lang())); }
 
 QString resultHint(const Hint& h) {

@@ -27,6 +27,7 @@ struct ShownMessage {
     QString text;
 };
 ShownMessage shownMessage(const Message& m);
+QString refusalSentence(const Message& m);  // a refusal as a sentence of its own
 QString warningCaption();  // of the boxes the window raises itself
 
 QString resultHint(const Hint& h);  // the tip of a result field; empty: no tip

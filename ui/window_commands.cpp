@@ -36,21 +36,38 @@ void CBrevinorDlg::buildEditMenu() {
     QMenuBar* bar = qobject_cast<QMenuBar*>(layout()->menuBar());
     auto* file = new QMenu(bar);
     auto* edit = new QMenu(bar);
+    file->setObjectName(QStringLiteral("file_menu"));
     bar->insertMenu(bar->actions().value(0), file);
     bar->insertMenu(bar->actions().value(1), edit);
-    QAction* print = file->addAction(QString());
-    QAction* pdf = file->addAction(QString());
-    print->setObjectName(QString::fromLatin1(names::print));
-    pdf->setObjectName(QString::fromLatin1(names::pdf));
-    print->setShortcut(QKeySequence::Print);
-    addAction(print);
-    keepText([file, print, pdf] {
-        file->setTitle(tr("Файл"));
-        print->setText(tr("Печать..."));
-        pdf->setText(tr("Сохранить в PDF..."));
+    // The file commands of the buttons, with the usual shortcuts; the window holds
+    // them too, so that they work with the menu closed.
+    auto command = [this, file](const char* name, QKeySequence key, void (CBrevinorDlg::*slot)()) {
+        QAction* a = file->addAction(QString());
+        a->setObjectName(QString::fromLatin1(name));
+        if (!key.isEmpty()) {
+            a->setShortcut(key);
+            addAction(a);
+        }
+        connect(a, &QAction::triggered, this, slot);
+        return a;
+    };
+    QAction* open = command("open", QKeySequence::Open, &CBrevinorDlg::OnLoad);
+    QAction* save = command("save", QKeySequence::Save, &CBrevinorDlg::OnSave);
+    QAction* report = command("save_report", {}, &CBrevinorDlg::OnSaveReport);
+    file->addSeparator();
+    QAction* print = command(names::print, QKeySequence::Print, &CBrevinorDlg::OnPrint);
+    QAction* pdf = command(names::pdf, {}, &CBrevinorDlg::OnSavePdf);
+    file->addSeparator();
+    QAction* quit = command("quit", QKeySequence(Qt::CTRL | Qt::Key_Q), &CBrevinorDlg::OnExit);
+    keepText([=] {
+        file->setTitle(tr("&Файл"));
+        open->setText(tr("&Открыть..."));
+        save->setText(tr("&Сохранить"));
+        report->setText(tr("Сохранить о&тчет..."));
+        print->setText(tr("&Печать..."));
+        pdf->setText(tr("Сохранить в P&DF..."));
+        quit->setText(tr("В&ыход"));
     });
-    connect(print, &QAction::triggered, this, &CBrevinorDlg::OnPrint);
-    connect(pdf, &QAction::triggered, this, &CBrevinorDlg::OnSavePdf);
 
     undo_ = edit->addAction(QString());
     redo_ = edit->addAction(QString());
@@ -64,12 +81,23 @@ void CBrevinorDlg::buildEditMenu() {
         addAction(a);
     }
     keepText([edit, this] {
-        edit->setTitle(tr("Правка"));
-        undo_->setText(tr("Отменить"));
-        redo_->setText(tr("Повторить"));
+        edit->setTitle(tr("&Правка"));
+        undo_->setText(tr("&Отменить"));
+        redo_->setText(tr("&Повторить"));
     });
     connect(undo_, &QAction::triggered, this, &CBrevinorDlg::OnUndo);
     connect(redo_, &QAction::triggered, this, &CBrevinorDlg::OnRedo);
+
+    // F10 opens the first menu, as in most desktop programs; the arrows go on from there.
+    auto* menuKey = new QAction(this);
+    menuKey->setObjectName(QStringLiteral("menu_key"));
+    menuKey->setShortcut(Qt::Key_F10);
+    menuKey->setShortcutContext(Qt::WindowShortcut);
+    addAction(menuKey);
+    connect(menuKey, &QAction::triggered, bar, [bar] {
+        bar->setFocus(Qt::ShortcutFocusReason);
+        bar->setActiveAction(bar->actions().value(0));
+    });
 }
 
 // Every change of an input may make the design differ from its file, or no longer.
@@ -261,12 +289,22 @@ void CBrevinorDlg::placeWindow() {
     if (grid) natural += (grid->sizeHint() - grid->size()).expandedTo(QSize(0, 0));
     const std::optional<QRect> kept = geometryFromText(ReadStateSetting(options_.stateFile, kWindowKey));
     const QRect wanted = kept.value_or(QRect(QPoint(), natural));
-    const QRect fitted = fitToScreen(wanted, kept.has_value(), screen()->availableGeometry(),
-                                     minimumSizeHint());
+    // The body and the frame the window manager puts around it both on the screen.
+    const QMargins frame = frameGeometry() != geometry()
+                               ? QMargins(geometry().left() - frameGeometry().left(),
+                                          geometry().top() - frameGeometry().top(),
+                                          frameGeometry().right() - geometry().right(),
+                                          frameGeometry().bottom() - geometry().bottom())
+                               : kFrameAllowance;
+    const QRect fitted = fitToScreen(wanted, kept.has_value(),
+                                     insideFrame(screen()->availableGeometry(), frame), minimumSizeHint());
     if (kept)
         setGeometry(fitted);
     else
         resize(fitted.size());  // the system places a window it has not seen before
+    // Maximised on top of the place it had before, which it takes back when restored.
+    if (ReadStateSetting(options_.stateFile, kMaximizedKey) == "1")
+        setWindowState(windowState() | Qt::WindowMaximized);
 }
 
 StateSetting CBrevinorDlg::windowSetting() const {

@@ -43,6 +43,8 @@ QRect fitToScreen(const QRect& wanted, bool placed, const QRect& screen, const Q
     return r;
 }
 
+QRect insideFrame(const QRect& screen, const QMargins& frame) { return screen.marginsRemoved(frame); }
+
 QSize FittingScrollArea::sizeHint() const {
     if (!widget()) return QScrollArea::sizeHint();
     const int f = 2 * frameWidth();

@@ -2,6 +2,7 @@
 // and fitted to the screen it opens on, which may be smaller than the window wants.
 #pragma once
 
+#include <QMargins>
 #include <QRect>
 #include <QScrollArea>
 #include <optional>
@@ -11,6 +12,16 @@
 namespace velmora::ui {
 
 inline constexpr std::string_view kWindowKey = "window";
+// Written only for a maximised window, after the window's place: "1".
+inline constexpr std::string_view kMaximizedKey = "maximized";
+
+// The window manager's frame around a window not yet shown: a title bar and thin
+// borders. An assumption (the frames of the usual window managers at 96 dpi stay
+// within it); a window shown once measures its own.
+inline constexpr QMargins kFrameAllowance(6, 36, 6, 6);
+
+// The part of the screen a window's body may take when its frame must fit too.
+QRect insideFrame(const QRect& screen, const QMargins& frame);
 
 std::string geometryText(const QRect& r);
 // Four integers with a positive width and height, else nothing.

@@ -169,9 +169,9 @@ TEST(Termination, CurrentsAndVoltagesFromTheSmallestToTheLargest) {
     };
     const std::vector<Case> cases{
         {"enormous currents", "220", "253", "12", "1e308", RunStatus::refused,
-         "«Полная заданная мощность» получается бесконечным"},
+         "«Номинальный ток, А» вторичной обмотки 2.1 слишком велико"},
         {"enormous voltages", "220", "253", "1e308", "1", RunStatus::refused,
-         "«Полная заданная мощность» получается бесконечным"},
+         "«Номинальное напряжение, В» вторичной обмотки 2.1 слишком велико"},
         {"tiny currents", "220", "253", "12", "1e-308", RunStatus::ok, ""},
         {"tiny voltages", "220", "253", "1e-308", "1", RunStatus::refused,
          "число витков вторичной обмотки 2.1 получается меньше одного"},
@@ -198,6 +198,43 @@ TEST(Termination, CurrentsAndVoltagesFromTheSmallestToTheLargest) {
             if (c.status == RunStatus::refused) {
                 EXPECT_NE(e.after.comment.find(c.because), std::string::npos) << e.after.comment;
             }
+        }
+    }
+}
+
+// A load beyond any wire is refused at the field that asks for it: the primary, which
+// carries every load, is not blamed for it.
+TEST(Termination, AnEnormousLoadNamesItsOwnField) {
+    struct Case {
+        const char *U1nom, *U2, *I2;
+        int secondary;          // the loaded one, 0..4
+        std::string_view field;  // the field the refusal names
+    };
+    const std::vector<Case> cases{
+        {"220", "24", "1e300", 0, "I2_1"},
+        {"220", "24", "1e300", 3, "I2_4"},
+        {"220", "1e300", "2", 1, "U2_2"},
+        {"220", "1e14", "1e9", 2, "U2_3"},  // the current alone is carried, the power not
+    };
+    for (int core : {0, 2}) {
+        for (const Case& c : cases) {
+            Record r;
+            r.core = core;
+            if (core == 0) {  // a ring whose sizes work
+                r.lst = "60";
+                r.hst = "30";
+            }
+            r.U1nom = c.U1nom;
+            r.U2[static_cast<std::size_t>(c.secondary)] = c.U2;
+            r.I2[static_cast<std::size_t>(c.secondary)] = c.I2;
+            const Ending e = runOn(r);
+            ASSERT_TRUE(endsSoundly(r, e.after, e.run)) << c.field;
+            ASSERT_EQ(e.run.status, RunStatus::refused) << c.field << ": " << e.after.comment;
+            ASSERT_FALSE(e.run.raw.messages.empty());
+            const Message& why = e.run.raw.messages.back();
+            EXPECT_EQ(why.why, Refusal::beyondWires) << c.field << ": " << e.after.comment;
+            EXPECT_EQ(why.field, c.field) << e.after.comment;
+            EXPECT_EQ(e.after.comment.find("жил первичной"), std::string::npos) << e.after.comment;
         }
     }
 }

@@ -79,8 +79,8 @@ TEST(RectifierReport, IsEmptyWithoutARectifierOrACalculation) {
 
 TEST(RectifierWords, TheMarkAndTheStatusesInBothLanguages) {
     const RectifierInputs s{1, 30, 2, 4700, 0.7, 0.02};
-    EXPECT_EQ(texts::rectifierMark(s, Lang::ru), "⎓ 30.0 В 2.00 А");
-    EXPECT_EQ(texts::rectifierMark(s, Lang::en), "⎓ 30.0 V 2.00 A");
+    EXPECT_EQ(texts::rectifierMark(s, Lang::ru), "═ 30.0 В 2.00 А");
+    EXPECT_EQ(texts::rectifierMark(s, Lang::en), "═ 30.0 V 2.00 A");
     EXPECT_EQ(texts::rectifierCircuit(2, Lang::en), "Full wave, centre tap");
     EXPECT_EQ(texts::rectifierCircuit(7, Lang::ru), "Нет выпрямителя");
 

@@ -62,7 +62,7 @@ std::vector<Message> everyMessage() {
     none.text = "ПЭТ-155";
     all.push_back(none);
     // Every refusal, on a field, a quantity or a winding.
-    for (Refusal why : {Refusal::notPositive, Refusal::notNegative, Refusal::notFinite}) {
+    for (Refusal why : {Refusal::notPositive, Refusal::notNegative, Refusal::notFinite, Refusal::beyondWires}) {
         for (std::string_view field : {"lst", "hkar", "hkar1", "U2_3", "d11"}) {
             Message m(MessageCode::refused);
             m.why = why;

@@ -39,7 +39,7 @@ TEST_F(AdvisorTest, TheMenuOpensItAndTheListIsMadeFromTheExample) {
     openClean();
     auto* action = dlg_->findChild<QAction*>(QString::fromLatin1(ui::names::advise));
     ASSERT_NE(action, nullptr);
-    EXPECT_EQ(action->text(), QStringLiteral("Подобрать сердечник..."));
+    EXPECT_EQ(action->text(), QStringLiteral("Подобрать &сердечник..."));
 
     ASSERT_FALSE(fs::exists(listPath()));
     auto a = advisor();

@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QTextBrowser>
+#include <QTextDocument>
 #include <QRadioButton>
 #include <QTimer>
 #include <set>
@@ -243,13 +245,18 @@ TEST_F(Commands, HelpShowsReadMeOrSaysItIsMissing) {
     openClean(data);
     QString shown;
     onNextModal([&](QWidget* w) {
-        shown = w->findChild<QPlainTextEdit*>(QStringLiteral("helpText"))->toPlainText();
+        shown = w->findChild<QTextBrowser*>(QStringLiteral("helpText"))->toPlainText();
         EXPECT_EQ(w->windowTitle(), QStringLiteral("Помощь "));
         w->close();
     });
     dlg_->OnHelp();
     const TextFile readMe = ReadTextFile(data / "ReadMe.txt");
-    EXPECT_EQ(shown, qs(readMe.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    // Shown formatted: the text of its Markdown, without the marks.
+    QTextDocument formatted;
+    formatted.setMarkdown(qs(readMe.text));
+    EXPECT_EQ(shown, formatted.toPlainText());
+    EXPECT_FALSE(shown.contains(QStringLiteral("## ")));
+    EXPECT_FALSE(shown.contains(QStringLiteral("|---")));
     EXPECT_GT(shown.size(), 100);
     EXPECT_TRUE(boxes_.shown.empty());
 

@@ -83,7 +83,7 @@ TEST_F(RectifierWindow, ABridgeForThirtyVoltsAtTwoAmpsIsWhatTheDesignGives) {
     EXPECT_EQ(r.Udc2[0], "30");
     EXPECT_EQ(r.C2[0], "4700");
     EXPECT_FALSE(find<QCheckBox>("double2_1")->isChecked());
-    EXPECT_EQ(text("rect2_1_mark"), QString::fromUtf8("⎓ 30.0 В 2.00 А"));
+    EXPECT_EQ(text("rect2_1_mark"), QString::fromUtf8("═ 30.0 В 2.00 А"));
     EXPECT_TRUE(text("rect2_2_mark").isEmpty());
 
     const RectifierResult x = designGives(RectifierKind::bridge, 2, 4700e-6);
@@ -152,7 +152,7 @@ TEST_F(RectifierWindow, TheDialogAndTheMarkSpeakEnglish) {
     openClean();
     dlg_->OnLanguage(ui::Language::en);
     applyBridge();
-    EXPECT_EQ(text("rect2_1_mark"), QStringLiteral("⎓ 30.0 V 2.00 A"));
+    EXPECT_EQ(text("rect2_1_mark"), QStringLiteral("═ 30.0 V 2.00 A"));
     EXPECT_EQ(find<QPushButton>("rect2_1_button")->text(), QStringLiteral("Rectifier..."));
     whenModal<ui::RectifierDialog>([](ui::RectifierDialog* d) {
         EXPECT_EQ(d->windowTitle(), QStringLiteral("Rectifier of secondary 2.1"));
