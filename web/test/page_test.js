@@ -344,9 +344,9 @@ async function main() {
       await page.waitForFunction(() => window.velmoraPage.pendingMessages() > 0);
       const said = await messages(page);
       const after = await page.evaluate(() => document.getElementById('f-U2_1').value);
-      check('a file that is no design is refused', () => {
+      check('a file that is no design is refused, naming the file', () => {
         assert.equal(said.length, 1);
-        assert.ok(said[0].text.length > 0);
+        assert.ok(said[0].text.includes('junk.sav') && !said[0].text.includes('/tmp'), said[0].text);
         assert.equal(after, before);
       });
     }
@@ -390,7 +390,6 @@ async function main() {
     await page.setViewport({ width: 390, height: 844, isMobile: true, hasTouch: true, deviceScaleFactor: 2 });
     await page.reload();
     await page.waitForFunction(() => window.velmoraPage && window.velmoraPage.firstResult !== null);
-    await page.screenshot({ path: path.join(out, 'phone.png'), fullPage: true });
     const widths = await page.evaluate(() => [document.documentElement.scrollWidth, window.innerWidth]);
     check('phone: no horizontal scrolling', () => assert.ok(widths[0] <= widths[1], `${widths}`));
     const unlabelled = await page.evaluate(() => [...document.querySelectorAll('input, select, textarea, output')]
@@ -402,7 +401,7 @@ async function main() {
     await page.evaluate(() => navigator.serviceWorker.ready);
     await page.evaluate(() => localStorage.clear());
     await page.setOfflineMode(true);
-    await page.reload();
+    await page.goto(url);
     await page.waitForFunction(() => window.velmoraPage && window.velmoraPage.firstResult !== null, { timeout: 10000 });
     compare('offline', await shown(page), cliJson({}));
     await page.setOfflineMode(false);
@@ -417,6 +416,10 @@ async function main() {
     let gz = 0;
     for (const f of fs.readdirSync(site)) gz += zlib.gzipSync(fs.readFileSync(path.join(site, f)), { level: 9 }).length;
     check('the page with its engine is at most 1 MB gzip', () => assert.ok(gz <= 1 << 20, `${gz}`));
+    // The page as a kept application (app_checks.js).
+    const figures = await require('./app_checks').run({ browser, url, site, out, check, cliJson });
+    console.log(`web: axe-core violations per state ${JSON.stringify(figures.axe)}; ` +
+                `phone page ${figures.phoneHeight} px; printed ${figures.printPages} page(s)`);
     console.log(`web: first result ${first.toFixed(0)} ms after navigation (${again.toFixed(0)} ms on a second visit); ` +
                 `recalculation median ` +
                 `${calc.median.toFixed(3)} ms (90%: ${calc.p90.toFixed(3)} ms); site ${(gz / 1024).toFixed(0)} KB gzip`);
