@@ -1,6 +1,7 @@
 // The build's last step over the site folder, with the engine just linked (run in node):
-//  - boot.js: the engine's field table, words and the default design's steel group in
-//    both languages, so that the page paints its real layout before the engine loads;
+//  - boot.js: the engine's field table, words, the default design's steel group and its
+//    inputs as calculated, in both languages, so that the page paints its real layout
+//    before the engine loads;
 //  - manifest.webmanifest: the installed application's name and icons, worded by the engine;
 //  - sw.js: the site's file list and a version that changes with any file, so that an
 //    update installs a new service worker the page can offer.
@@ -25,9 +26,12 @@ async function main() {
     const fields = JSON.parse(call('velmora_fields', ['string'], [lang]));
     const defaults = {};
     for (const f of fields.fields) if (f.role !== 'result') defaults[f.name] = f.def;
-    call('velmora_calculate', ['string', 'string'], [pack(defaults), lang]);
+    const res = JSON.parse(call('velmora_calculate', ['string', 'string'], [pack(defaults), lang]));
     const shown = JSON.parse(call('velmora_shown', ['string'], [lang]));
-    boot[lang] = { fields, shown };
+    // The default design's inputs as its calculation leaves them (its address is the plain one).
+    const settled = {};
+    for (const k of Object.keys(defaults)) if (k in res.fields) settled[k] = String(res.fields[k]);
+    boot[lang] = { fields, shown, settled };
   }
   fs.writeFileSync(path.join(site, 'boot.js'),
     '// Written by the build from the engine (web/make_site.js).\nvar VelmoraBoot = ' +

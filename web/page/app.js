@@ -174,7 +174,8 @@
 
   // ---- the calculation ------------------------------------------------------------
   // `quiet` is the calculation while typing: no message boxes (live.js shows the outcome
-  // inline), and the field being typed in keeps the user's text.
+  // inline), and only the results shown: the inputs keep the user's text until
+  // "Рассчитать" puts in what the calculation made of them and says why.
   function calculate(quiet) {
     if (!B.loaded()) return null;
     quiet = quiet === true;
@@ -188,9 +189,8 @@
       announce(res, quiet);
       return res;
     }
-    var typing = quiet && document.activeElement && document.activeElement.dataset.field;
     var fields = Object.assign({}, res.fields);
-    if (typing) delete fields[typing];
+    if (quiet) Object.keys(fields).forEach(function (n) { if (!byName[n] || isInput(byName[n].field)) delete fields[n]; });
     show(fields);
     $('comment').value = res.comment;
     document.querySelectorAll('output').forEach(function (o) { o.title = ''; o.dataset.hint = ''; });

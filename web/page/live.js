@@ -29,7 +29,8 @@
       var said = (res.messages || []).map(function (m) { return m.text; }).join(' ');
       return { bad: true, text: w.notCalculated + '. ' + said };
     }
-    return { bad: false, text: w.calculated + '. ' + figure(res, 'Pgab') + '.' };
+    var notes = (res.messages || []).map(function (m) { return ' ' + m.text; }).join('');
+    return { bad: false, text: w.calculated + '. ' + figure(res, 'Pgab') + '.' + notes };
   }
   document.addEventListener('velmora:calculated', function (e) {
     var s = summary(e.detail.result), box = $('summary');
@@ -44,9 +45,17 @@
   });
 
   // ---- the address follows the design ---------------------------------------------
+  // The default design, as typed or as its calculation leaves it, has the plain address.
+  function plain(inputs, defaults) {
+    var settled = VelmoraBoot.ru.settled;
+    return Object.keys(inputs).every(function (k) {
+      var v = String(inputs[k]);
+      return v === String(defaults[k] === undefined ? '' : defaults[k]) || v === settled[k];
+    });
+  }
   function follow() {
-    var hash = VelmoraShare.write(page.inputs(), page.defaults());
-    if (hash === '#v=1') hash = '';
+    var inputs = page.inputs(), defaults = page.defaults();
+    var hash = plain(inputs, defaults) ? '' : VelmoraShare.write(inputs, defaults);
     if (hash !== location.hash) history.replaceState(null, '', location.pathname + location.search + hash);
   }
   window.addEventListener('hashchange', function () {
@@ -101,4 +110,6 @@
   });
 
   secondaries(true);
+  // The controls are complete: the page may show (style.css hides it while building).
+  document.body.removeAttribute('data-building');
 })();

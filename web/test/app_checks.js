@@ -4,6 +4,7 @@
 // offer, and the print layout. Called by page_test.js with its check() and cliJson().
 'use strict';
 const assert = require('assert/strict');
+const { execFileSync } = require('child_process');
 const fs = require('fs');
 const os = require('os');
 const path = require('path');
@@ -14,6 +15,11 @@ const PHONE = { width: 390, height: 844, isMobile: true, hasTouch: true, deviceS
 const ready = (page) => page.waitForFunction(() => window.velmoraPage && window.velmoraPage.firstResult !== null,
   { timeout: 30000 });
 const pause = (ms) => new Promise((r) => setTimeout(r, ms));
+// A user's click: the control scrolled clear of the results bar first.
+async function tap(page, selector) {
+  await page.$eval(selector, (el) => el.scrollIntoView({ block: 'center' }));
+  await page.click(selector);
+}
 
 // The fields the page shows, inputs and results.
 function fieldsOf(page) {
@@ -127,7 +133,7 @@ async function run({ browser, url, site, out, check, cliJson }) {
   check('phone: the fill strip in words', () => assert.match(tapped.strip, /1 — \d+ %, 2\.1 — \d+ %/));
 
   // The secondaries: one more when asked for, and shown by a design that uses it.
-  await page.click('#add-secondary');
+  await tap(page, '#add-secondary');
   const shownNow = await page.evaluate(() => [...document.querySelectorAll('#windings fieldset')].filter((s) => !s.hidden).length);
   check('"+ secondary winding" shows one more', () => assert.equal(shownNow, 3));
 
@@ -150,7 +156,10 @@ async function run({ browser, url, site, out, check, cliJson }) {
     assert.ok(typed.summary.includes(String(wantTyped.fields.Pgab)), typed.summary);
   });
 
-  // The share link: the address follows; opened elsewhere, the same design computed.
+  // The share link: the address follows; opened elsewhere, the same design computed as
+  // "Рассчитать" leaves it here.
+  await page.click('#calculate');
+  await page.evaluate(async () => { while (window.velmoraPage.pendingMessages()) { document.getElementById('message-ok').click(); await new Promise((r) => setTimeout(r, 0)); } });
   const link = await page.evaluate(() => location.href);
   const other = await (await browser.createBrowserContext()).newPage();
   await other.goto(link);
@@ -182,12 +191,12 @@ async function run({ browser, url, site, out, check, cliJson }) {
   check('one live region: the summary', () => assert.deepEqual(marks.live, ['summary']));
 
   // The ring: its fields as the window shows them (no Hok).
-  await page.click('#core-0');
-  const hok = await page.evaluate(() => getComputedStyle(document.getElementById('f-hok')).display);
-  check('the ring hides Hok', () => assert.equal(hok, 'none'));
+  await tap(page, '#core-0');
+  const hok = await page.evaluate(() => document.getElementById('f-hok').getClientRects().length);
+  check('the ring hides Hok', () => assert.equal(hok, 0));
 
   // Reset: the default design, as velmora-cli computes it.
-  await page.click('#reset');
+  await tap(page, '#reset');
   await page.evaluate(async () => { while (window.velmoraPage.pendingMessages()) { document.getElementById('message-ok').click(); await new Promise((r) => setTimeout(r, 0)); } });
   const reset = await page.evaluate(() => [window.velmoraPage.last.fields, location.hash]);
   check('reset gives the default design', () => { assert.deepEqual(reset[0], cliJson({}).fields); assert.equal(reset[1], ''); });
@@ -197,10 +206,10 @@ async function run({ browser, url, site, out, check, cliJson }) {
   await axeIn('default');
   await type({ U2_1: '15' });
   await axeIn('stale');
-  await page.click('#help');
+  await tap(page, '#help');
   await axeIn('help open');
   await page.click('#message-ok');
-  await page.click('#rect-button-1');
+  await tap(page, '#rect-button-1');
   await axeIn('rectifier open');
   await page.click('#rect-close');
   await page.select('#lang', 'en');
@@ -213,19 +222,26 @@ async function run({ browser, url, site, out, check, cliJson }) {
 
   // Print: buttons and empty secondaries left out, one or two pages.
   await page.emulateMediaType('print');
-  const pdf = await page.pdf({ format: 'A4', printBackground: false });
-  figures.printPages = (pdf.toString('latin1').match(/\/Type\s*\/Page[^s]/g) || []).length;
+  const pdf = path.join(out, 'print.pdf');
+  await page.pdf({ path: pdf, format: 'A4', printBackground: false });
+  figures.printPages = Number(/Pages:\s*(\d+)/.exec(execFileSync('pdfinfo', [pdf], { encoding: 'utf8' }))[1]);
   check('print: one or two pages', () => assert.ok(figures.printPages >= 1 && figures.printPages <= 2, `${figures.printPages}`));
   await page.emulateMediaType(null);
 
+  await ctx.close();
+
   // ---- installable, offline at any address, the update offered -------------------------
-  await page.evaluate(() => navigator.serviceWorker.ready);
-  await page.reload();
-  await ready(page);
-  const cdp = await page.target().createCDPSession();
+  // (Installing needs a profile: the browser's own context, not a private one.)
+  const own = await browser.newPage();
+  await own.goto(url);
+  await ready(own);
+  await own.evaluate(() => navigator.serviceWorker.ready);
+  await own.reload();
+  await ready(own);
+  const cdp = await own.target().createCDPSession();
   const installability = (await cdp.send('Page.getInstallabilityErrors')).installabilityErrors;
   check('installable (no installability errors)', () => assert.deepEqual(installability, []));
-  await ctx.close();
+  await own.close();
 
   // A copy of the site served apart, so that it can change under the page.
   const copy = fs.mkdtempSync(path.join(os.tmpdir(), 'velmora-site-'));
@@ -255,7 +271,7 @@ async function run({ browser, url, site, out, check, cliJson }) {
     const offered = await p2.evaluate(() => [!document.getElementById('update').hidden, document.getElementById('update').textContent.trim(), document.title]);
     check('an update is offered, not shown silently', () => { assert.equal(offered[0], true); assert.equal(offered[2], 'Velmora'); });
     if (offered[0]) {
-      await Promise.all([p2.waitForNavigation(), p2.click('#update-reload')]);
+      await Promise.all([p2.waitForNavigation(), tap(p2, '#update-reload')]);
       await ready(p2);
       figures.newTitle = await p2.title();
     }

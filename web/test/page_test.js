@@ -133,11 +133,18 @@ async function shown(page) {
   });
 }
 
+// Clicks like a user who first scrolls the control clear of the results bar that stays
+// at the bottom of the screen.
+async function tap(page, selector) {
+  await page.$eval(selector, (el) => el.scrollIntoView({ block: 'center' }));
+  await page.click(selector);
+}
+
 // Clicks `button` and waits up to five seconds for the download it starts in the
 // folder `dl`: the new file's name ending in `ext`, or null.
 async function downloaded(page, button, dl, ext) {
   const before = new Set(fs.readdirSync(dl));
-  await page.click(button);
+  await tap(page, button);
   await messages(page);
   for (let k = 0; k < 100; ++k) {
     await new Promise((r) => setTimeout(r, 50));
@@ -298,7 +305,7 @@ async function main() {
     // the diode's defaults; the page then gives what velmora-cli gives for those keys,
     // the column is marked, and a hand edit of the voltage detaches it.
     {
-      await page.click('#rect-button-1');
+      await tap(page, '#rect-button-1');
       await page.waitForFunction(() => document.getElementById('rectifier').open);
       const defaults = await page.evaluate(() => ['rect-circuit', 'rect-Vd', 'rect-rd'].map((id) => document.getElementById(id).value));
       check('the rectifier dialog opens on a bridge with the diode\'s defaults', () => assert.deepEqual(defaults, ['1', '0.7', '0.02']));
@@ -353,7 +360,7 @@ async function main() {
 
     // Help: the help text of the data folder, in the page's language.
     {
-      await page.click('#help');
+      await tap(page, '#help');
       const said = await messages(page);
       const firstLine = (t) => t.replace(/\r/g, '').split('\n')[0];
       const wantRu = new TextDecoder('windows-1251').decode(fs.readFileSync(path.join(data, 'ReadMe.txt')));
