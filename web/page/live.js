@@ -35,6 +35,7 @@
   document.addEventListener('velmora:calculated', function (e) {
     var s = summary(e.detail.result), box = $('summary');
     if (box.textContent !== s.text) box.textContent = s.text;
+    box.title = s.text;  // for a tap when two lines cannot hold it (tips.js)
     box.classList.toggle('bad', s.bad);
     if (!e.detail.result.failure) {
       $('strip-text').textContent = VelmoraStrip.describe(e.detail.result.extents,

@@ -5,7 +5,13 @@
 var VelmoraStrip = (function () {
   var W = 900, H = 24, NS = 'http://www.w3.org/2000/svg';
   var colours = { primary: '#a00040', secondary: '#a00060', red: '#c00000' };
-  var scale = 1, drawn = null;
+  var scale = 1, width = 0, drawn = null;
+  // The strip's width in pixels, watched rather than asked for (asking would force a
+  // layout in the middle of showing a result); a new width draws again.
+  var watch = window.ResizeObserver ? new ResizeObserver(function (seen) {
+    var w = seen[0].contentRect.width;
+    if (w && w !== width) { width = w; if (drawn) draw.apply(null, drawn); }
+  }) : null;
   function box(svg, x0, x1, fill, text) {
     if (x1 <= x0) return;
     var r = document.createElementNS(NS, 'rect');
@@ -24,8 +30,9 @@ var VelmoraStrip = (function () {
   }
   // e: {ext1, ext2_1..ext2_5} of the result; core; overfilled 0 or the winding.
   function draw(svg, e, core, overfilled, words) {
+    if (watch && !drawn) watch.observe(svg);
     drawn = [svg, e, core, overfilled, words];
-    scale = (svg.getBoundingClientRect().width || W) / W;
+    scale = (width || W) / W;
     while (svg.firstChild) svg.removeChild(svg.firstChild);
     svg.setAttribute('data-extents', JSON.stringify(e));
     var stop = overfilled > 0 ? overfilled : 7;
@@ -57,6 +64,5 @@ var VelmoraStrip = (function () {
     if (from < W) text += '; ' + words.fillFree + ' — ' + pct(from, W);
     return text + '.' + (core === 0 ? ' ' + words.hole : '');
   }
-  window.addEventListener('resize', function () { if (drawn) draw.apply(null, drawn); });
   return { draw: draw, describe: describe };
 })();
