@@ -38,6 +38,7 @@
   document.addEventListener('velmora:calculated', function () {
     hide();
     form.querySelectorAll(TIPPED).forEach(function (el) {
+      if (el.id === 'summary') return;  // its tip only repeats what two lines may cut
       var has = !!el.getAttribute('title');
       el.classList.toggle('has-tip', has);
       if (el.tagName === 'OUTPUT') {
