@@ -7,8 +7,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/setup.sh web
-if [ ! -d web/node_modules/puppeteer-core ]; then
+if [ ! -d web/node_modules/puppeteer-core ] || [ ! -d web/node_modules/axe-core ]; then
   (cd web && npm ci --no-audit --no-fund --loglevel=error)
 fi
 node web/test/page_test.js build-web/web/site build/cli/velmora-cli data build-web/web
-echo "web: screenshots in build-web/web/desktop.png and build-web/web/phone.png"
+echo "web: screenshots in build-web/web/desktop.png, phone.png and dark.png"

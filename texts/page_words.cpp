@@ -7,7 +7,7 @@
 namespace velmora::texts {
 
 std::span<const PageWord> pageWords() {
-    static constexpr std::array<PageWord, 35> kWords{{
+    static constexpr std::array<PageWord, 49> kWords{{
         {"language", "Язык", "Language"},
         {"core", "Сердечник", "Core"},
         {"totals", "Итоги", "Totals"},
@@ -55,6 +55,23 @@ std::span<const PageWord> pageWords() {
          "100 A, 25 °C. For your own diode or bridge take the values from its data sheet."},
         {"apply", "Применить", "Apply"},
         {"close", "Закрыть", "Close"},
+        // The page as a kept application: loading, live results, sharing, updates.
+        {"loading", "Загружается расчётное ядро…", "Loading the calculation engine…"},
+        {"calculated", "Рассчитано", "Calculated"},
+        {"stale", "Данные изменены — результаты ещё не пересчитаны.",
+         "The inputs have changed; the results are not recalculated yet."},
+        {"notCalculated", "Не рассчитано", "Not calculated"},
+        {"addSecondary", "+ вторичная обмотка", "+ secondary winding"},
+        {"reset", "Исходный расчёт", "Default design"},
+        {"copyLink", "Копировать ссылку", "Copy link"},
+        {"linkCopied", "Ссылка на этот расчёт скопирована.", "A link to this design has been copied."},
+        {"linkShown", "Ссылка на этот расчёт:", "A link to this design:"},
+        {"updateReady", "Доступна новая версия.", "A new version is available."},
+        {"reload", "Обновить", "Reload"},
+        {"fillShares", "Доли окна", "Shares of the window"},
+        {"fillFree", "свободно", "free"},
+        {"appDescription", "Расчёт сетевых трансформаторов питания",
+         "Mains power transformer design"},
     }};
     return kWords;
 }

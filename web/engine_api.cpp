@@ -198,9 +198,14 @@ const char* velmora_report(const char* inputs, const char* lang) {
 }
 
 // A design file's bytes read by the design-file reader into the inputs:
-// {"ok": true, "inputs": {key: text}} or {"ok": false, "error": text}.
-const char* velmora_load(const std::uint8_t* data, int size, const char* lang) {
-    const std::filesystem::path path = "/tmp/loaded.sav";
+// {"ok": true, "inputs": {key: text}} or {"ok": false, "error": text}. The bytes are
+// read under the user's own file name (its last part), so that a refusal names it.
+const char* velmora_load(const std::uint8_t* data, int size, const char* name, const char* lang) {
+    std::filesystem::path path = std::filesystem::path(name).filename();
+    if (path.empty() || path == "." || path == "..") path = "design.sav";
+    const std::filesystem::path folder = "/upload";
+    std::filesystem::create_directories(folder);
+    std::filesystem::current_path(folder);
     {
         std::ofstream f(path, std::ios::binary | std::ios::trunc);
         f.write(reinterpret_cast<const char*>(data), size);
@@ -208,6 +213,7 @@ const char* velmora_load(const std::uint8_t* data, int size, const char* lang) {
     Record r;
     const ReadOutcome read = ReadDesign(path, r);
     std::filesystem::remove(path);
+    std::filesystem::current_path("/");
     if (read.status != ReadOutcome::ok)
         return give("{\"ok\": false, \"error\": " + json::jsonString(texts::fileError(read.error, texts::langFromCode(lang))) + "}");
     std::string o = "{\"ok\": true, \"inputs\": {";

@@ -18,7 +18,9 @@ TEST(PageWords, EveryKeyOnceAndWordedInBothLanguages) {
         // English words are in English: no Cyrillic letter (its UTF-8 lead bytes D0/D1).
         EXPECT_EQ(std::string(w.en).find_first_of("\xD0\xD1"), std::string::npos) << w.key;
     }
-    for (std::string_view key : {"calculate", "load", "save", "saveReport", "help", "about", "ok"})
+    for (std::string_view key : {"calculate", "load", "save", "saveReport", "help", "about", "ok", "loading",
+                                 "calculated", "stale", "addSecondary", "reset", "copyLink", "updateReady",
+                                 "reload", "fillShares", "appDescription"})
         EXPECT_TRUE(keys.count(key)) << key;
 }
 

@@ -36,6 +36,8 @@
     } else {
       el = document.createElement(f.role === 'result' ? 'output' : 'input');
       if (f.role !== 'result') { el.type = 'text'; el.inputMode = 'decimal'; el.autocomplete = 'off'; }
+      // One summary per calculation is announced (live.js), not every figure.
+      else el.setAttribute('aria-live', 'off');
       label.appendChild(span);
       label.appendChild(el);
     }
@@ -176,14 +178,25 @@
   }
 
   // ---- the calculation ------------------------------------------------------------
-  function calculate() {
+  // `quiet` is the calculation while typing: no message boxes (live.js shows the outcome
+  // inline), and only the results shown: the inputs keep the user's text until
+  // "Рассчитать" puts in what the calculation made of them and says why.
+  function calculate(quiet) {
+    if (!B.loaded()) return null;
+    quiet = quiet === true;
     var inputs = take();
     var t0 = performance.now();
     var res = B.calculate(inputs, lang);
     page.calcMs.push(performance.now() - t0);
     page.last = res;
-    if (res.failure) { tell(words().warning, res.failure); return res; }
-    show(res.fields);
+    if (res.failure) {
+      if (!quiet) tell(words().warning, res.failure);
+      announce(res, quiet);
+      return res;
+    }
+    var fields = Object.assign({}, res.fields);
+    if (quiet) Object.keys(fields).forEach(function (n) { if (!byName[n] || isInput(byName[n].field)) delete fields[n]; });
+    show(fields);
     $('comment').value = res.comment;
     document.querySelectorAll('output').forEach(function (o) { o.title = ''; o.dataset.hint = ''; });
     Object.keys(res.hints || {}).forEach(function (id) {
@@ -193,11 +206,14 @@
       var tip = res.hints[id] + (gauge ? '\n' + gauge : '');
       o.title = tip; o.dataset.hint = tip;
     });
-    document.querySelectorAll('input.misread').forEach(function (e) { e.classList.remove('misread'); e.title = ''; });
+    document.querySelectorAll('input.misread').forEach(function (e) {
+      e.classList.remove('misread'); e.title = ''; e.removeAttribute('aria-invalid');
+    });
     (res.warnings || []).forEach(function (m) {
       var c = byName[m.field];
       if (!c || !c.el) return;
       c.el.classList.add('misread');
+      c.el.setAttribute('aria-invalid', 'true');
       c.el.title = B.misreadNotice(m.reads === null ? Infinity : m.reads, lang);
     });
     var shape = shapeOf(Number(res.fields.core));
@@ -205,14 +221,22 @@
     showBeside();
     $('design').classList.remove('stale');
     keep();
-    (res.messages || []).forEach(function (m) { tell(m.caption, m.text); });
+    if (!quiet) (res.messages || []).forEach(function (m) { tell(m.caption, m.text); });
+    announce(res, quiet);
     if (page.firstResult === null) page.firstResult = performance.now();
     return res;
   }
+  // What else follows a calculation (the summary, the share link, the secondaries
+  // shown) listens for this.
+  function announce(res, quiet) {
+    document.dispatchEvent(new CustomEvent('velmora:calculated', { detail: { result: res, quiet: quiet } }));
+  }
 
   // The steel group and the rectifier marks, as the window shows them.
-  function showBeside() {
-    var s = page.shown = B.shown(lang), g = s.steel, select = $('Steel');
+  // Before the engine has loaded: the default design's group as the build took it,
+  // its labels and grades without figures.
+  function showBeside(before) {
+    var s = page.shown = before || B.shown(lang), g = s.steel, select = $('Steel');
     $('steel-title').textContent = g.title;
     $('steel-grade-label').textContent = g.gradeLabel;
     select.title = g.gradeTip;
@@ -239,10 +263,12 @@
         rows.appendChild(label);
       }
       $('steel-label-' + k).textContent = row.label;
-      out.textContent = row.value;
-      out.title = row.tip;
+      out.setAttribute('aria-live', 'off');
+      out.textContent = before ? '' : row.value;
+      out.title = before ? '' : row.tip;
     });
-    $('steel-notes').textContent = g.notes.join('\n');
+    $('steel-notes').textContent = before ? '' : g.notes.join('\n');
+    if (before) return;
     s.rectifiers.forEach(function (r, k) {
       var mark = $('rect-mark-' + (k + 1));
       mark.textContent = r.mark;
@@ -338,7 +364,7 @@
   }
   function loadDesign(file) {
     file.arrayBuffer().then(function (buf) {
-      var out = B.load(new Uint8Array(buf), lang);
+      var out = B.load(new Uint8Array(buf), file.name, lang);
       if (!out.ok) return tell(words().warning, out.error);
       show(out.inputs);
       calculate();
@@ -365,15 +391,22 @@
   }
 
   // ---- start ----------------------------------------------------------------------
+  // The layout, its words and the inputs are shown at once from the build's copy of the
+  // engine's table (boot.js); the results once the engine has loaded.
+  function defaults() {
+    var d = {};
+    table.fields.forEach(function (f) { if (isInput(f)) d[f.name] = f.def; });
+    return d;
+  }
   function start() {
     lang = localStorage.getItem(LANG) === 'en' ? 'en' : 'ru';
+    var shared = window.VelmoraShare ? VelmoraShare.read(location.hash) : null;
     $('lang').value = lang;
     table = B.fields(lang);
     build();
-    var defaults = {};
-    table.fields.forEach(function (f) { if (isInput(f)) defaults[f.name] = f.def; });
-    show(Object.assign(defaults, load()));
+    show(Object.assign(defaults(), shared ? shared.inputs : load()));
     applyWords();
+    showBeside(VelmoraBoot[lang].shown);
     var form = $('design');
     form.addEventListener('submit', function (e) { e.preventDefault(); calculate(); });
     form.addEventListener('input', function (e) {
@@ -391,7 +424,7 @@
     $('save-report').addEventListener('click', saveReport);
     $('help').addEventListener('click', function () { tell(words().help, B.help(lang)); });
     $('about').addEventListener('click', function () { tell(words().about, words().aboutText); });
-    $('Conductor').addEventListener('change', calculate);
+    $('Conductor').addEventListener('change', function () { calculate(); });
     $('Steel').addEventListener('change', function () {
       var name = $('Steel').value;
       state.Steel = name === page.shown.steel['default'] ? '' : name;
@@ -402,14 +435,25 @@
       lang = $('lang').value;
       table = B.fields(lang);
       applyWords();
+      if (!B.loaded()) showBeside(VelmoraBoot[lang].shown);
       calculate();
     });
-    calculate();
-    document.body.dataset.ready = '1';
+    Object.assign(page, {
+      calculate: calculate, show: show, inputs: take, defaults: defaults,
+      words: words, lang: function () { return lang; }, table: function () { return table; },
+      // A whole design at once (a reset, a shared link): every input, then its results.
+      replace: function (inputs, quiet) {
+        state = {};
+        show(Object.assign(defaults(), inputs));
+        return calculate(quiet);
+      }
+    });
+    B.ready().then(function () {
+      document.body.removeAttribute('data-loading');
+      calculate();
+      document.body.dataset.ready = '1';
+    });
   }
 
-  B.ready().then(start);
-  // Offline after the first load; a page opened from disk has no service worker.
-  if ('serviceWorker' in navigator && /^https?:$/.test(location.protocol))
-    navigator.serviceWorker.register('sw.js').catch(function () { /* online only */ });
+  start();
 })();

@@ -11,10 +11,24 @@ var VelmoraBridge = (function () {
   }
   function call(name, types, args) { return M.ccall(name, 'string', types, args); }
   return {
+    // The engine's script is loaded here, after the page has painted from the words
+    // the build took from it (boot.js); index.html only asks for it early (preload).
     ready: function () {
-      return createVelmora().then(function (m) { M = m; });
+      return new Promise(function (done, fail) {
+        if (typeof createVelmora === 'function') return done();
+        var s = document.createElement('script');
+        s.src = 'engine.js';
+        s.onload = done;
+        s.onerror = fail;
+        document.head.appendChild(s);
+      }).then(function () { return createVelmora(); }).then(function (m) { M = m; });
     },
-    fields: function (lang) { return JSON.parse(call('velmora_fields', ['string'], [lang])); },
+    loaded: function () { return M !== null; },
+    // The field table; before the engine has loaded, the copy the build took from it.
+    fields: function (lang) {
+      if (!M) return JSON.parse(JSON.stringify(VelmoraBoot[lang].fields));
+      return JSON.parse(call('velmora_fields', ['string'], [lang]));
+    },
     calculate: function (inputs, lang) {
       return JSON.parse(call('velmora_calculate', ['string', 'string'], [pack(inputs), lang]));
     },
@@ -34,10 +48,11 @@ var VelmoraBridge = (function () {
       var e = call('velmora_report', ['string', 'string'], [pack(inputs), lang]);
       return e ? { error: e } : { bytes: bytes() };
     },
-    load: function (data, lang) {
+    // A design file's bytes under the user's file name.
+    load: function (data, name, lang) {
       var p = M._malloc(data.length || 1);
       M.HEAPU8.set(data, p);
-      var out = call('velmora_load', ['number', 'number', 'string'], [p, data.length, lang]);
+      var out = call('velmora_load', ['number', 'number', 'string', 'string'], [p, data.length, name, lang]);
       M._free(p);
       return JSON.parse(out);
     },

@@ -134,11 +134,18 @@ async function shown(page) {
   });
 }
 
+// Clicks like a user who first scrolls the control clear of the results bar that stays
+// at the bottom of the screen.
+async function tap(page, selector) {
+  await page.$eval(selector, (el) => el.scrollIntoView({ block: 'center' }));
+  await page.click(selector);
+}
+
 // Clicks `button` and waits up to five seconds for the download it starts in the
 // folder `dl`: the new file's name ending in `ext`, or null.
 async function downloaded(page, button, dl, ext) {
   const before = new Set(fs.readdirSync(dl));
-  await page.click(button);
+  await tap(page, button);
   await messages(page);
   for (let k = 0; k < 100; ++k) {
     await new Promise((r) => setTimeout(r, 50));
@@ -300,7 +307,7 @@ async function main() {
     // the diode's defaults; the page then gives what velmora-cli gives for those keys,
     // the column is marked, and a hand edit of the voltage detaches it.
     {
-      await page.click('#rect-button-1');
+      await tap(page, '#rect-button-1');
       await page.waitForFunction(() => document.getElementById('rectifier').open);
       const defaults = await page.evaluate(() => ['rect-circuit', 'rect-Vd', 'rect-rd'].map((id) => document.getElementById(id).value));
       check('the rectifier dialog opens on a bridge with the diode\'s defaults', () => assert.deepEqual(defaults, ['1', '0.88', '0.0037']));
@@ -348,16 +355,16 @@ async function main() {
       await page.waitForFunction(() => window.velmoraPage.pendingMessages() > 0);
       const said = await messages(page);
       const after = await page.evaluate(() => document.getElementById('f-U2_1').value);
-      check('a file that is no design is refused', () => {
+      check('a file that is no design is refused, naming the file', () => {
         assert.equal(said.length, 1);
-        assert.ok(said[0].text.length > 0);
+        assert.ok(said[0].text.includes('junk.sav') && !said[0].text.includes('/tmp'), said[0].text);
         assert.equal(after, before);
       });
     }
 
     // Help: the help text of the data folder, in the page's language.
     {
-      await page.click('#help');
+      await tap(page, '#help');
       const said = await messages(page);
       const firstLine = (t) => t.replace(/\r/g, '').split('\n')[0];
       const wantRu = new TextDecoder('windows-1251').decode(fs.readFileSync(path.join(data, 'ReadMe.txt')));
@@ -394,7 +401,6 @@ async function main() {
     await page.setViewport({ width: 390, height: 844, isMobile: true, hasTouch: true, deviceScaleFactor: 2 });
     await page.reload();
     await page.waitForFunction(() => window.velmoraPage && window.velmoraPage.firstResult !== null);
-    await page.screenshot({ path: path.join(out, 'phone.png'), fullPage: true });
     const widths = await page.evaluate(() => [document.documentElement.scrollWidth, window.innerWidth]);
     check('phone: no horizontal scrolling', () => assert.ok(widths[0] <= widths[1], `${widths}`));
     const unlabelled = await page.evaluate(() => [...document.querySelectorAll('input, select, textarea, output')]
@@ -406,7 +412,7 @@ async function main() {
     await page.evaluate(() => navigator.serviceWorker.ready);
     await page.evaluate(() => localStorage.clear());
     await page.setOfflineMode(true);
-    await page.reload();
+    await page.goto(url);
     await page.waitForFunction(() => window.velmoraPage && window.velmoraPage.firstResult !== null, { timeout: 10000 });
     compare('offline', await shown(page), cliJson({}));
     await page.setOfflineMode(false);
@@ -421,6 +427,10 @@ async function main() {
     let gz = 0;
     for (const f of fs.readdirSync(site)) gz += zlib.gzipSync(fs.readFileSync(path.join(site, f)), { level: 9 }).length;
     check('the page with its engine is at most 1 MB gzip', () => assert.ok(gz <= 1 << 20, `${gz}`));
+    // The page as a kept application (app_checks.js).
+    const figures = await require('./app_checks').run({ browser, url, site, out, check, cliJson });
+    console.log(`web: axe-core violations per state ${JSON.stringify(figures.axe)}; ` +
+                `phone page ${figures.phoneHeight} px; printed ${figures.printPages} page(s)`);
     console.log(`web: first result ${first.toFixed(0)} ms after navigation (${again.toFixed(0)} ms on a second visit); ` +
                 `recalculation median ` +
                 `${calc.median.toFixed(3)} ms (90%: ${calc.p90.toFixed(3)} ms); site ${(gz / 1024).toFixed(0)} KB gzip`);
