@@ -194,6 +194,15 @@ SteelResult steelModel(const RunFigures& f, const SteelGrade& g, const HeatCondi
     if (r.B0_t > kSteel.knee[fam])
         r.warnings.push_back({SteelWarningCode::inductionAboveKnee, r.B0_t, kSteel.knee[fam]});
     r.work = workingFigures(f, g, c, r.construction, r.volume_mm3);
+    WorkingFigures& w = r.work;
+    if (w.Pcu_w && w.loss_w) {
+        w.input_w = out.delivered + *w.Pcu_w + *w.loss_w;
+        w.efficiency_pct = out.delivered / *w.input_w * 100;
+        if (out.supply) w.supply_efficiency_pct = out.useful / *w.input_w * 100;
+    }
+    // Above its class the insulation ages fast; the design works, for a shorter life.
+    if (w.class_margin_k && *w.class_margin_k < 0)
+        r.warnings.push_back({SteelWarningCode::hotSpotAboveClass, *w.hot_spot_c, w.class_limit_c});
     return r;
 }
 

@@ -112,6 +112,7 @@ enum class SteelStatus {
 enum class SteelWarningCode {
     riseAboveLimit,   // value: the rise, K; limit: kSteel.riseLimit
     inductionAboveKnee,  // value: B0, T; limit: the family's knee
+    hotSpotAboveClass,   // value: the hot spot, °C; limit: the insulation class's, °C
 };
 struct SteelWarning {
     SteelWarningCode code;
@@ -137,7 +138,6 @@ enum class SteelReason {
     inductionAboveSaturation,  // B0 above the saturation the source gives
     supplyBelowNominal,        // U1max < U1nom
     heatingNotSettled,         // the winding heats itself without bound
-    hotSpotAboveClass,         // the hottest point exceeds the insulation class
 };
 
 // The reason's code as the JSON output names it ("supplyBelowNominal").
@@ -160,7 +160,9 @@ struct WorkingFigures {
     std::optional<double> H_peak_a_m, I_mag_a, I0_a;
     double ambient_c = 40;
     double class_limit_c = 130;
-    std::optional<double> rise_k, hot_spot_c, class_margin_k, winding_c, efficiency_pct;
+    std::optional<double> rise_k, hot_spot_c, class_margin_k, winding_c;
+    // From real power, as SteelResult's, with the copper and core at work.
+    std::optional<double> efficiency_pct, supply_efficiency_pct, input_w;
     int rounds = 0;            // of the heating
     // Copper at the winding's temperature: the factor on the cold resistance, the loss,
     // the resistances and the voltages under load.

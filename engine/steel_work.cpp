@@ -38,7 +38,6 @@ std::string_view reasonName(SteelReason r) {
         case SteelReason::inductionAboveSaturation: return "inductionAboveSaturation";
         case SteelReason::supplyBelowNominal: return "supplyBelowNominal";
         case SteelReason::heatingNotSettled: return "heatingNotSettled";
-        case SteelReason::hotSpotAboveClass: return "hotSpotAboveClass";
     }
     return "";
 }
@@ -125,7 +124,6 @@ WorkingFigures workingFigures(const RunFigures& f, const SteelGrade& g, const He
             w.hot_spot_c = h.hot_spot_c;
             w.class_margin_k = w.class_limit_c - h.hot_spot_c;
             w.winding_c = h.winding_c;
-            w.efficiency_pct = f.Pzad / (f.Pzad + h.Pcu_w + *w.loss_w) * 100;
             w.copper_factor = h.copper;
             w.Pcu_w = h.Pcu_w;
             w.R1_ohm = f.R1 * h.copper;
@@ -136,7 +134,6 @@ WorkingFigures workingFigures(const RunFigures& f, const SteelGrade& g, const He
                 w.R2_ohm[i] = f.R2[i] * h.copper;
                 w.U2_load_v[i] = f.W2[i] * ew - h.copper * f.R2[i] * f.I2[i];
             }
-            if (*w.class_margin_k < 0) w.reasons.push_back(SteelReason::hotSpotAboveClass);
         }
     }
     w.feasible = w.reasons.empty();

@@ -1,11 +1,19 @@
 // The output figures in words: labels and tool-tips by figure id.
 #include "figure_texts.hpp"
+#include "steel_texts.hpp"
 #include "wording.hpp"
 
 namespace velmora::texts {
 namespace {
 
 std::string num(double v, int decimals) { return fixed(v, decimals); }
+
+// The tip of a figure shown as "—": why it is not computed.
+std::string unavailable(FigureGap gap, Lang lang) {
+    const std::string why = steelFigureGap(gap, lang);
+    if (ru(lang)) return why.empty() ? "Не рассчитывается для этого проекта." : "Не рассчитывается: " + why + ".";
+    return why.empty() ? "Not computed for this design." : "Not computed: " + why + ".";
+}
 
 }  // namespace
 
@@ -39,57 +47,57 @@ std::string figureTip(FigureId id, const SteelResult& s, const SteelGrade& g, La
     const bool r = ru(lang);
     switch (id) {
         case FigureId::massSteel:
-            return r ? "Объем по контуру сердечника × 0,9 × плотность марки. Кольцо π/4·(D²−d²)·H; "
-                       "ШЛ, Ш ((2Ls+2Lok)·(Hok+Ls) − 2·Lok·Hok)·Hs; ПЛ, Г ((2Ls+Lok)·(Hok+2Ls) − "
-                       "Lok·Hok)·Hs."
-                     : "Outline volume × 0.9 × the grade's density. Toroid π/4·(D²−d²)·H; shell "
-                       "cores (ШЛ) and (Ш) ((2Ls+2Lok)·(Hok+Ls) − 2·Lok·Hok)·Hs; two-coil cores "
-                       "(ПЛ) and (Г) ((2Ls+Lok)·(Hok+2Ls) − Lok·Hok)·Hs.";
-        case FigureId::loss: {
-            const bool typ = s.basis == LossBasis::typical;
-            return r ? "Удельные потери марки при индукции холостого хода B0 = " + num(s.B0_t, 2) +
-                           " Тл и частоте F (" +
-                           (typ ? "по типичным значениям" : "по гарантированному максимуму") +
-                           ") × масса × 1,15 (коэффициент сборки — допущение для всех видов "
+            return r ? "Объем по контуру сердечника × коэффициент заполнения сталью " +
+                           num(s.work.stacking, 3) + " × плотность марки. Кольцо π/4·(D²−d²)·H; "
+                           "ШЛ, Ш ((2Ls+2Lok)·(Hok+Ls) − 2·Lok·Hok)·Hs; ПЛ, Г ((2Ls+Lok)·(Hok+2Ls) − "
+                           "Lok·Hok)·Hs."
+                     : "Outline volume × the stacking factor " + num(s.work.stacking, 3) +
+                           " × the grade's density. Toroid π/4·(D²−d²)·H; shell "
+                           "cores (ШЛ) and (Ш) ((2Ls+2Lok)·(Hok+Ls) − 2·Lok·Hok)·Hs; two-coil cores "
+                           "(ПЛ) and (Г) ((2Ls+Lok)·(Hok+2Ls) − Lok·Hok)·Hs.";
+        case FigureId::loss:
+            if (!s.work.loss_w) return unavailable(s.work.lossGap, lang);
+            return r ? "Удельные потери марки при индукции холостого хода B0 = " + num(s.work.B0_t, 2) +
+                           " Тл (по сечению стали с коэффициентом заполнения " + num(s.work.stacking, 3) +
+                           ") и частоте F × масса × 1,15 (коэффициент сборки — допущение для всех видов "
                            "сердечника)."
-                     : "The grade's specific loss at the no-load induction B0 = " + num(s.B0_t, 2) +
-                           " T and frequency F (" + (typ ? "typical values" : "guaranteed maximum") +
-                           ") × mass × 1.15 (building factor, an assumption for every kind of core).";
-        }
+                     : "The grade's specific loss at the no-load induction B0 = " + num(s.work.B0_t, 2) +
+                           " T (net section, stacking factor " + num(s.work.stacking, 3) +
+                           ") and frequency F × mass × 1.15 (building factor, an assumption for every "
+                           "kind of core).";
         case FigureId::I0:
-            if (!s.I0_a)
-                return r ? "Для марки " + g.name + " нет кривой намагничивания при B0 = " +
-                               num(s.B0_t, 2) +
-                               " Тл: ток намагничивания и ток холостого хода не рассчитываются. "
-                               "Активная часть " + num(s.I_loss_a, 3) + " А."
-                         : "Grade " + g.name + " has no magnetisation data at B0 = " + num(s.B0_t, 2) +
-                               " T: the magnetising and no-load currents are not computed. Loss "
-                               "part " + num(s.I_loss_a, 3) + " A.";
-            return r ? "Сумма активной части Pст/U1ном = " + num(s.I_loss_a, 3) +
-                           " А и тока намагничивания " + num(s.I_mag_a.value_or(0), 3) +
-                           " А (по кривой намагничивания марки, амплитуда/√2; для ПЛ и ШЛ плюс два "
-                           "стыка по 10 мкм — допущение). Ток намагничивания основного расчета не "
-                           "меняется."
-                     : "Vector sum of the loss part Pcore/U1nom = " + num(s.I_loss_a, 3) +
-                           " A and the magnetising current " + num(s.I_mag_a.value_or(0), 3) +
-                           " A (from the grade's magnetisation curve, peak/√2; for the cut cores (ПЛ) "
-                           "and (ШЛ) plus two 10 µm joints — an assumption). The main calculation's magnetising "
-                           "current stays as it is.";
+            if (!s.work.I0_a)
+                return unavailable(s.work.magnetisingGap != FigureGap::none ? s.work.magnetisingGap : s.work.lossGap,
+                                   lang);
+            return r ? "Сумма активной части Pст/U1ном = " + num(s.work.I_loss_a.value_or(0), 3) +
+                           " А и тока намагничивания " + num(s.work.I_mag_a.value_or(0), 3) +
+                           " А: действующее значение за период при синусоидальной индукции, по кривой "
+                           "намагничивания марки " + g.name + ", средней линии " + num(s.work.lm_mm, 0) +
+                           " мм по форме сердечника и зазору стыков " + num(s.work.gap_mm * 1000, 0) +
+                           " мкм (допущение). Ток намагничивания основного расчета не меняется."
+                     : "Vector sum of the loss part Pcore/U1nom = " + num(s.work.I_loss_a.value_or(0), 3) +
+                           " A and the magnetising current " + num(s.work.I_mag_a.value_or(0), 3) +
+                           " A: the rms over one cycle under a sinusoidal induction, from the "
+                           "magnetisation curve of " + g.name + ", the shape's own mean path of " +
+                           num(s.work.lm_mm, 0) + " mm and joints of " + num(s.work.gap_mm * 1000, 0) +
+                           " µm in all (an assumption). The main calculation's magnetising current "
+                           "stays as it is.";
         case FigureId::efficiency:
             return r ? "Pвых / (Pвых + Pм + Pст): мощность, отдаваемая обмотками (U2·I2 обмотки без "
                        "выпрямителя; постоянный ток на выходе и потери в диодах у обмотки с выпрямителем), "
                        "потери в меди основного расчета и потери в стали. Потребляемая мощность " +
-                           num(s.input_w, 1) + " Вт."
+                           num(s.work.input_w.value_or(0), 1) + " Вт."
                      : "Pout / (Pout + Pcu + Pcore): the power the windings deliver (U2·I2 of a winding "
                        "without a rectifier; the DC output and the diodes' loss of one with a rectifier), "
                        "the main calculation's copper loss and the core loss. Input " +
-                           num(s.input_w, 1) + " W.";
+                           num(s.work.input_w.value_or(0), 1) + " W.";
         case FigureId::supplyEfficiency:
             return r ? "Мощность в нагрузках (постоянный ток выпрямителей и U2·I2 обмоток без "
                        "выпрямителя) / потребляемая мощность; диоды — потери, как медь и сталь."
                      : "Power in the loads (the rectifiers' DC output and U2·I2 of windings without a "
                        "rectifier) over the input; the diodes are a loss, as copper and core are.";
         case FigureId::hotSpot:
+            if (!s.work.hot_spot_c) return unavailable(s.work.heatingGap, lang);
             return r ? "Температура окружающего воздуха + перегрев поверхности + перепад по толщине "
                        "намотки (одномерная теплопроводность; эффективная теплопроводность слоев "
                        "круглого провода — из справочных данных для пропитанной намотки, для "
@@ -104,12 +112,15 @@ std::string figureTip(FigureId id, const SteelResult& s, const SteelGrade& g, La
                      : "The limit of the insulation system's thermal class (A 105, E 120, B 130, F 155, "
                        "H 180 °C) less the hot spot.";
         case FigureId::rise: {
+            if (!s.work.rise_k) return unavailable(s.work.heatingGap, lang);
             const std::string area = num(s.surface_m2 * 1e4, 0);
-            return r ? "Превышение температуры поверхности над воздухом 25 °C при отводе Pм + Pст с "
-                       "поверхности " + area +
-                           " см² естественной конвекцией и излучением (черность 0,92 — "
+            const std::string air = num(s.work.ambient_c, 0);
+            return r ? "Превышение температуры поверхности над воздухом " + air +
+                           " °C при отводе потерь в меди и в стали (Pм + Pст) с поверхности " + area +
+                           " см² естественной конвекцией и излучением (коэффициент черноты 0,92 — "
                            "допущение); без теплоотвода через крепление."
-                     : "Rise of the surface above 25 °C air when Pcu + Pcore leave " + area +
+                     : "Rise of the surface above " + air + " °C air when the copper and core losses "
+                       "(Pcu + Pcore) leave " + area +
                            " cm² by natural convection and radiation (emissivity 0.92 — an "
                            "assumption); no heat through the mounting.";
         }

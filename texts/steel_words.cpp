@@ -21,8 +21,8 @@ std::string steelGradeLabel(Lang lang) { return ru(lang) ? "Марка стал�
 
 std::string steelGradeTip(Lang lang) {
     return ru(lang) ? "Марка стали из файла «Стали.txt». По умолчанию для кольца, ПЛ и ШЛ — "
-                      "анизотропная M150-35S, для Ш и Г — изотропная M800-50A."
-                    : "Steel grade from \"Стали.txt\". Default: grain-oriented M150-35S for the "
+                      "анизотропная M-6 0.35, для Ш и Г — изотропная M800-50A."
+                    : "Steel grade from \"Стали.txt\". Default: grain-oriented M-6 0.35 for the "
                       "toroid, the C-core (ПЛ) and the cut shell core (ШЛ); non-oriented M800-50A "
                       "for E-I (Ш) and U-I (Г) laminations.";
 }
@@ -34,6 +34,13 @@ std::string steelWarning(const SteelWarning& w, Lang lang) {
                        " K: уменьшите плотность тока или возьмите сердечник больше."
                  : "Winding rise " + num(w.value, 1) + " K is above " + num(w.limit, 0) +
                        " K: lower the current density or take a larger core.";
+    if (w.code == SteelWarningCode::hotSpotAboveClass)
+        return r ? "Наиболее нагретая точка обмотки " + num(w.value, 0) + " °C выше предела класса "
+                       "изоляции " + num(w.limit, 0) + " °C: изоляция стареет быстрее; уменьшите "
+                       "плотность тока, пропитайте обмотку или возьмите сердечник больше."
+                 : "The winding's hot spot " + num(w.value, 0) + " °C is above the insulation class "
+                       "limit of " + num(w.limit, 0) + " °C: the insulation ages faster; lower the "
+                       "current density, impregnate the winding or take a larger core.";
     return r ? "Индукция холостого хода " + num(w.value, 2) + " Тл выше " + num(w.limit, 2) +
                    " Тл для этой стали: большой ток холостого хода, гудение, бросок тока при "
                    "включении."
@@ -64,14 +71,6 @@ std::string steelReason(SteelReason reason, const WorkingFigures& w, Lang lang) 
                        "быстрее, чем уходит тепло."
                      : "Cannot work: the heating does not settle; the copper's resistance grows "
                        "faster than the heat leaves.";
-        case SteelReason::hotSpotAboveClass:
-            return r ? "Не будет работать: самая горячая точка обмотки " +
-                           num(w.hot_spot_c.value_or(0), 0) + " °C выше предела класса изоляции " +
-                           num(w.class_limit_c, 0) + " °C."
-                     : "Cannot work: the winding's hottest point, " +
-                           num(w.hot_spot_c.value_or(0), 0) +
-                           " °C, is above the insulation class limit of " + num(w.class_limit_c, 0) +
-                           " °C.";
     }
     return {};
 }

@@ -154,7 +154,8 @@ TEST_F(CliProcess, SteelAndHeatingComeAsNumbersForTheChosenGrade) {
     ASSERT_EQ(r.status, 0) << r.err;
     // The default ШЛ core takes the grain-oriented default grade.
     EXPECT_TRUE(has(r.out, "\"steel\": {\"grade\": \"M-6 0.35\", \"mass_steel_kg\": ")) << r.out;
-    EXPECT_TRUE(has(r.out, "\"I0_a\": null")) << "the first figures read the 1.0/1.5/1.7 T points only";
+    EXPECT_FALSE(has(r.out, "\"I0_a\": null")) << "the default grain-oriented grade has a curve";
+    EXPECT_TRUE(has(r.out, "\"feasible\": true, \"reasons\": []")) << r.out;
     // The figures at work: an impregnated default design works; with the highest mains
     // voltage below the nominal one it cannot, and says why.
     Outcome wet = cli("--json --set Impregnated=1");

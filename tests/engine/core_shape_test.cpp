@@ -53,19 +53,19 @@ const KindCase kCases[] = {
     // Ring D 100, d 60, H 30: Sst (100 − 60)/2 · 30 · 0.9 = 540; lm π·160/2 = 80π;
     // Sok π·60²/4 = 900π; hkar (100 − 60)/2 + 2 = 22, hkar1 30 + 2 = 32, no lkar;
     // room 160/2 − 22 = 58; volume π/4 · (100² − 60²) · 30 = 48000π; path 80π.
-    {0, CoreKind::ring, "Т", true, false, true, 1.7, "1.5", Construction::woundRing, 0, "M150-35S",
+    {0, CoreKind::ring, "Т", true, false, true, 1.7, "1.5", Construction::woundRing, 0, "M-6 0.35",
      "core-ring.svg", "D", 100, 60, 30, 0, "1.5", 540, 80 * kPi, 900 * kPi, 22, 32, 0, 58, 48000 * kPi,
      80 * kPi, Layout::ring},
     // ПЛ a 20, b 40, c 20, h 50: Sst 20 · 40 · 0.9 = 720; lm 2·50 + 2·20 + 2·20 = 180;
     // Sok 1000; hkar 22, hkar1 42, lkar 48; room (20 − 22 + 20)/2 = 9;
     // volume ((40 + 20)·(50 + 40) − 20·50)·40 = 176000; path 2·(20 + 50) + 4·20 = 220.
-    {1, CoreKind::pl, "ПЛ", false, true, true, 1.7, "1.5", Construction::cutCore, 2, "M150-35S",
+    {1, CoreKind::pl, "ПЛ", false, true, true, 1.7, "1.5", Construction::cutCore, 2, "M-6 0.35",
      "core-pl.svg", "Ls", 20, 40, 20, 50, "1.5", 720, 180, 1000, 22, 42, 48, 9, 176000, 220,
      Layout::twoCoils},
     // ШЛ a 25, b 32, c 25, h 40: Sst 720; lm 80 + 50 + 50 = 180; Sok 1000; hkar 27,
     // hkar1 34, lkar 38; room 25 − (27 − 25)/2 = 24; volume ((50 + 50)·(40 + 25) −
     // 2·25·40)·32 = 144000; path 2·(25 + 40) + 2.5·25 = 192.5.
-    {2, CoreKind::shl, "ШЛ", false, false, true, 1.7, "1.5", Construction::cutCore, 2, "M150-35S",
+    {2, CoreKind::shl, "ШЛ", false, false, true, 1.7, "1.5", Construction::cutCore, 2, "M-6 0.35",
      "core-shl.svg", "Ls", 25, 32, 25, 40, "1.5", 720, 180, 1000, 27, 34, 38, 24, 144000, 192.5,
      Layout::bobbin},
     // Ш a 25, b 32, c 30, h 50: Sst 720; lm 100 + 60 + 50 = 210; Sok 1500; hkar 27,

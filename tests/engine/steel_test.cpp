@@ -327,7 +327,12 @@ TEST(SteelWarnings, RiseAboveSixtyAndInductionAboveTheKnee) {
     Record r;
     const RunFigures f = calculated(r);
     const SteelResult calm = steelModel(f, nonOriented());
-    EXPECT_TRUE(calm.warnings.empty());
+    // Only the warnings of the rise and the knee are looked at here (the hot spot has its own).
+    const auto limits = [](std::vector<SteelWarning> w) {
+        std::erase_if(w, [](const SteelWarning& x) { return x.code == SteelWarningCode::hotSpotAboveClass; });
+        return w;
+    };
+    EXPECT_TRUE(limits(calm.warnings).empty());
     ASSERT_LT(calm.B0_t, 1.5);
 
     // A tenfold copper loss heats the same surface past 60 K.
@@ -335,19 +340,19 @@ TEST(SteelWarnings, RiseAboveSixtyAndInductionAboveTheKnee) {
     hot.Pcu = 10 * f.Pcu;
     const SteelResult h = steelModel(hot, nonOriented());
     ASSERT_GT(h.rise_k, 60);
-    ASSERT_EQ(h.warnings.size(), 1u);
-    EXPECT_EQ(h.warnings[0].code, SteelWarningCode::riseAboveLimit);
-    EXPECT_EQ(h.warnings[0].value, h.rise_k);
-    EXPECT_EQ(h.warnings[0].limit, 60);
+    ASSERT_EQ(limits(h.warnings).size(), 1u);
+    EXPECT_EQ(limits(h.warnings)[0].code, SteelWarningCode::riseAboveLimit);
+    EXPECT_EQ(limits(h.warnings)[0].value, h.rise_k);
+    EXPECT_EQ(limits(h.warnings)[0].limit, 60);
 
     // Fewer turns: 1.6 T is above the non-oriented knee (1.5 T), below the GO one (1.75 T).
     RunFigures dense = f;
     dense.W1 = f.W1 * calm.B0_t / 1.6;
     const SteelResult no = steelModel(dense, nonOriented());
-    ASSERT_FALSE(no.warnings.empty());
-    EXPECT_EQ(no.warnings.back().code, SteelWarningCode::inductionAboveKnee);
-    EXPECT_NEAR(no.warnings.back().value, 1.6, 1e-12);
-    EXPECT_EQ(no.warnings.back().limit, 1.5);
+    ASSERT_FALSE(limits(no.warnings).empty());
+    EXPECT_EQ(limits(no.warnings).back().code, SteelWarningCode::inductionAboveKnee);
+    EXPECT_NEAR(limits(no.warnings).back().value, 1.6, 1e-12);
+    EXPECT_EQ(limits(no.warnings).back().limit, 1.5);
     for (const SteelWarning& w : steelModel(dense, grainOriented()).warnings)
         EXPECT_NE(w.code, SteelWarningCode::inductionAboveKnee);
 }

@@ -8,6 +8,7 @@
 
 #include "calculation.hpp"
 #include "magnetising.hpp"
+#include "core_shape.hpp"
 #include "steel.hpp"
 #include "test_wires.hpp"
 #include "winding_heat.hpp"
@@ -169,7 +170,7 @@ TEST(HotSpot, ThroughTheBuildByHand) {
 void checkHeatByHand(const RunFigures& f, const SteelResult& s, const HeatConditions& c) {
     const WorkingFigures& w = s.work;
     ASSERT_TRUE(w.hot_spot_c && w.copper_factor && w.loss_w);
-    const bool ring = f.core == 0;
+    const bool ring = shapeOf(f.core).ring;
     const double kc = *w.copper_factor;
     const double P1 = f.Pcu1 / 1.2 * kc, P2 = f.I2[0] * f.I2[0] * f.R2[0] * kc;
     // Layer thicknesses: bobbin builds t1 = build1, t2 = build2 − build1; the ring's
