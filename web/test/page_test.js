@@ -304,6 +304,27 @@ async function main() {
       check('the other grade is the one used', () => assert.equal(got.last.steel.grade, other));
     }
 
+    // A bridge asks before it takes a centre-tapped winding whole: declined, nothing changes.
+    {
+      await enter(page, { double2_1: '1' });
+      await tap(page, '#rect-button-1');
+      await page.waitForFunction(() => document.getElementById('rectifier').open);
+      await page.evaluate(() => { document.getElementById('rect-circuit').value = '1'; });
+      let asked = '';
+      page.once('dialog', (d) => { asked = d.message(); d.dismiss(); });
+      await page.click('#rect-apply');
+      await new Promise((r) => setTimeout(r, 300));
+      const after1 = await page.evaluate(() => [document.querySelector('[data-field="double2_1"]').checked,
+                                                  document.getElementById('rect-mark-1').textContent]);
+      check('a bridge on a centre-tapped winding asks first, and a "no" keeps the tap', () => {
+        assert.ok(asked.length > 0, 'no question');
+        assert.deepEqual(after1, [true, '']);
+      });
+      await enter(page, { double2_1: '0' });
+      await page.click('#calculate');
+      await messages(page);
+    }
+
     // The rectifier helper under the first secondary: bridge, 30 V, 2 A, 4700 µF with
     // the diode's defaults; the page then gives what velmora-cli gives for those keys,
     // the column is marked, and a hand edit of the voltage detaches it.
