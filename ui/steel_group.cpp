@@ -1,16 +1,32 @@
 #include "steel_group.hpp"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLineEdit>
 
+#include "heating_words.hpp"
+#include "hints.hpp"
+#include "input_marks.hpp"
 #include "steel_texts.hpp"
 #include "ui_texts.hpp"
+#include "winding_heat.hpp"
 
 namespace velmora::ui {
 namespace {
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
+QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+// The class a record's text names (a letter or the limit in °C), -1 none.
+int classIndex(const std::string& text) {
+    for (std::size_t k = 0; k < kClassLetter.size(); ++k)
+        if (text == std::string(1, kClassLetter[k]) || text == std::string(1, static_cast<char>(kClassLetter[k] + 32)) ||
+            text == std::to_string(static_cast<int>(kClassLimit[k])))
+            return static_cast<int>(k);
+    return -1;
+}
 
 }  // namespace
 
@@ -24,6 +40,24 @@ SteelGroup::SteelGroup(QWidget* parent) : QGroupBox(parent) {
     grade_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     grid->addWidget(gradeLabel_, 0, 0);
     grid->addWidget(grade_, 0, 1);
+    // The heating inputs: the appended keys of the design file, named as they are.
+    ambientLabel_ = new QLabel(this);
+    ambient_ = new QLineEdit(this);
+    ambient_->setObjectName(QStringLiteral("Tamb"));
+    ambient_->setFixedWidth(ambient_->fontMetrics().horizontalAdvance(QStringLiteral("0000.000")) + 12);
+    insulationLabel_ = new QLabel(this);
+    insulation_ = new QComboBox(this);
+    insulation_->setObjectName(QStringLiteral("Insulation"));
+    for (std::size_t k = 0; k < kClassLetter.size(); ++k)
+        insulation_->addItem(QStringLiteral("%1 (%2 °C)").arg(QChar::fromLatin1(kClassLetter[k])).arg(kClassLimit[k]));
+    impregnated_ = new QCheckBox(this);
+    impregnated_->setObjectName(QStringLiteral("Impregnated"));
+    grid->addWidget(ambientLabel_, 1, 0);
+    grid->addWidget(ambient_, 1, 1);
+    grid->addWidget(insulationLabel_, 2, 0);
+    grid->addWidget(insulation_, 2, 1);
+    grid->addWidget(impregnated_, 3, 0, 1, 2);
+    constexpr int kFirstFigureRow = 4;
     for (const SteelFigure& f : kSteelFigures)
         if (f.inGroup) figures_.push_back(&f);
     for (std::size_t k = 0; k < figures_.size(); ++k) {
@@ -39,8 +73,8 @@ SteelGroup::SteelGroup(QWidget* parent) : QGroupBox(parent) {
         // One column, as the totals above it: the window keeps its width on a small
         // screen (the grid scrolls vertically there).
         names_[k]->setWordWrap(true);
-        grid->addWidget(names_[k], static_cast<int>(k) + 1, 0);
-        grid->addWidget(values_[k], static_cast<int>(k) + 1, 1);
+        grid->addWidget(names_[k], static_cast<int>(k) + kFirstFigureRow, 0);
+        grid->addWidget(values_[k], static_cast<int>(k) + kFirstFigureRow, 1);
     }
     warnings_ = new QLabel(this);
     warnings_->setObjectName(QStringLiteral("steel_warnings"));
@@ -48,11 +82,17 @@ SteelGroup::SteelGroup(QWidget* parent) : QGroupBox(parent) {
     QPalette red = warnings_->palette();
     red.setColor(QPalette::WindowText, QColor(190, 0, 0));
     warnings_->setPalette(red);
-    grid->addWidget(warnings_, static_cast<int>(values_.size()) + 1, 0, 1, 2);
+    grid->addWidget(warnings_, static_cast<int>(values_.size()) + kFirstFigureRow, 0, 1, 2);
     grid->setColumnStretch(0, 1);
     connect(grade_, &QComboBox::activated, this, [this] {
         if (!filling_) emit gradeChosen();
     });
+    connect(ambient_, &QLineEdit::textEdited, this, [this] {
+        markIfMisread(ambient_);
+        emit heatingEdited();
+    });
+    connect(insulation_, &QComboBox::activated, this, &SteelGroup::heatingEdited);
+    connect(impregnated_, &QCheckBox::clicked, this, &SteelGroup::heatingEdited);
     retranslate();
 }
 
@@ -78,6 +118,26 @@ std::string SteelGroup::chosenGrade() const {
     if (k < 0 || k >= static_cast<int>(grades_.size())) return asked_;
     const std::string& name = grades_[static_cast<std::size_t>(k)].name;
     return name == defaultGrade_ ? std::string() : name;
+}
+
+void SteelGroup::showHeating(const Record& r) {
+    filling_ = true;
+    if (ambient_->text().toStdString() != r.Tamb) ambient_->setText(qs(r.Tamb));
+    markIfMisread(ambient_);
+    insulationAsked_ = r.Insulation;
+    const int k = classIndex(r.Insulation);
+    insulation_->setCurrentIndex(k);  // none shown for a text that names no class
+    impregnated_->setChecked(r.Impregnated != 0);
+    filling_ = false;
+}
+
+void SteelGroup::takeHeating(Record& r) const {
+    r.Tamb = ambient_->text().toStdString();
+    const int k = insulation_->currentIndex();
+    // The record's own text stays while it names the class shown ("155" for F).
+    r.Insulation = k < 0 || classIndex(insulationAsked_) == k ? insulationAsked_
+                                                                : std::string(1, kClassLetter[static_cast<std::size_t>(k)]);
+    r.Impregnated = impregnated_->isChecked() ? 1 : 0;
 }
 
 void SteelGroup::showOutcome(const SteelOutcome& outcome) {
@@ -112,6 +172,12 @@ void SteelGroup::retranslate() {
     setTitle(qs(texts::steelGroupTitle(lang)));
     gradeLabel_->setText(qs(texts::steelGradeLabel(lang)));
     grade_->setToolTip(qs(texts::steelGradeTip(lang)));
+    ambientLabel_->setText(fieldLabel(*findField("Tamb")));
+    insulationLabel_->setText(fieldLabel(*findField("Insulation")));
+    impregnated_->setText(fieldLabel(*findField("Impregnated")));
+    setHint(ambient_, qs(texts::heatingText(texts::HeatingText::ambientTip, lang)));
+    insulation_->setToolTip(qs(texts::heatingText(texts::HeatingText::insulationTip, lang)));
+    impregnated_->setToolTip(qs(texts::heatingText(texts::HeatingText::impregnatedTip, lang)));
     for (std::size_t k = 0; k < names_.size(); ++k)
         names_[k]->setText(qs(texts::figureLabel(figures_[k]->id, lang)));
     if (last_) showOutcome(*last_);

@@ -13,6 +13,7 @@
 #include "core_shape.hpp"
 #include "core_typing.hpp"
 #include "design_file.hpp"
+#include "design_session.hpp"
 #include "numtext.hpp"
 #include "page_words.hpp"
 #include "pipeline.hpp"
@@ -94,7 +95,21 @@ std::string failure(const Run& r, texts::Lang lang) {
     return r.e.status == EvaluationStatus::noWires ? texts::message(*r.e.failure, lang).text : std::string();
 }
 
-Run last_;           // the last calculation, for what the window shows beside it
+// The design on the page: its inputs as last calculated and the outcome, for what the
+// window shows beside the JSON.
+DesignSession& session() {
+    static DesignSession s = [] {
+        DesignSession d;
+        EvaluationInputs in;
+        in.kinds = &catalogue().kinds;
+        in.sizesOf = sizesOf;
+        in.steels = &steels();
+        d.useCatalogue(in);
+        return d;
+    }();
+    return s;
+}
+
 std::string text_;   // the last text result
 int overfilled_ = 0; // the winding that did not fit in the last calculation, 0 none
 std::string bytes_;  // the last byte result
@@ -115,11 +130,12 @@ extern "C" {
 // velmora-cli --json of these inputs, or {"failure": ...} when the catalogue fails.
 const char* velmora_calculate(const char* inputs, const char* lang) {
     const texts::Lang l = texts::langFromCode(lang);
-    last_ = run(inputs, l);
-    const Run& r = last_;
-    overfilled_ = r.e.run.overfilled;
-    if (const std::string why = failure(r, l); !why.empty()) return give(failureJson(why));
-    return give(json::runAsJson(r.rec, r.e, l));
+    DesignSession& s = session();
+    s.record() = recordFrom(inputs);
+    const Evaluation& e = s.calculate({l, {}, {}});
+    overfilled_ = e.run.overfilled;
+    if (e.status == EvaluationStatus::noWires) return give(failureJson(texts::message(*e.failure, l).text));
+    return give(json::runAsJson(s.record(), e, l));
 }
 
 // What the window shows of the last calculation beside the JSON, worded in `lang`:
@@ -127,16 +143,18 @@ const char* velmora_calculate(const char* inputs, const char* lang) {
 // each secondary's rectifier (its inputs as held, the mark and its tip).
 const char* velmora_shown(const char* lang) {
     const texts::Lang l = texts::langFromCode(lang);
-    const Run& r = last_;
-    const SteelOutcome& s = r.e.steel;
-    const bool shown = r.e.steelShown();
+    static const Evaluation none;
+    const Record& rec = session().record();
+    const Evaluation& e = session().last() ? *session().last() : none;
+    const SteelOutcome& s = e.steel;
+    const bool shown = e.steelShown();
     std::string o = "{\"steel\": {\"title\": " + json::jsonString(texts::steelGroupTitle(l)) +
                     ", \"gradeLabel\": " + json::jsonString(texts::steelGradeLabel(l)) +
                     ", \"gradeTip\": " + json::jsonString(texts::steelGradeTip(l)) + ", \"grades\": [";
     for (size_t k = 0; k < steels().grades.size(); ++k)
         o += (k ? ", " : "") + json::jsonString(steels().grades[k].name);
     o += "], \"chosen\": " + std::to_string(s.choice.index) + ", \"default\": " +
-         json::jsonString(std::string(defaultSteelGrade(r.rec.core))) + ", \"rows\": [";
+         json::jsonString(std::string(defaultSteelGrade(rec.core))) + ", \"rows\": [";
     bool first = true;
     for (const SteelFigure& f : kSteelFigures) {
         if (!f.inGroup || (shown && !figureShown(f, *s.result))) continue;
@@ -155,16 +173,16 @@ const char* velmora_shown(const char* lang) {
     for (int c = 0; c <= 4; ++c) o += (c ? ", " : "") + json::jsonString(std::string(texts::rectifierCircuit(c, l)));
     o += "],\n\"rectifiers\": [";
     for (int i = 0; i < kSecondaries; ++i) {
-        const RectifierInputs in = rectifierInputs(r.rec, i);
+        const RectifierInputs in = rectifierInputs(rec, i);
         const size_t k = static_cast<size_t>(i);
-        const bool has = hasRectifier(r.rec, i);
+        const bool has = hasRectifier(rec, i);
         const std::string mark = has ? texts::rectifierMark(in, l) : std::string();
-        const std::string tip = has ? texts::rectifierMarkTip(r.e.rectifiers[k], in, l) : std::string();
+        const std::string tip = has ? texts::rectifierMarkTip(e.rectifiers[k], in, l) : std::string();
         o += i ? ",\n" : "\n";
-        o += "{\"circuit\": " + std::to_string(r.rec.rect2[k]) +
-             ", \"opens\": " + std::to_string(openingCircuit(r.rec, i)) +
-             ", \"Udc\": " + json::jsonString(r.rec.Udc2[k]) + ", \"Idc\": " + json::jsonString(r.rec.Idc2[k]) +
-             ", \"C\": " + json::jsonString(r.rec.C2[k]) + ", \"Vd\": " + json::jsonString(shortest(in.Vd)) +
+        o += "{\"circuit\": " + std::to_string(rec.rect2[k]) +
+             ", \"opens\": " + std::to_string(openingCircuit(rec, i)) +
+             ", \"Udc\": " + json::jsonString(rec.Udc2[k]) + ", \"Idc\": " + json::jsonString(rec.Idc2[k]) +
+             ", \"C\": " + json::jsonString(rec.C2[k]) + ", \"Vd\": " + json::jsonString(shortest(in.Vd)) +
              ", \"rd\": " + json::jsonString(shortest(in.rd)) + ", \"mark\": " + json::jsonString(mark) +
              ", \"tip\": " + json::jsonString(tip) + ", \"asks\": [";
         // The question before each circuit that takes a centre-tapped winding whole.

@@ -3,13 +3,13 @@
 // belonged to, for the session only.
 #pragma once
 
-#include <QString>
 #include <cstddef>
+#include <string>
 #include <vector>
 
 #include "record.hpp"
 
-namespace velmora::ui {
+namespace velmora {
 
 // Whether two records hold the same design: every field a design file writes.
 bool sameInputs(const Record& a, const Record& b);
@@ -17,7 +17,7 @@ bool sameInputs(const Record& a, const Record& b);
 // One step: the inputs, and the design file open with them ("" for none).
 struct DesignState {
     Record inputs;
-    QString file;
+    std::string file;
 };
 
 inline constexpr std::size_t kUndoDepth = 100;
@@ -36,7 +36,7 @@ public:
     const DesignState* redo();
     // The design was saved under `file`: the present state and its neighbours of the
     // same design (the same file, on either side without a break) take the new name.
-    void rename(const QString& file);
+    void rename(const std::string& file);
 
     bool canUndo(const DesignState& now) const;
     bool canRedo() const { return present_ + 1 < states_.size(); }
@@ -48,4 +48,4 @@ private:
     std::size_t present_ = 0;  // index in states_ when it is not empty
 };
 
-}  // namespace velmora::ui
+}  // namespace velmora

@@ -1,11 +1,11 @@
-// The controls of the main window, made from the field table, and their places: the
-// core picture and the core data at the top, one column per winding with its inputs
-// above and its results below, the totals and the comment at the right, the buttons,
-// and the fill strip across the whole width.
-#include <QActionGroup>
+// The places of the main window's controls: the core picture and the core data at the
+// top, one column per winding with its inputs above and its results below, the totals,
+// the steel and the comment at the right, the buttons, and the fill strip across the
+// whole width. Above the results, a banner when the design cannot work.
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -13,7 +13,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -22,9 +21,8 @@
 
 #include "core_picture.hpp"
 #include "fill_diagram.hpp"
+#include "main_controls.hpp"
 #include "steel_group.hpp"
-#include "language.hpp"
-#include "main_dialog.hpp"
 #include "ui_texts.hpp"
 #include "window_geometry.hpp"
 
@@ -81,26 +79,51 @@ private:
     QButtonGroup* group_;
 };
 
+// The button's font, made smaller until its text fits `width` (at most down to 6 pt).
+void fitText(QPushButton* b, int width) {
+    QFont f = b->parentWidget()->font();
+    while (QFontMetrics(f).horizontalAdvance(b->text()) > width && f.pointSizeF() > 6)
+        f.setPointSizeF(f.pointSizeF() - 0.5);
+    b->setFont(f);
+}
+
 }  // namespace
 
-void CBrevinorDlg::buildControls() {
-    const int numberWidth = fontMetrics().horizontalAdvance(QStringLiteral("0000.000")) + 12;
+QWidget* MainControls::control(std::string_view name) const {
+    if (auto it = byName_.find(name); it != byName_.end()) return it->second;
+    return window->findChild<QWidget*>(qs(name));
+}
+
+QWidget* MainControls::byId(int id) const {
+    auto it = byId_.find(id);
+    return it == byId_.end() ? nullptr : it->second;
+}
+
+void MainControls::keepText(std::function<void()> set) { retranslators_.push_back(std::move(set)); }
+
+void MainControls::retranslate() {
+    for (const auto& set : retranslators_) set();
+}
+
+MainControls::MainControls(QDialog* dialog) : window(dialog) {
+    QDialog* const self = dialog;
+    const int numberWidth = dialog->fontMetrics().horizontalAdvance(QStringLiteral("0000.000")) + 12;
 
     // One control per field, named after it.
-    coreGroup_ = new QButtonGroup(this);
+    coreGroup = new QButtonGroup(self);
     for (const Field& f : fields()) {
         QWidget* w = nullptr;
         switch (f.control) {
             case ControlKind::none:
                 continue;  // held by a dialog of its own
             case ControlKind::edit: {
-                auto* e = new QLineEdit(this);
+                auto* e = new QLineEdit(self);
                 e->setFixedWidth(numberWidth);
                 w = e;
                 break;
             }
             case ControlKind::check: {
-                auto* c = new QCheckBox(this);
+                auto* c = new QCheckBox(self);
                 if (f.name.starts_with("double2"))
                     keepText([c] { c->setText(tr("Да")); });
                 else
@@ -110,23 +133,23 @@ void CBrevinorDlg::buildControls() {
             }
             case ControlKind::radio:
                 for (int k = 0; k < 5; ++k) {
-                    auto* b = new QRadioButton(this);
+                    auto* b = new QRadioButton(self);
                     keepText([b, k] { b->setText(coreKindText(k)); });
                     b->setObjectName(QStringLiteral("core%1").arg(k));
-                    coreGroup_->addButton(b, k);
+                    coreGroup->addButton(b, k);
                     byId_[kCoreRadioIds[k]] = b;
                 }
-                bindings_.push_back({&f, nullptr});
+                bindings.push_back({&f, nullptr});
                 break;
             case ControlKind::combo:
                 if (f.name != "Conductor") continue;  // the steel grade: its group's own
-                conductor_ = new QComboBox(this);
-                conductor_->setEditable(false);
-                conductor_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-                w = conductor_;
+                conductor = new QComboBox(self);
+                conductor->setEditable(false);
+                conductor->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+                w = conductor;
                 break;
             case ControlKind::label: {
-                auto* l = new QLabel(this);
+                auto* l = new QLabel(self);
                 l->setFrameShape(QFrame::StyledPanel);
                 l->setFrameShadow(QFrame::Sunken);
                 l->setMinimumWidth(numberWidth);
@@ -140,27 +163,27 @@ void CBrevinorDlg::buildControls() {
         w->setObjectName(qs(f.name));
         byName_.emplace(std::string(f.name), w);
         byId_[f.id] = w;
-        if (f.control != ControlKind::combo) bindings_.push_back({&f, w});
+        if (f.control != ControlKind::combo) bindings.push_back({&f, w});
     }
     auto field = [this](const char* name) { return control(name); };
     // The label of a field, in the present language.
-    auto label = [this](const Field& f) {
-        QLabel* l = caption(this);
+    auto label = [this, self](const Field& f) {
+        QLabel* l = caption(self);
         keepText([l, &f] { l->setText(fieldLabel(f)); });
         return l;
     };
     auto labelOf = [&label](const char* fieldName) { return label(*findField(fieldName)); };
 
     // Top band: picture, core kind, core and magnetic data, bobbin and insulation.
-    picture_ = new CorePicture(this);
-    picture_->setObjectName(QString::fromLatin1(names::picture));
+    picture = new CorePicture(self);
+    picture->setObjectName(QString::fromLatin1(names::picture));
 
-    auto* kinds = new QGroupBox(this);
+    auto* kinds = new QGroupBox(self);
     keepText([kinds] { kinds->setTitle(fieldLabel(*findField("core"))); });
     auto* kindsLayout = new QVBoxLayout(kinds);
     kindsLayout->setSpacing(2);
-    auto* arrows = new KindArrows(coreGroup_);
-    for (QAbstractButton* b : coreGroup_->buttons()) {
+    auto* arrows = new KindArrows(coreGroup);
+    for (QAbstractButton* b : coreGroup->buttons()) {
         kindsLayout->addWidget(b);
         b->installEventFilter(arrows);
     }
@@ -174,7 +197,7 @@ void CBrevinorDlg::buildControls() {
                                                                    {"hok", names::hokLabel}}};
     for (int c = 0; c < 4; ++c) {
         auto [name, labelName] = dims[static_cast<std::size_t>(c)];
-        core->addWidget(caption(this, labelName), 0, c, Qt::AlignBottom);  // applyCoreLabels
+        core->addWidget(caption(self, labelName), 0, c, Qt::AlignBottom);  // applyCoreLabels
         core->addWidget(field(name), 1, c);
         byId_[std::array{1020, 1021, 1022, 1055}[static_cast<std::size_t>(c)]] =
             control(labelName);
@@ -192,9 +215,9 @@ void CBrevinorDlg::buildControls() {
     auto* bobbin = new QGridLayout;
     bobbin->setVerticalSpacing(3);
     bobbin->addWidget(labelOf("hkar"), 0, 0, 1, 4);
-    bobbin->addWidget(caption(this, names::hkarPrefix), 1, 0, Qt::AlignRight);
+    bobbin->addWidget(caption(self, names::hkarPrefix), 1, 0, Qt::AlignRight);
     bobbin->addWidget(field("hkar"), 1, 1);
-    bobbin->addWidget(caption(this, names::hkar1Prefix), 1, 2, Qt::AlignRight);
+    bobbin->addWidget(caption(self, names::hkar1Prefix), 1, 2, Qt::AlignRight);
     bobbin->addWidget(field("hkar1"), 1, 3);
     bobbin->addWidget(labelOf("lkar"), 2, 0, 1, 3);
     bobbin->addWidget(field("lkar"), 2, 3);
@@ -208,7 +231,7 @@ void CBrevinorDlg::buildControls() {
     byId_[1097] = control(names::hkar1Prefix);
 
     auto* top = new QHBoxLayout;
-    top->addWidget(picture_, 0, Qt::AlignTop);
+    top->addWidget(picture, 0, Qt::AlignTop);
     top->addWidget(kinds);
     top->addSpacing(6);
     top->addLayout(core);
@@ -221,7 +244,7 @@ void CBrevinorDlg::buildControls() {
     windings->setHorizontalSpacing(3);
     windings->setVerticalSpacing(2);
     for (int c = 0; c < 6; ++c) {
-        auto* head = new QLabel(QString::fromLatin1(kColumnHeads[static_cast<std::size_t>(c)]), this);
+        auto* head = new QLabel(QString::fromLatin1(kColumnHeads[static_cast<std::size_t>(c)]), self);
         head->setAlignment(Qt::AlignCenter);
         QFont bold = head->font();
         bold.setBold(true);
@@ -240,18 +263,18 @@ void CBrevinorDlg::buildControls() {
         }
     };
     place(FieldRole::input);
-    windings->addWidget(rule(this), nextRow++, 0, 1, 7);
+    windings->addWidget(rule(self), nextRow++, 0, 1, 7);
     place(FieldRole::result);
     for (const Field& f : fields())
         if (f.winding >= 1 && f.role == FieldRole::result) control(f.name)->setFixedWidth(numberWidth);
-    buildRectifierControls(windings, nextRow);
+    placeRectifierControls(windings, nextRow);
 
     // Right: the wire kind, the totals, the comment.
     auto* right = new QGridLayout;
     right->setVerticalSpacing(2);
     int r = 0;
     right->addWidget(labelOf("Conductor"), r, 0);
-    right->addWidget(conductor_, r++, 1, 1, 2);
+    right->addWidget(conductor, r++, 1, 1, 2);
     right->addWidget(field("use_d"), r++, 0, 1, 3);
     for (const Field& f : fields()) {
         if (f.winding != 0 || f.role != FieldRole::result) continue;
@@ -260,23 +283,23 @@ void CBrevinorDlg::buildControls() {
         name->setWordWrap(true);
         right->addWidget(name, r, 0);
         right->addWidget(control(f.name), r, 1);
-        QLabel* unit = caption(this);
+        QLabel* unit = caption(self);
         keepText([unit, &f] { unit->setText(fieldUnit(f)); });
         right->addWidget(unit, r++, 2);
     }
-    steel_ = new SteelGroup(this);
-    right->addWidget(steel_, r++, 0, 1, 3);
-    QLabel* commentLabel = caption(this);
+    steel = new SteelGroup(self);
+    right->addWidget(steel, r++, 0, 1, 3);
+    QLabel* commentLabel = caption(self);
     keepText([commentLabel] { commentLabel->setText(tr("Комментарий")); });
     right->addWidget(commentLabel, r++, 0, 1, 3);
-    comment_ = new QPlainTextEdit(this);
-    comment_->setObjectName(QString::fromLatin1(names::comment));
-    comment_->setReadOnly(true);
-    comment_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    comment_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    comment_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    byId_[1099] = comment_;
-    right->addWidget(comment_, r, 0, 1, 3);
+    comment = new QPlainTextEdit(self);
+    comment->setObjectName(QString::fromLatin1(names::comment));
+    comment->setReadOnly(true);
+    comment->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    comment->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    comment->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    byId_[1099] = comment;
+    right->addWidget(comment, r, 0, 1, 3);
     right->setRowStretch(r, 1);
     right->setColumnStretch(0, 1);
 
@@ -286,54 +309,30 @@ void CBrevinorDlg::buildControls() {
     middle->addLayout(right, 1);
 
     // Buttons: "Рассчитать" is the default, Enter calculates.
-    auto button = [this](const char* text, const char* id) {
-        auto* b = new QPushButton(this);
+    auto button = [this, self](const char* text, const char* id) {
+        auto* b = new QPushButton(self);
         keepText([b, text] { b->setText(tr(text)); });
         b->setObjectName(QString::fromLatin1(id));
         byId_[QString::fromLatin1(id).toInt()] = b;
         return b;
     };
-    calculate_ = button(QT_TR_NOOP("Рассчитать"), names::calculate);
-    calculate_->setDefault(true);
-    QPushButton* load = button(QT_TR_NOOP("Загрузить"), names::load);
-    QPushButton* save = button(QT_TR_NOOP("Сохранить"), names::save);
-    QPushButton* report = button(QT_TR_NOOP("Сохранить в файле"), names::saveReport);
-    QPushButton* exit = button(QT_TR_NOOP("Выход"), names::exit);
+    calculate = button(QT_TR_NOOP("Рассчитать"), names::calculate);
+    calculate->setDefault(true);
+    load = button(QT_TR_NOOP("Загрузить"), names::load);
+    save = button(QT_TR_NOOP("Сохранить"), names::save);
+    report = button(QT_TR_NOOP("Сохранить в файле"), names::saveReport);
+    exit = button(QT_TR_NOOP("Выход"), names::exit);
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {calculate_, load, save, report}) buttons->addWidget(b);
+    for (QPushButton* b : {calculate, load, save, report}) buttons->addWidget(b);
     buttons->addStretch();
     buttons->addWidget(exit);
 
-    diagram_ = new FillDiagram(this);
-    diagram_->setObjectName(QString::fromLatin1(names::diagram));
+    diagram = new FillDiagram(self);
+    diagram->setObjectName(QString::fromLatin1(names::diagram));
 
-    auto* menu = new QMenuBar(this);
-    QAction* advise = menu->addAction(QString());
-    advise->setObjectName(QString::fromLatin1(names::advise));
-    keepText([advise] { advise->setText(tr("Подобрать &сердечник...")); });
-    QAction* help = menu->addAction(QString());
-    QAction* about = menu->addAction(QString());
-    help->setObjectName(QString::fromLatin1(names::help));
-    about->setObjectName(QString::fromLatin1(names::about));
-    keepText([help, about] {
-        help->setText(tr("По&мощь"));
-        about->setText(tr("&О программе..."));
-    });
-    // The languages, each named in itself, under a title that reads the same in all.
-    QMenu* languages = menu->addMenu(QString::fromUtf8(kLanguageMenu));
-    languages->setObjectName(QString::fromLatin1(names::language));
-    auto* oneLanguage = new QActionGroup(languages);
-    for (const LanguageInfo& l : kLanguages) {
-        QAction* a = languages->addAction(QString::fromUtf8(l.name));
-        a->setObjectName(QStringLiteral("lang_") +
-                         QString::fromLatin1(l.code.data(), static_cast<qsizetype>(l.code.size())));
-        a->setCheckable(true);
-        oneLanguage->addAction(a);
-        languageActions_.emplace_back(l.lang, a);
-        connect(a, &QAction::triggered, this, [this, lang = l.lang] { OnLanguage(lang); });
-    }
+    menu = new QMenuBar(self);  // its commands: window_menus.cpp
 
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout(self);
     layout->setMenuBar(menu);
     layout->setContentsMargins(6, 6, 6, 6);
     layout->setSpacing(4);
@@ -344,28 +343,53 @@ void CBrevinorDlg::buildControls() {
     gridLayout->setContentsMargins(0, 0, 0, 0);
     gridLayout->setSpacing(4);
     gridLayout->addLayout(top);
-    gridLayout->addWidget(rule(this));
+    gridLayout->addWidget(rule(self));
+    banner = new QLabel(self);
+    banner->setObjectName(QString::fromLatin1(names::banner));
+    banner->setWordWrap(true);
+    banner->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    banner->setStyleSheet(QStringLiteral("QLabel { color: #a00000; background: #fff0f0; "
+                                         "border: 1px solid #c00000; padding: 3px; font-weight: bold; }"));
+    banner->hide();
+    gridLayout->addWidget(banner);
     gridLayout->addLayout(middle, 1);
-    auto* scroll = new FittingScrollArea(this);
+    auto* scroll = new FittingScrollArea(self);
     scroll->setObjectName(QString::fromLatin1(names::grid));
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
     scroll->setWidget(grid);
     layout->addWidget(scroll, 1);
     layout->addLayout(buttons);
-    QLabel* diagramLabel = caption(this);
+    QLabel* diagramLabel = caption(self);
     keepText([diagramLabel] { diagramLabel->setText(tr("Диаграмма заполнения окна обмотками")); });
     layout->addWidget(diagramLabel);
-    layout->addWidget(diagram_);
+    layout->addWidget(diagram);
 
-    connect(advise, &QAction::triggered, this, &CBrevinorDlg::OnAdviseCore);
-    connect(help, &QAction::triggered, this, &CBrevinorDlg::OnHelp);
-    connect(about, &QAction::triggered, this, &CBrevinorDlg::OnAbout);
-    connect(calculate_, &QPushButton::clicked, this, [this] { OnCalculate(); });
-    connect(exit, &QPushButton::clicked, this, &CBrevinorDlg::OnExit);
-    connect(load, &QPushButton::clicked, this, &CBrevinorDlg::OnLoad);
-    connect(save, &QPushButton::clicked, this, &CBrevinorDlg::OnSave);
-    connect(report, &QPushButton::clicked, this, &CBrevinorDlg::OnSaveReport);
+}
+
+// A button and a mark under each secondary's column: the column keeps its width, the
+// button's words shrink to it, the mark wraps.
+void MainControls::placeRectifierControls(QGridLayout* windings, int row) {
+    for (int i = 0; i < kSecondaries; ++i) {
+        const int width = control("W2_1")->width();
+        auto* b = new QPushButton(window);
+        b->setObjectName(QStringLiteral("rect2_%1_button").arg(i + 1));
+        b->setFixedWidth(width);
+        keepText([b, width] {
+            b->setText(tr("Выпрямитель..."));
+            fitText(b, width - 18);  // less the button's own margins
+        });
+        windings->addWidget(b, row, i + 2, Qt::AlignCenter);
+        rectifierButtons[static_cast<std::size_t>(i)] = b;
+
+        auto* mark = new QLabel(window);
+        mark->setObjectName(QStringLiteral("rect2_%1_mark").arg(i + 1));
+        mark->setAlignment(Qt::AlignCenter);
+        mark->setWordWrap(true);
+        mark->setFixedWidth(width);
+        windings->addWidget(mark, row + 1, i + 2, Qt::AlignCenter);
+        rectifierMarks[static_cast<std::size_t>(i)] = mark;
+    }
 }
 
 }  // namespace velmora::ui

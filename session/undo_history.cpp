@@ -1,6 +1,6 @@
 #include "undo_history.hpp"
 
-namespace velmora::ui {
+namespace velmora {
 
 bool sameInputs(const Record& a, const Record& b) {
     for (const Field& f : designFields())
@@ -33,9 +33,9 @@ const DesignState* UndoHistory::redo() {
     return &states_[++present_];
 }
 
-void UndoHistory::rename(const QString& file) {
+void UndoHistory::rename(const std::string& file) {
     if (states_.empty()) return;
-    const QString was = states_[present_].file;
+    const std::string was = states_[present_].file;
     std::size_t first = present_, last = present_;
     while (first > 0 && states_[first - 1].file == was) --first;
     while (last + 1 < states_.size() && states_[last + 1].file == was) ++last;
@@ -47,4 +47,4 @@ bool UndoHistory::canUndo(const DesignState& now) const {
     return present_ > 0 || !sameState(states_[present_], now);
 }
 
-}  // namespace velmora::ui
+}  // namespace velmora

@@ -1,0 +1,21 @@
+// The words of the heating inputs and of the marks that say a design cannot work, as
+// rows keyed by id with one column per language.
+#pragma once
+
+#include <string_view>
+
+#include "texts.hpp"
+
+namespace velmora::texts {
+
+enum class HeatingText {
+    ambientTip,          // the ambient temperature's tool-tip
+    insulationTip,       // the insulation class's tool-tip
+    impregnatedTip,      // the impregnation's tool-tip
+    nominalAboveMax,     // the mark on U1nom when it exceeds U1max
+    cannotWorkHeading,   // the banner's first line
+};
+
+std::string_view heatingText(HeatingText id, Lang lang);
+
+}  // namespace velmora::texts
