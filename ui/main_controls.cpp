@@ -268,6 +268,9 @@ MainControls::MainControls(QDialog* dialog) : window(dialog) {
     for (const Field& f : fields())
         if (f.winding >= 1 && f.role == FieldRole::result) control(f.name)->setFixedWidth(numberWidth);
     placeRectifierControls(windings, nextRow);
+    // The rows keep their height when the column beside is taller: the rectifier
+    // buttons stay in sight without scrolling on a laptop's screen.
+    windings->setRowStretch(nextRow + 2, 1);
 
     // Right: the wire kind, the totals, the comment.
     auto* right = new QGridLayout;

@@ -52,6 +52,8 @@ SteelGroup::SteelGroup(QWidget* parent) : QGroupBox(parent) {
         insulation_->addItem(QStringLiteral("%1 (%2 °C)").arg(QChar::fromLatin1(kClassLetter[k])).arg(kClassLimit[k]));
     impregnated_ = new QCheckBox(this);
     impregnated_->setObjectName(QStringLiteral("Impregnated"));
+    ambientLabel_->setWordWrap(true);  // as the figures' names: the column keeps its width
+    insulationLabel_->setWordWrap(true);
     grid->addWidget(ambientLabel_, 1, 0);
     grid->addWidget(ambient_, 1, 1);
     grid->addWidget(insulationLabel_, 2, 0);

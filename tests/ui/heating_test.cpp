@@ -39,6 +39,8 @@ TEST_F(WindowTest, SaysWhenTheDesignCannotWorkAndWhy) {
         EXPECT_EQ(banner->isVisible(), c.banner != nullptr);
         if (c.banner) {
             EXPECT_TRUE(banner->text().contains(QString::fromUtf8(c.banner))) << banner->text().toStdString();
+            // A picture to look at, beside the test.
+            dlg_->grab().save(QStringLiteral(VELMORA_BUILD_DIR "/window-cannot-work-%1.png").arg(QString::fromLatin1(c.field)));
         }
     }
 }
