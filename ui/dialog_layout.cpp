@@ -233,7 +233,7 @@ void CBrevinorDlg::buildControls() {
     auto place = [&](FieldRole role) {
         for (const Field& f : fields()) {
             if (f.winding < 1 || f.role != role) continue;
-            auto [it, added] = rows.try_emplace(f.label, nextRow);
+            auto [it, added] = rows.try_emplace(texts::label(f, texts::Lang::ru), nextRow);  // a shared label, one row
             if (added) windings->addWidget(label(f), nextRow++, 0);
             // Every field centred in its winding's column, under the column's head.
             windings->addWidget(control(f.name), it->second, f.winding, Qt::AlignCenter);
@@ -323,14 +323,16 @@ void CBrevinorDlg::buildControls() {
     QMenu* languages = menu->addMenu(QString::fromUtf8(kLanguageMenu));
     languages->setObjectName(QString::fromLatin1(names::language));
     auto* oneLanguage = new QActionGroup(languages);
-    for (const LanguageInfo& l : kLanguages) {
-        QAction* a = languages->addAction(QString::fromUtf8(l.name));
+    for (std::size_t i = 0; i < texts::languages().size(); ++i) {
+        const texts::Language& l = texts::languages()[i];
+        if (l.forTests) continue;
+        QAction* a = languages->addAction(QString::fromUtf8(l.name.data(), static_cast<qsizetype>(l.name.size())));
         a->setObjectName(QStringLiteral("lang_") +
                          QString::fromLatin1(l.code.data(), static_cast<qsizetype>(l.code.size())));
         a->setCheckable(true);
         oneLanguage->addAction(a);
-        languageActions_.emplace_back(l.lang, a);
-        connect(a, &QAction::triggered, this, [this, lang = l.lang] { OnLanguage(lang); });
+        languageActions_.emplace_back(texts::langAt(i), a);
+        connect(a, &QAction::triggered, this, [this, lang = texts::langAt(i)] { OnLanguage(lang); });
     }
 
     auto* layout = new QVBoxLayout(this);
