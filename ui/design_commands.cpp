@@ -125,7 +125,7 @@ void CBrevinorDlg::OnExit() {
             // The language after the design, unless it is the default one.
             std::vector<StateSetting> settings;
             if (uiLanguage() != kDefaultLanguage)
-                settings.push_back({kLanguageKey, std::string(languageInfo(uiLanguage()).code)});
+                settings.push_back({kLanguageKey, std::string(texts::langCode(uiLanguage()))});
             settings.push_back(windowSetting());
             if (!pickers_.folder().isEmpty()) settings.push_back(folderSetting());
             // After the lines older versions wrote, and only when it says something.

@@ -183,8 +183,8 @@ void CBrevinorDlg::releaseHeld() {
 
 bool CBrevinorDlg::prepare() {
     // The language first: everything the start has to say is said in it.
-    const std::optional<Language> chosen =
-        languageFromCode(ReadStateSetting(options_.stateFile, kLanguageKey));
+    const std::optional<texts::Lang> chosen =
+        texts::findLang(ReadStateSetting(options_.stateFile, kLanguageKey));
     setUiLanguage(chosen.value_or(kDefaultLanguage));
     restoreFolder();
     const ReadOutcome state = ReadDesign(options_.stateFile, rec_);
@@ -468,7 +468,7 @@ void CBrevinorDlg::OnSelchangeConductor(int index) {
 // ---- help, about, messages -------------------------------------------------------
 
 void CBrevinorDlg::OnHelp() {
-    const HelpText help = readHelpText(options_.dataFolder, languageInfo(uiLanguage()).helpFile);
+    const HelpText help = readHelpText(options_.dataFolder, std::string(texts::language(uiLanguage()).helpFile).c_str());
     if (!help.ok) {
         boxes_.show(this, help.caption, help.message);
         return;
@@ -499,7 +499,7 @@ void CBrevinorDlg::warn(const QString& text) { message(ShownMessage{warningCapti
 // ---- language --------------------------------------------------------------------
 
 // The change comes back to every window as a LanguageChange: retranslate().
-void CBrevinorDlg::OnLanguage(Language lang) {
+void CBrevinorDlg::OnLanguage(texts::Lang lang) {
     if (lang != uiLanguage()) setUiLanguage(lang);
 }
 

@@ -123,7 +123,7 @@ public:
     void OnCoreChanged(int kind);          // a core radio button clicked
     void OnSelchangeConductor(int index);  // a wire kind picked from the list
     void OnRazmery();                      // "Задать размеры каркаса" clicked
-    void OnLanguage(Language lang);        // a language picked in the menu
+    void OnLanguage(texts::Lang lang);        // a language picked in the menu
     // "Выпрямитель..." under secondary 0..4: its dialog; "Применить" puts the rectifier
     // into the design and calculates.
     void OnRectifier(int secondary);
@@ -252,7 +252,7 @@ private:
 
     std::vector<Binding> bindings_;
     std::vector<std::function<void()>> retranslators_;
-    std::vector<std::pair<Language, QAction*>> languageActions_;
+    std::vector<std::pair<texts::Lang, QAction*>> languageActions_;
     std::map<std::string, QWidget*, std::less<>> byName_;
     std::map<int, QWidget*> byId_;
     QButtonGroup* coreGroup_ = nullptr;

@@ -18,7 +18,7 @@ namespace {
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
-texts::Lang lang() { return texts::langFromCode(languageInfo(uiLanguage()).code); }
+texts::Lang lang() { return uiLanguage(); }
 
 // The widget's font, made smaller until its text fits `width` (at most down to 6 pt).
 void fitText(QPushButton* b, int width) {
