@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "languages.hpp"
 #include "record.hpp"
 
 namespace velmora::cli {
@@ -21,7 +22,7 @@ Parsed parseArguments(const std::vector<std::string>& args) {
     Options o;
     // The language comes first, so that even a usage error speaks it.
     for (size_t i = 0; i + 1 < args.size(); ++i)
-        if (args[i] == "--lang" && (args[i + 1] == "ru" || args[i + 1] == "en")) o.lang = args[i + 1];
+        if (args[i] == "--lang" && texts::findLang(args[i + 1])) o.lang = args[i + 1];
     auto fail = [&](UsageError e, std::string what) {
         return Parsed{std::nullopt, e, std::move(what), o.lang};
     };
@@ -45,7 +46,7 @@ Parsed parseArguments(const std::vector<std::string>& args) {
             if (!v) return fail(UsageError::needsValue, a);
             if (a == "--data") o.data = *v;
             else if (a == "--lang") {
-                if (*v != "ru" && *v != "en") return fail(UsageError::badLang, *v);
+                if (!texts::findLang(*v)) return fail(UsageError::badLang, *v);
             }
             else if (a == "--report") o.report = *v;
             else if (a == "--cores") o.cores = *v;

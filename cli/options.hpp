@@ -18,7 +18,7 @@ struct Options {
     std::optional<std::string> report;  // --report FILE
     std::optional<std::string> save;    // --save FILE
     std::optional<std::string> design;  // DESIGN
-    std::string lang = "ru";            // --lang ru|en
+    std::string lang = "ru";            // --lang: a code of the language registry
     bool help = false, version = false;
     bool advise = false;                // --advise
     std::optional<std::string> cores;   // --cores FILE

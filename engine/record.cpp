@@ -49,28 +49,26 @@ using K = FieldKind;
 using R = FieldRole;
 using C = ControlKind;
 
-Field text(std::string_view name, R role, C control, int id, std::string_view label,
-           std::string_view unit, std::string_view def, int winding, std::string Record::*m) {
-    Field f{name, K::text, role, control, id, label, unit, def, winding};
+Field text(std::string_view name, R role, C control, int id, std::string_view def, int winding,
+           std::string Record::*m) {
+    Field f{name, K::text, role, control, id, def, winding};
     f.text = m;
     return f;
 }
 
-Field integer(std::string_view name, C control, int id, std::string_view label,
-              std::string_view def, int Record::*m) {
-    Field f{name, K::integer, R::input, control, id, label, {}, def, 0};
+Field integer(std::string_view name, C control, int id, std::string_view def, int Record::*m) {
+    Field f{name, K::integer, R::input, control, id, def, 0};
     f.integer = m;
     return f;
 }
 
 // Five fields of one row, one per secondary; the first may carry a default.
 void row(std::vector<Field>& out, const std::array<std::string_view, 5>& names, K kind, R role,
-         C control, const std::array<int, 5>& ids, std::string_view label,
-         std::string_view unit, std::string_view firstDefault, Texts5 Record::*texts,
+         C control, const std::array<int, 5>& ids, std::string_view firstDefault, Texts5 Record::*texts,
          Ints5 Record::*integers = nullptr) {
     for (int i = 0; i < kSecondaries; ++i) {
         std::string_view def = i == 0 ? firstDefault : (kind == K::integer ? "0" : "");
-        Field f{names[i], kind, role, control, ids[i], label, unit, def, 2 + i};
+        Field f{names[i], kind, role, control, ids[i], def, 2 + i};
         f.texts = texts;
         f.integers = integers;
         f.index = i;
@@ -82,79 +80,75 @@ std::vector<Field> makeFields() {
     std::vector<Field> v;
     const R in = R::input, out = R::result;
     const C edit = C::edit, label = C::label;
-    constexpr std::string_view bobbin = "Ширина и высота каркаса, мм";
-    constexpr std::string_view desired = "Желаемый диаметр проводов  (по меди)";
 
-    v.push_back(integer("core", C::radio, kCoreRadioIds[0], "Форма сердечника", "2", &Record::core));
-    v.push_back(text("lst", in, edit, 1001, "Ls, мм", {}, "25", 0, &Record::lst));
-    v.push_back(text("hst", in, edit, 1003, "Hs, мм", {}, "32", 0, &Record::hst));
-    v.push_back(text("lok", in, edit, 1002, "Lok, мм", {}, "25", 0, &Record::lok));
-    v.push_back(text("hok", in, edit, 1004, "Hok, мм", {}, "40", 0, &Record::hok));
-    v.push_back(text("hkar", in, edit, 1067, bobbin, {}, "27", 0, &Record::hkar));
-    v.push_back(text("hkar1", in, edit, 1066, bobbin, {}, "34", 0, &Record::hkar1));
-    v.push_back(text("lkar", in, edit, 1065, "Длина каркаса под намотку, мм", {}, "38", 0,
+    v.push_back(integer("core", C::radio, kCoreRadioIds[0], "2", &Record::core));
+    v.push_back(text("lst", in, edit, 1001, "25", 0, &Record::lst));
+    v.push_back(text("hst", in, edit, 1003, "32", 0, &Record::hst));
+    v.push_back(text("lok", in, edit, 1002, "25", 0, &Record::lok));
+    v.push_back(text("hok", in, edit, 1004, "40", 0, &Record::hok));
+    v.push_back(text("hkar", in, edit, 1067, "27", 0, &Record::hkar));
+    v.push_back(text("hkar1", in, edit, 1066, "34", 0, &Record::hkar1));
+    v.push_back(text("lkar", in, edit, 1065, "38", 0,
                      &Record::lkar));
-    v.push_back(text("megsl", in, edit, 1085, "Толщина межслойной изоляции, мм", {}, "0,1", 0,
+    v.push_back(text("megsl", in, edit, 1085, "0,1", 0,
                      &Record::megsl));
-    v.push_back(text("megob", in, edit, 1086, "Толщина межобмоточ. изоляции, мм", {}, "0,3", 0,
+    v.push_back(text("megob", in, edit, 1086, "0,3", 0,
                      &Record::megob));
-    v.push_back(integer("razmery", C::check, 1073, "Задать размеры каркаса", "0", &Record::razmery));
-    v.push_back(text("Bm", in, edit, 1006, "Амплитуда индукции, не более, Тл", {}, "1,5", 0,
+    v.push_back(integer("razmery", C::check, 1073, "0", &Record::razmery));
+    v.push_back(text("Bm", in, edit, 1006, "1,5", 0,
                      &Record::Bm));
-    v.push_back(text("j", in, edit, 1010, "Плотность тока, А/мм2", {}, "3,5", 0, &Record::j));
-    v.push_back(text("F", in, edit, 1100, "Номинальная частота, Гц", {}, "50", 0, &Record::F));
-    v.push_back(text("U1nom", in, edit, 1047, "Номинальное напряжение, В", {}, "220", 1,
+    v.push_back(text("j", in, edit, 1010, "3,5", 0, &Record::j));
+    v.push_back(text("F", in, edit, 1100, "50", 0, &Record::F));
+    v.push_back(text("U1nom", in, edit, 1047, "220", 1,
                      &Record::U1nom));
-    v.push_back(text("U1max", in, edit, 1048, "Максимальное напряжение, В", {}, "253", 1,
+    v.push_back(text("U1max", in, edit, 1048, "253", 1,
                      &Record::U1max));
-    row(v, kNames_U2, K::text, in, edit, kU2, "Номинальное напряжение, В", {}, "20", &Record::U2);
-    row(v, kNames_I2, K::text, in, edit, kI2, "Номинальный ток, А", {}, "5", &Record::I2);
-    row(v, kNames_double2, K::integer, in, C::check, kDouble2, "Обмотка со средней точкой", {},
-        "0", nullptr, &Record::double2);
-    v.push_back(text("d11", in, edit, 1092, desired, {}, "", 1, &Record::d11));
-    row(v, kNames_d2, K::text, in, edit, kD2in, desired, {}, "", &Record::d2);
-    v.push_back(integer("use_d", C::check, 1093, "Использовать желаемые диаметры", "0",
+    row(v, kNames_U2, K::text, in, edit, kU2, "20", &Record::U2);
+    row(v, kNames_I2, K::text, in, edit, kI2, "5", &Record::I2);
+    row(v, kNames_double2, K::integer, in, C::check, kDouble2, "0", nullptr, &Record::double2);
+    v.push_back(text("d11", in, edit, 1092, "", 1, &Record::d11));
+    row(v, kNames_d2, K::text, in, edit, kD2in, "", &Record::d2);
+    v.push_back(integer("use_d", C::check, 1093, "0",
                         &Record::use_d));
-    v.push_back(text("Conductor", in, C::combo, 1094, "Используем провод", {}, "ПЭТ-155", 0,
+    v.push_back(text("Conductor", in, C::combo, 1094, "ПЭТ-155", 0,
                      &Record::Conductor));
 
-    v.push_back(text("Steel", R::appended, C::combo, 1200, "Марка стали", {}, "", 0, &Record::Steel));
-    v.push_back(text("Tamb", R::appended, C::none, 0, "Температура окружающей среды, °C", {}, "40",
+    v.push_back(text("Steel", R::appended, C::combo, 1200, "", 0, &Record::Steel));
+    v.push_back(text("Tamb", R::appended, C::none, 0, "40",
                      0, &Record::Tamb));
-    v.push_back(text("Insulation", R::appended, C::none, 0, "Класс нагревостойкости изоляции", {},
-                     "B", 0, &Record::Insulation));
-    Field impregnated = integer("Impregnated", C::none, 0, "Обмотка пропитана", "0",
+    v.push_back(text("Insulation", R::appended, C::none, 0, "B", 0, &Record::Insulation));
+    Field impregnated = integer("Impregnated", C::none, 0, "0",
                                 &Record::Impregnated);
     impregnated.role = R::appended;
     v.push_back(impregnated);
 
-    v.push_back(text("Sst", out, label, 1098, "Площадь сечения по стали", "см2", "", 0, &Record::Sst));
-    v.push_back(text("Pzad", out, label, 1064, "Полная заданная мощность", "Вт", "", 0,
+    v.push_back(text("Sst", out, label, 1098, "", 0, &Record::Sst));
+    v.push_back(text("Pzad", out, label, 1064, "", 0,
                      &Record::Pzad));
-    v.push_back(text("Pgab", out, label, 1012, "Габаритная мощность (примерно)", "Вт", "", 0,
+    v.push_back(text("Pgab", out, label, 1012, "", 0,
                      &Record::Pgab));
-    v.push_back(text("KPD", out, label, 1013, "КПД (без потерь в стали)", "%", "0,9", 0,
+    v.push_back(text("KPD", out, label, 1013, "0,9", 0,
                      &Record::KPD));
-    v.push_back(text("wv", out, label, 1011, "Витков / Вольт", {}, "", 0, &Record::wv));
-    v.push_back(text("Kok", out, label, 1056, "Коэффициент заполнения окна", {}, "", 0,
+    v.push_back(text("wv", out, label, 1011, "", 0, &Record::wv));
+    v.push_back(text("Kok", out, label, 1056, "", 0,
                      &Record::Kok));
-    v.push_back(text("I1", out, label, 1016, "Ток, А", {}, "", 1, &Record::I1));
-    v.push_back(text("W1", out, label, 1014, "Количество витков", {}, "", 1, &Record::W1));
-    v.push_back(text("D1", out, label, 1015, "Диаметр провода, мм", {}, "", 1, &Record::D1));
-    v.push_back(text("Nsl1", out, label, 1074, "Примерное число слоев", {}, "", 1, &Record::Nsl1));
-    v.push_back(text("Lpr1", out, label, 1063, "Примерная длина провода, м", {}, "", 1,
+    v.push_back(text("I1", out, label, 1016, "", 1, &Record::I1));
+    v.push_back(text("W1", out, label, 1014, "", 1, &Record::W1));
+    v.push_back(text("D1", out, label, 1015, "", 1, &Record::D1));
+    v.push_back(text("Nsl1", out, label, 1074, "", 1, &Record::Nsl1));
+    v.push_back(text("Lpr1", out, label, 1063, "", 1,
                      &Record::Lpr1));
-    v.push_back(text("R1", out, label, 1018, "Холодное сопротивление, Ом", {}, "", 1, &Record::R1));
-    v.push_back(text("dU1", out, label, 1019, "Падение напряжения,%", {}, "", 1, &Record::dU1));
-    row(v, kNames_W2, K::text, out, label, kW2, "Количество витков", {}, "", &Record::W2);
-    row(v, kNames_D2, K::text, out, label, kD2, "Диаметр провода, мм", {}, "", &Record::D2);
-    row(v, kNames_Nsl2, K::text, out, label, kNsl2, "Примерное число слоев", {}, "", &Record::Nsl2);
-    row(v, kNames_Lpr2, K::text, out, label, kLpr2, "Примерная длина провода, м", {}, "",
+    v.push_back(text("R1", out, label, 1018, "", 1, &Record::R1));
+    v.push_back(text("dU1", out, label, 1019, "", 1, &Record::dU1));
+    row(v, kNames_W2, K::text, out, label, kW2, "", &Record::W2);
+    row(v, kNames_D2, K::text, out, label, kD2, "", &Record::D2);
+    row(v, kNames_Nsl2, K::text, out, label, kNsl2, "", &Record::Nsl2);
+    row(v, kNames_Lpr2, K::text, out, label, kLpr2, "",
         &Record::Lpr2);
-    row(v, kNames_R2, K::text, out, label, kR2, "Холодное сопротивление, Ом", {}, "", &Record::R2);
-    row(v, kNames_U2xx, K::text, out, label, kU2xx, "Напряжение х. хода, В", {}, "",
+    row(v, kNames_R2, K::text, out, label, kR2, "", &Record::R2);
+    row(v, kNames_U2xx, K::text, out, label, kU2xx, "",
         &Record::U2xx);
-    row(v, kNames_U2h, K::text, out, label, kU2h, "Напряжение под нагрузкой, В", {}, "",
+    row(v, kNames_U2h, K::text, out, label, kU2h, "",
         &Record::U2h);
     return v;
 }
@@ -165,22 +159,22 @@ std::vector<Field> makeFields() {
 void rectifierRows(std::vector<Field>& out) {
     struct Key {
         const std::array<std::string_view, 5>* names;
-        std::string_view label, def;
+        std::string_view def;
         Texts5 Record::*texts;
     };
-    const std::array<Key, 5> keys{{{&kNames_Udc2, "Постоянное напряжение, В", "", &Record::Udc2},
-                                   {&kNames_Idc2, "Ток нагрузки, А", "", &Record::Idc2},
-                                   {&kNames_C2, "Ёмкость конденсатора, мкФ", "", &Record::C2},
-                                   {&kNames_Vd2, "Прямое падение на диоде, В", "0.88", &Record::Vd2},
-                                   {&kNames_rd2, "Дифференциальное сопротивление диода, Ом", "0.0037",
+    const std::array<Key, 5> keys{{{&kNames_Udc2, "", &Record::Udc2},
+                                   {&kNames_Idc2, "", &Record::Idc2},
+                                   {&kNames_C2, "", &Record::C2},
+                                   {&kNames_Vd2, "0.88", &Record::Vd2},
+                                   {&kNames_rd2, "0.0037",
                                     &Record::rd2}}};
     for (int i = 0; i < kSecondaries; ++i) {
-        Field f{kNames_rect2[i], K::integer, R::appended, C::none, 0, "Выпрямитель", {}, "0", 2 + i};
+        Field f{kNames_rect2[i], K::integer, R::appended, C::none, 0, "0", 2 + i};
         f.integers = &Record::rect2;
         f.index = i;
         out.push_back(f);
         for (const Key& k : keys) {
-            Field t{(*k.names)[i], K::text, R::appended, C::none, 0, k.label, {}, k.def, 2 + i};
+            Field t{(*k.names)[i], K::text, R::appended, C::none, 0, k.def, 2 + i};
             t.texts = k.texts;
             t.index = i;
             out.push_back(t);

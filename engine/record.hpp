@@ -1,6 +1,7 @@
 // The design record: every input and result of one design as the window shows it.
 // Inputs and results are texts; the core kind and the check boxes are integers.
-// One table (fields()) names every field with its control, label and default, and
+// One table (fields()) names every field with its control and default (its label and
+// unit are texts, keyed by its name), and
 // drives everything that walks the fields: the window exchange, the design file, the JSON.
 #pragma once
 
@@ -75,8 +76,6 @@ struct Field {
     FieldRole role;
     ControlKind control;
     int id;                    // control id (for the core kind: the first radio button)
-    std::string_view label;    // the static text beside the control
-    std::string_view unit;     // the unit shown after a result, empty when the label carries it
     std::string_view def;      // default text, or the default integer as text
     int winding;
 
@@ -100,10 +99,8 @@ std::span<const Field> appendedFields();  // role appended, in the order they ar
 std::span<const Field> designFields();
 const Field* findField(std::string_view name);
 
-// Radio buttons of the core kind, in kind order 0..4, with their texts.
+// Radio buttons of the core kind, in kind order 0..4.
 inline constexpr std::array<int, 5> kCoreRadioIds{1000, 1005, 1007, 1009, 1017};
-inline constexpr std::array<std::string_view, 5> kCoreRadioTexts{
-    "Кольцо  (тор)", "ПЛ  (ленточный)", "ШЛ  (ленточный)", "Ш  (пластины)", "Г (пластины)"};
 
 // Assign a value as the design-file reader does: text verbatim, integers by the
 // text-to-integer rule, check boxes other than 0 as 1 (the core kind is kept as read).

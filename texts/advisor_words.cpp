@@ -5,7 +5,9 @@
 #include <array>
 
 #include "figure_texts.hpp"
+#include "core_shape.hpp"
 #include "numtext.hpp"
+#include "say.hpp"
 #include "wording.hpp"
 
 namespace velmora::texts {
@@ -30,32 +32,31 @@ std::string padLeft(std::string_view s, size_t width) {
     return o.append(s);
 }
 
+// The core's short name: the ring's is a word, the others' their letters.
 std::string_view kindShort(int core, Lang lang) {
-    static constexpr std::array<std::string_view, 5> kRu{"кольцо", "ПЛ", "ШЛ", "Ш", "Г"};
-    static constexpr std::array<std::string_view, 5> kEn{"ring", "ПЛ", "ШЛ", "Ш", "Г"};
-    const std::optional<CoreKind> k = coreKindFrom(core);
-    if (!k) return "?";
-    return (ru(lang) ? kRu : kEn)[kindIndex(*k)];
+    const CoreShape* shape = shapeOf(core);
+    if (!shape) return "?";
+    return shape->ring ? say("advisor.ring", lang) : shape->letters;
 }
 
 }  // namespace
 
 std::string_view rankingName(Ranking by, Lang lang) {
     switch (by) {
-        case Ranking::rise: return ru(lang) ? "наименьший перегрев" : "lowest temperature rise";
-        case Ranking::efficiency: return ru(lang) ? "наибольший КПД" : "highest efficiency";
+        case Ranking::rise: return say("advisor.rise", lang);
+        case Ranking::efficiency: return say("advisor.efficiency", lang);
         case Ranking::steelMass: break;
     }
-    return ru(lang) ? "наименьшая масса стали" : "smallest steel mass";
+    return say("advisor.steelMass", lang);
 }
 
 std::string_view verdictName(Verdict v, Lang lang) {
     switch (v) {
-        case Verdict::fit: return ru(lang) ? "подходит" : "fits";
-        case Verdict::overfill: return ru(lang) ? "окно переполнено" : "window overfilled";
-        case Verdict::refused: return ru(lang) ? "расчет невозможен" : "cannot be calculated";
-        case Verdict::tooHot: return ru(lang) ? "перегрев выше предела" : "rise above the limit";
-        case Verdict::margin: return ru(lang) ? "мал запас окна" : "too little room left";
+        case Verdict::fit: return say("advisor.fit", lang);
+        case Verdict::overfill: return say("advisor.overfill", lang);
+        case Verdict::refused: return say("advisor.refused", lang);
+        case Verdict::tooHot: return say("advisor.tooHot", lang);
+        case Verdict::margin: return say("advisor.margin", lang);
     }
     return {};
 }
@@ -76,49 +77,42 @@ std::string adviceCounts(const AdviceCounts& c, Lang lang) {
 
 std::string adviceSummary(const Advice& a, int listed, Lang lang) {
     if (a.status == AdviceStatus::noGrade)
-        return ru(lang) ? "Марки стали \"" + a.grade + "\" нет в каталоге сталей: подбор невозможен."
-                        : "The steel grade \"" + a.grade + "\" is not in the steel catalogue: no advice.";
+        return say("advisor.noGrade", lang, {a.grade});
     if (listed == 0)
-        return ru(lang) ? "Список сердечников пуст." : "The list of cores is empty.";
+        return std::string(say("advisor.emptyList", lang));
     const std::string counts = adviceCounts(a.counts, lang);
     if (a.ranked.empty())
-        return (ru(lang) ? "Ни один сердечник списка не подходит для этого трансформатора ("
-                         : "No core of the list will do for this transformer (") +
-               counts + ").";
+        return say("advisor.noneFits", lang, {counts});
     return counts + ".";
 }
 
 std::string coreListProblem(const CoreListProblem& p, Lang lang) {
-    const bool r = ru(lang);
     const std::string file = "\"" + p.file + "\"";
-    const std::string where = r ? "Список сердечников " + file + ", сердечник " + std::to_string(p.entry) + ", " +
-                                      p.key + " = \"" + p.value + "\": "
-                                : "List of cores " + file + ", core " + std::to_string(p.entry) + ", " + p.key +
-                                      " = \"" + p.value + "\": ";
+    auto where = [&](std::string_view id) {
+        return say("advisor.where", lang, {file, std::to_string(p.entry), p.key, p.value, say(id, lang)});
+    };
     switch (p.code) {
         case CoreListRefusal::noFile:
-            return r ? "Не удалось прочитать список сердечников " + file + "."
-                     : "Cannot read the list of cores " + file + ".";
+            return say("advisor.noFile", lang, {file});
         case CoreListRefusal::tooLarge:
-            return r ? "Список сердечников " + file + " больше 1 МиБ." : "The list of cores " + file + " is over 1 MiB.";
+            return say("advisor.tooLarge", lang, {file});
         case CoreListRefusal::badKind:
-            return where + (r ? "вид сердечника - число от 0 до 4." : "the core kind is a number from 0 to 4.");
+            return where("advisor.badKind");
         case CoreListRefusal::missingSize:
-            return where + (r ? "размер не задан." : "the size is missing.");
+            return where("advisor.missingSize");
         case CoreListRefusal::badNumber:
-            return where + (r ? "это не число." : "not a number.");
+            return where("advisor.badNumber");
         case CoreListRefusal::notPositive:
-            return where + (r ? "размер должен быть больше нуля." : "the size must be above zero.");
+            return where("advisor.notPositive");
         case CoreListRefusal::none: break;
     }
     return {};
 }
 
 std::string adviceTable(const Advice& a, std::span<const ListedCore> cores, int top, Lang lang) {
-    const bool r = ru(lang);
     // The core's own columns, then one per advisor figure (engine/figures.hpp).
     constexpr size_t kOwn = 7, kColumns = kOwn + std::size(kAdviceFigures);
-    const std::array<std::string_view, kOwn> own{"№", r ? "Название" : "Name", r ? "Вид" : "Kind", "Ls/D",
+    const std::array<std::string_view, kOwn> own{"№", say("advisor.name", lang), say("advisor.kind", lang), "Ls/D",
                                                  "Hs/d", "Lok/H", "Hok"};
     std::vector<std::array<std::string, kColumns>> rows;
     rows.push_back({});

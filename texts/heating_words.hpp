@@ -1,5 +1,5 @@
 // The words of the heating inputs and of the marks that say a design cannot work, as
-// rows keyed by id with one column per language.
+// ids of the languages' tables.
 #pragma once
 
 #include <string_view>

@@ -4,12 +4,11 @@
 #include <array>
 
 #include "numtext.hpp"
+#include "say.hpp"
 #include "wording.hpp"
 
 namespace velmora::texts {
 namespace {
-
-constexpr std::array<std::string_view, kSecondaries> kSuffix{"ой", "ой", "ей", "ой", "ой"};
 
 // Ring: the wire passes per layer, the last layer taking the rest.
 std::string layerList(const Instruction& in) {
@@ -24,46 +23,30 @@ std::string secondaryNumber(const Instruction& in) { return std::to_string(in.wi
 }  // namespace
 
 Paragraph paragraph(const Instruction& in, Lang lang) {
-    const bool r = ru(lang);
     const bool primary = in.winding == 1;
     const std::string n = secondaryNumber(in);
     Paragraph p;
-    if (primary && in.layout == Layout::twoCoils)
-        p.before = r ? "Количество витков первичной и каждой вторичной обмоток делится поровну "
-                       "между двумя катушками.\r\n\r\n"
-                     : "The turns of the primary and of every secondary are shared equally between "
-                       "the two coils.\r\n\r\n";
-    if (r)
-        p.heading = primary ? "        Первичная обмотка\r\n" : "    " + n + "-я вторичная обмотка\r\n";
-    else
-        p.heading = primary ? "        Primary winding\r\n" : "    Secondary winding 2." + n + "\r\n";
+    if (primary && in.layout == Layout::twoCoils) p.before = say("instruction.twoCoils", lang);
+    p.heading = primary ? std::string(say("instruction.primaryHeading", lang))
+                        : say("instruction.secondaryHeading", lang, {n});
+    // Russian declines the ordinal by the secondary's number ("1-ой", "3-ей").
     const std::string whose =
-        r ? (primary ? std::string("первичной обмотки")
-                     : n + "-" + std::string(kSuffix[(in.winding - 2) % kSecondaries]) +
-                           " вторичной обмотки")
-          : (primary ? std::string("the primary") : "secondary 2." + n);
+        primary ? std::string(say("instruction.whosePrimary", lang))
+                : say("instruction.whoseSecondary." + std::to_string((in.winding - 2) % kSecondaries + 1), lang, {n});
+    const std::string build = fixed(in.build, 1);
     if (in.layout == Layout::ring) {
-        p.body = r ? "Внутренний диаметр после намотки " + whose + " должен быть равен примерно " +
-                         fixed(in.build, 1) +
-                         " мм\r\nЧисло витков по слоям должно быть не менее (кроме последнего слоя):\r\n"
-                   : "Inner diameter after " + whose + ": about " + fixed(in.build, 1) +
-                         " mm\r\nTurns per layer, at least (except the last layer):\r\n";
+        p.body = say("instruction.ring", lang, {whose, build});
         p.body += layerList(in);
         return p;
     }
     // The bobbin's primary has never had a full stop after its turns.
-    const std::string stop = primary && in.layout == Layout::bobbin && r ? "" : ".";
-    p.body = r ? "Ширина катушки после намотки " + whose + " должна быть равна примерно " +
-                     fixed(in.build, 1) + " мм.\r\nЧисло витков в слое должно быть не менее " +
-                     std::to_string(in.Nt) + stop + "\r\n\r\n"
-               : "Coil width after " + whose + ": about " + fixed(in.build, 1) +
-                     " mm.\r\nTurns per layer, at least: " + std::to_string(in.Nt) + ".\r\n\r\n";
+    const bool bobbinPrimary = primary && in.layout == Layout::bobbin;
+    p.body = say(bobbinPrimary ? "instruction.bobbinPrimary" : "instruction.coil", lang,
+                 {whose, build, std::to_string(in.Nt)});
     return p;
 }
 
-std::string_view secondariesHeading(Lang lang) {
-    return ru(lang) ? "        Вторичные обмотки\r\n\r\n" : "        Secondary windings\r\n\r\n";
-}
+std::string_view secondariesHeading(Lang lang) { return say("instruction.secondaries", lang); }
 
 std::string comment(const RunResult& run, Lang lang) {
     if (run.status != RunStatus::ok) {
@@ -84,15 +67,9 @@ std::string comment(const RunResult& run, Lang lang) {
 }
 
 std::string hint(const Hint& h, Lang lang) {
-    const bool r = ru(lang);
     switch (h.kind) {
-        case Hint::wire:
-            return r ? "Диаметр провода по эмали " + fixed(h.Diz, 3) + " мм\nСечение провода " +
-                           fixed(h.S, 3) + " мм2\nСечение обмотки " + fixed(h.Sw, 3) + " мм2"
-                     : "Enamelled wire diameter " + fixed(h.Diz, 3) + " mm\nWire section " +
-                           fixed(h.S, 3) + " mm2\nWinding section " + fixed(h.Sw, 3) + " mm2";
-        case Hint::mass:
-            return (r ? "Масса провода " : "Wire mass ") + fixed(h.kg, 3) + (r ? " кг" : " kg");
+        case Hint::wire: return say("hint.wire", lang, {fixed(h.Diz, 3), fixed(h.S, 3), fixed(h.Sw, 3)});
+        case Hint::mass: return say("hint.mass", lang, {fixed(h.kg, 3)});
         case Hint::empty:
             break;
     }
@@ -101,7 +78,7 @@ std::string hint(const Hint& h, Lang lang) {
 
 std::string gaugeLine(const Hint& h, Lang lang) {
     if (h.kind != Hint::wire || h.awg <= 0) return {};
-    return (ru(lang) ? "Калибр AWG " : "Gauge AWG ") + std::to_string(h.awg);
+    return say("hint.gauge", lang, {std::to_string(h.awg)});
 }
 
 }  // namespace velmora::texts

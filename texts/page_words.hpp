@@ -9,10 +9,8 @@
 
 namespace velmora::texts {
 
-struct PageWord {
-    std::string_view key;  // how the page names it
-    std::string_view ru, en;
-};
-std::span<const PageWord> pageWords();
+// How the page names its words; each is the text "page.<key>" of every language.
+std::span<const std::string_view> pageKeys();
+std::string_view pageWord(std::string_view key, Lang lang);
 
 }  // namespace velmora::texts

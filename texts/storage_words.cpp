@@ -6,6 +6,7 @@
 #include <cerrno>
 
 #include "record.hpp"
+#include "say.hpp"
 #include "wording.hpp"
 
 namespace velmora::texts {
@@ -18,7 +19,7 @@ std::string fieldName(const std::string& key, Lang lang) {
     const Field* f = findField(key);
     if (!f) return quoted(key);
     std::string s = "\"";  // appended piece by piece: GCC 12 misreads "..." + std::string at -O3
-    s += ru(lang) ? f->label : label(*f, lang);
+    s += label(*f, lang);
     s += "\" (";
     s += key;
     return s += ")";
@@ -26,34 +27,28 @@ std::string fieldName(const std::string& key, Lang lang) {
 
 std::string misfitText(const Misfit& m, Lang lang) {
     if (m.character.empty())
-        return ru(lang) ? "байты, которые не являются текстом в кодировке UTF-8"
-                        : "bytes that are not UTF-8 text";
-    return ru(lang) ? "знак " + quoted(m.character) + ", которого нет в кодировке Windows-1251"
-                    : "the character " + quoted(m.character) + ", which Windows-1251 does not have";
+        return std::string(say("storage.misfitBytes", lang));
+    return say("storage.misfitCharacter", lang, {quoted(m.character)});
 }
 
 std::string reason(const FileError& e, Lang lang) {
     using R = FileError::Reason;
-    const bool r = ru(lang);
     switch (e.reason) {
         case R::system: return systemReason(e.system, lang);
-        case R::noFileName: return r ? "не указано имя файла" : "no file name is given";
-        case R::notRegular: return r ? "это не обычный файл" : "it is not a regular file";
-        case R::readOnly: return r ? "файл защищён от записи" : "the file is write-protected";
+        case R::noFileName: return std::string(say("storage.noFileName", lang));
+        case R::notRegular: return std::string(say("storage.notRegular", lang));
+        case R::readOnly: return std::string(say("storage.readOnly", lang));
         case R::folderMissing:
-            return r ? "папка " + quoted(e.other) + " не существует"
-                     : "the folder " + quoted(e.other) + " does not exist";
+            return say("storage.folderMissing", lang, {quoted(e.other)});
         case R::notAFolder:
-            return r ? quoted(e.other) + " не папка" : quoted(e.other) + " is not a folder";
+            return say("storage.notAFolder", lang, {quoted(e.other)});
         case R::noTempFile:
-            return r ? "не удалось создать временный файл рядом с ним"
-                     : "no temporary file could be created beside it";
+            return std::string(say("storage.noTempFile", lang));
         case R::misfit:
-            return (r ? "в тексте есть " : "the text holds ") + misfitText(e.misfit, lang);
+            return say("storage.textHolds", lang, {misfitText(e.misfit, lang)});
         case R::fileInTheWay:
-            return r ? quoted(e.other) + " — файл, а не папка"
-                     : quoted(e.other) + " is a file, not a folder";
-        case R::madeNoFolder: return r ? "это не папка" : "it is not a folder";
+            return say("storage.fileInTheWay", lang, {quoted(e.other)});
+        case R::madeNoFolder: return std::string(say("storage.madeNoFolder", lang));
         case R::none: break;
     }
     return {};
@@ -63,47 +58,39 @@ std::string reason(const FileError& e, Lang lang) {
 
 std::string systemReason(const std::error_code& ec, Lang lang) {
     using E = std::errc;
-    const bool r = ru(lang);
     if (ec == E::permission_denied || ec == E::operation_not_permitted)
-        return r ? "нет прав на запись" : "no permission to write";
-    if (ec == E::no_space_on_device) return r ? "на диске нет места" : "the disk is full";
+        return std::string(say("sys.permission", lang));
+    if (ec == E::no_space_on_device) return std::string(say("sys.diskFull", lang));
 #ifdef EDQUOT
     if (ec.value() == EDQUOT && ec.category() == std::generic_category())
-        return r ? "исчерпана дисковая квота" : "the disk quota is used up";
+        return std::string(say("sys.quota", lang));
 #endif
-    if (ec == E::file_too_large) return r ? "файл слишком велик" : "the file is too large";
+    if (ec == E::file_too_large) return std::string(say("sys.fileTooLarge", lang));
     if (ec == E::read_only_file_system)
-        return r ? "диск доступен только для чтения" : "the disk is read-only";
-    if (ec == E::no_such_file_or_directory) return r ? "папка не существует" : "the folder does not exist";
+        return std::string(say("sys.readOnlyDisk", lang));
+    if (ec == E::no_such_file_or_directory) return std::string(say("sys.noFolder", lang));
     if (ec == E::not_a_directory)
-        return r ? "путь к файлу проходит не через папку"
-                 : "the path to the file passes through something that is not a folder";
-    if (ec == E::is_a_directory) return r ? "по этому пути находится папка" : "a folder is at this path";
-    if (ec == E::filename_too_long) return r ? "слишком длинное имя файла" : "the file name is too long";
+        return std::string(say("sys.notThroughFolder", lang));
+    if (ec == E::is_a_directory) return std::string(say("sys.isFolder", lang));
+    if (ec == E::filename_too_long) return std::string(say("sys.nameTooLong", lang));
     if (ec == E::too_many_symbolic_link_levels)
-        return r ? "слишком много символических ссылок" : "too many symbolic links";
-    if (ec == E::io_error) return r ? "ошибка ввода-вывода" : "input/output error";
+        return std::string(say("sys.symlinks", lang));
+    if (ec == E::io_error) return std::string(say("sys.io", lang));
     if (ec == E::device_or_resource_busy || ec == E::text_file_busy)
-        return r ? "файл занят" : "the file is busy";
-    return (r ? "системная ошибка " : "system error ") + std::to_string(ec.value()) + " (" + ec.message() + ")";
+        return std::string(say("sys.busy", lang));
+    return say("storage.systemError", lang, {std::to_string(ec.value()), ec.message()});
 }
 
 std::string designError(const DesignError& e, Lang lang) {
     using C = DesignError::Code;
-    const bool r = ru(lang);
     const std::string field = fieldName(e.field, lang);
-    const std::string head = r ? "Значение поля " + field + " нельзя сохранить: "
-                               : "The value of the field " + field + " cannot be saved: ";
+    auto head = [&](std::string_view id, std::initializer_list<std::string_view> args) {
+        return say("storage.cannotSave", lang, {field, say(id, lang, args)});
+    };
     switch (e.code) {
-        case C::misfit:
-            return head + (r ? "в нём есть " : "it holds ") + misfitText(e.misfit, lang) + ".";
-        case C::captures:
-            return head + (r ? "в нём стоит \"" + e.later + " =\", и при чтении файла оно попало бы в поле "
-                             : "it holds \"" + e.later + " =\", and reading the file would put it in the field ") +
-                   fieldName(e.later, lang) + ".";
-        case C::readsAltered:
-            return head + (r ? "в кодировке Windows-1251 его буквы читались бы как другие."
-                             : "in Windows-1251 its letters would read back as others.");
+        case C::misfit: return head("storage.holds", {misfitText(e.misfit, lang)});
+        case C::captures: return head("storage.captures", {e.later, fieldName(e.later, lang)});
+        case C::readsAltered: return head("storage.readsAltered", {});
         case C::none: break;
     }
     return {};
@@ -111,38 +98,24 @@ std::string designError(const DesignError& e, Lang lang) {
 
 std::string fileError(const FileError& e, Lang lang) {
     using C = FileError::Code;
-    const bool r = ru(lang);
     const std::string path = quoted(e.path);
     switch (e.code) {
         case C::tooLarge:
-            return r ? "Файл " + path + " слишком велик (больше 1 МБ) и не может быть прочитан."
-                     : "The file " + path + " is too large (over 1 MB) and cannot be read.";
+            return say("storage.tooLarge", lang, {path});
         case C::zeroBytes:
-            return r ? "Файл " + path +
-                           " не загружен: в нём есть нулевые байты, он повреждён или записан не как "
-                           "текст в кодировке Windows-1251 или UTF-8."
-                     : "The file " + path +
-                           " was not loaded: it holds zero bytes; it is damaged or not written as "
-                           "Windows-1251 or UTF-8 text.";
+            return say("storage.zeroBytes", lang, {path});
         case C::noField:
-            return r ? "Файл " + path + " не загружен: в нём нет ни одного поля расчета."
-                     : "The file " + path + " was not loaded: it sets no design field.";
+            return say("storage.noField", lang, {path});
         case C::badCore: {
             const std::string core = std::to_string(e.core);
-            return r ? "Файл " + path + " не загружен: форма сердечника (core = " + core +
-                           ") должна быть числом от 0 до 4."
-                     : "The file " + path + " was not loaded: the core shape (core = " + core +
-                           ") must be a number from 0 to 4.";
+            return say("storage.badCore", lang, {path, core});
         }
         case C::cannotWrite:
-            return (r ? "Не удалось записать файл " : "Could not write the file ") + path + ": " +
-                   reason(e, lang) + ".";
+            return say("storage.cannotWrite", lang, {path, reason(e, lang)});
         case C::designValue:
-            return (r ? "Файл " + path + " не записан. " : "The file " + path + " was not written. ") +
-                   designError(e.design, lang);
+            return say("storage.notWritten", lang, {path, designError(e.design, lang)});
         case C::cannotMakeFolder:
-            return (r ? "Не удалось создать папку " : "Could not create the folder ") + path + ": " +
-                   reason(e, lang) + ".";
+            return say("storage.cannotMakeFolder", lang, {path, reason(e, lang)});
         case C::none: break;
     }
     return {};

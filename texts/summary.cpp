@@ -1,5 +1,7 @@
 // velmora-cli's text output.
+#include "core_shape.hpp"
 #include "numtext.hpp"
+#include "say.hpp"
 #include "wording.hpp"
 
 namespace velmora::texts {
@@ -12,18 +14,21 @@ std::string crlfToLf(std::string_view s) {
     return out;
 }
 
-constexpr std::string_view kShortRu[] = {"кольцо", "ПЛ", "ШЛ", "Ш", "Г"};
-constexpr std::string_view kShortEn[] = {"toroid", "ПЛ", "ШЛ", "Ш", "Г"};
+// The core's short name: the ring's is a word, the others' their letters.
+std::string shortKind(int core, Lang lang) {
+    const CoreShape* shape = shapeOf(core);
+    if (!shape) return std::to_string(core);
+    return shape->ring ? std::string(say("cli.kind.0", lang)) : std::string(shape->letters);
+}
 
 }  // namespace
 
 std::string misreadNotice(double reads, Lang lang) {
-    return (ru(lang) ? "Не число: читается как " : "Not a number: read as ") + shortest(reads);
+    return say("cli.misread", lang, {shortest(reads)});
 }
 
 std::string summary(const Record& r, const RunResult& run, const std::vector<Message>& messages,
                     const std::vector<Misread>& misread, Lang lang) {
-    const bool ru = texts::ru(lang);
     std::string o;
     auto line = [&](const Field& f) {
         const std::string& v = f.textIn(r);
@@ -32,16 +37,12 @@ std::string summary(const Record& r, const RunResult& run, const std::vector<Mes
         if (std::string_view u = unit(f, lang); !u.empty()) o.append(" ").append(u);
         o += "\n";
     };
-    o += ru ? "Сердечник: " : "Core: ";
-    const std::optional<CoreKind> kind = coreKindFrom(r.core);
-    o += kind ? std::string((ru ? kShortRu : kShortEn)[kindIndex(*kind)]) : std::to_string(r.core);
-    o += (ru ? ", провод " : ", wire ") + r.Conductor + (ru ? "\nРасчет: " : "\nCalculation: ") +
-         std::string(statusName(run.status)) + "\n";
-    for (const Misread& m : misread)
-        o += (ru ? "Не число: " : "Not a number: ") + std::string(m.field) + " = \"" + m.text +
-             (ru ? "\", читается как " : "\", read as ") + shortest(m.reads) + "\n";
+    o += say("cli.core", lang);
+    o += shortKind(r.core, lang);
+    o += say("cli.wire", lang, {r.Conductor, statusName(run.status)});
+    for (const Misread& m : misread) o += say("cli.misreadField", lang, {m.field, m.text, shortest(m.reads)});
     o += "\n";
-    o += ru ? "Сердечник и мощность\n" : "Core and power\n";
+    o += say("cli.corePower", lang);
     for (const Field& f : fields())
         if (f.role == FieldRole::result && f.winding == 0) line(f);
     for (int w = 1; w <= 1 + kSecondaries; ++w) {
@@ -51,20 +52,18 @@ std::string summary(const Record& r, const RunResult& run, const std::vector<Mes
             if (f.role == FieldRole::result && f.winding == w) line(f);
         std::swap(o, body);
         if (body.empty()) continue;
-        if (w == 1)
-            o += ru ? "\nПервичная обмотка 1.\n" : "\nPrimary winding 1.\n";
-        else
-            o += (ru ? "\nВторичная обмотка 2." : "\nSecondary winding 2.") + std::to_string(w - 1) + "\n";
+        o += w == 1 ? std::string(say("cli.primary", lang)) : say("cli.secondary", lang, {std::to_string(w - 1)});
         o += body;
     }
     if (!messages.empty()) {
-        o += ru ? "\nСообщения\n" : "\nMessages\n";
+        o += say("cli.messages", lang);
         for (const Message& m : messages) {
             const Shown s = message(m, lang);
             o += "  " + s.caption + " " + crlfToLf(s.text) + "\n";
         }
     }
-    o += (ru ? "\nКомментарий\n" : "\nComment\n") + crlfToLf(r.comment);
+    o += say("cli.comment", lang);
+    o += crlfToLf(r.comment);
     if (!o.empty() && o.back() != '\n') o += "\n";
     return o;
 }

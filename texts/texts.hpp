@@ -4,6 +4,7 @@
 // texts are byte for byte those of the original program.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,9 +14,20 @@
 
 namespace velmora::texts {
 
-enum class Lang { ru, en };
-Lang langFromCode(std::string_view code);  // "en" → en; anything else → ru
-std::string_view langCode(Lang lang);      // "ru", "en"
+// A language of the registry (languages.hpp): the index of its row. Russian and
+// English, the two the program has always spoken, have names of their own.
+struct Lang {
+    std::uint8_t index = 0;
+    static const Lang ru, en;
+    friend bool operator==(Lang, Lang) = default;
+};
+inline constexpr Lang Lang::ru{0};
+inline constexpr Lang Lang::en{1};
+// The language of a code; the program's own (Russian) for one no language has, which
+// is what an old state file or an address without a choice means. Where an unknown
+// code is an error, ask findLang (languages.hpp).
+Lang langFromCode(std::string_view code);
+std::string_view langCode(Lang lang);  // "ru", "en"
 
 // A message box: caption and text (lines separated by '\n').
 struct Shown {

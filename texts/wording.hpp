@@ -12,6 +12,4 @@ namespace velmora::texts {
 // secondary winding 2.3"; empty for 0 (the core).
 std::string windingOf(int winding, Lang lang);
 
-inline bool ru(Lang lang) { return lang == Lang::ru; }
-
 }  // namespace velmora::texts

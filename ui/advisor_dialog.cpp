@@ -27,7 +27,7 @@ namespace velmora::ui {
 
 namespace {
 
-texts::Lang lang() { return texts::langFromCode(languageInfo(uiLanguage()).code); }
+texts::Lang lang() { return uiLanguage(); }
 QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 // A cell that sorts by its number, not its text.

@@ -56,7 +56,7 @@ texts::Lang startLanguage(const char* argv0) {
     const fs::path stateFile = StateFilePath(in);
     std::error_code ec;
     if (fs::is_regular_file(stateFile, ec))
-        return texts::langFromCode(ReadStateSetting(stateFile, kLanguageKey));
+        return texts::findLang(ReadStateSetting(stateFile, kLanguageKey)).value_or(kDefaultLanguage);
     return texts::langOfEnvironment(in.env);
 }
 
@@ -114,7 +114,7 @@ int CBrevinorApp::run(int argc, char** argv) {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/res/velmora.svg")));
     // Qt's own buttons in the language of the terminal texts from the first box on; the
     // window turns to the user's choice once it has read the state file.
-    setUiLanguage(languageFromCode(texts::langCode(says)).value_or(kDefaultLanguage));
+    setUiLanguage(says);
 
     QtMessageBoxes boxes;
     QtFilePickers pickers(boxes);

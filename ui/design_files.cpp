@@ -136,7 +136,7 @@ void DesignFiles::writeState() {
     // The language after the design, unless it is the default one.
     std::vector<StateSetting> settings;
     if (uiLanguage() != kDefaultLanguage)
-        settings.push_back({kLanguageKey, std::string(languageInfo(uiLanguage()).code)});
+        settings.push_back({kLanguageKey, std::string(texts::langCode(uiLanguage()))});
     settings.push_back(windowSetting(w_));
     if (!w_.pickers().folder().isEmpty()) settings.push_back(folderSetting(w_.pickers()));
     // After the lines older versions wrote, and only when it says something.

@@ -38,7 +38,7 @@ SheetTable windingTable(const Record& r, FieldRole role, const QString& heading)
     std::map<std::string_view, std::size_t> rows;
     for (const Field& f : fields()) {
         if (f.winding < 1 || f.role != role) continue;
-        auto [it, added] = rows.try_emplace(f.label, t.rows.size());
+        auto [it, added] = rows.try_emplace(texts::label(f, texts::Lang::ru), t.rows.size());  // a shared label, one row
         if (added) {
             t.rows.push_back(QStringList{withUnit(f)});
             for (int c = 0; c < 6; ++c) t.rows.back() << QString();

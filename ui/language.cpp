@@ -9,7 +9,7 @@
 namespace velmora::ui {
 namespace {
 
-Language current = kDefaultLanguage;
+texts::Lang current = kDefaultLanguage;
 
 // The translators in place, owned by the application object.
 QPointer<QTranslator> programTranslator;
@@ -33,29 +33,15 @@ bool replace(QPointer<QTranslator>& slot, const QString& file, const QString& fo
 
 }  // namespace
 
-const LanguageInfo& languageInfo(Language lang) {
-    for (const LanguageInfo& l : kLanguages)
-        if (l.lang == lang) return l;
-    return kLanguages.front();
-}
+texts::Lang uiLanguage() { return current; }
 
-std::optional<Language> languageFromCode(std::string_view code) {
-    for (const LanguageInfo& l : kLanguages)
-        if (l.code == code) return l.lang;
-    return std::nullopt;
-}
-
-Language uiLanguage() { return current; }
-
-LanguageLoad setUiLanguage(Language lang) {
-    const std::string_view c = languageInfo(lang).code;
-    const QString code = QString::fromLatin1(c.data(), static_cast<qsizetype>(c.size()));
+LanguageLoad setUiLanguage(texts::Lang lang) {
+    const texts::Language& l = texts::language(lang);
+    auto name = [](std::string_view s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); };
     LanguageLoad load;
     // The program's translations are built into it; Qt's come with Qt.
-    load.program =
-        replace(programTranslator, QStringLiteral("velmora_") + code, QStringLiteral(":/i18n"));
-    load.qt = replace(qtTranslator, QStringLiteral("qtbase_") + code,
-                      QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    load.program = replace(programTranslator, name(l.qtProgram), QStringLiteral(":/i18n"));
+    load.qt = replace(qtTranslator, name(l.qtBase), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     current = lang;
     // The toolkit posts the change to the windows; deliver it now, so that whoever
     // switches sees every text switched when this returns (a Russian that needs no

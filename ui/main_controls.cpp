@@ -256,7 +256,7 @@ MainControls::MainControls(QDialog* dialog) : window(dialog) {
     auto place = [&](FieldRole role) {
         for (const Field& f : fields()) {
             if (f.winding < 1 || f.role != role) continue;
-            auto [it, added] = rows.try_emplace(f.label, nextRow);
+            auto [it, added] = rows.try_emplace(texts::label(f, texts::Lang::ru), nextRow);  // a shared label, one row
             if (added) windings->addWidget(label(f), nextRow++, 0);
             // Every field centred in its winding's column, under the column's head.
             windings->addWidget(control(f.name), it->second, f.winding, Qt::AlignCenter);

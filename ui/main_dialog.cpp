@@ -97,7 +97,7 @@ void CBrevinorDlg::releaseHeld() {
 
 bool CBrevinorDlg::prepare() {
     // The language first: everything the start has to say is said in it.
-    setUiLanguage(languageFromCode(ReadStateSetting(options_.stateFile, kLanguageKey)).value_or(kDefaultLanguage));
+    setUiLanguage(texts::findLang(ReadStateSetting(options_.stateFile, kLanguageKey)).value_or(kDefaultLanguage));
     restoreFolder(pickers_, options_.stateFile, options_.designFolder);
     const ReadOutcome state = session_.readState(options_.stateFile);
     if (state.status == ReadOutcome::refused) warn(storageReason(state.error));
@@ -250,7 +250,7 @@ void CBrevinorDlg::message(const ShownMessage& m) {
 }
 
 // The change comes back to every window as a LanguageChange: retranslate().
-void CBrevinorDlg::OnLanguage(Language lang) {
+void CBrevinorDlg::OnLanguage(texts::Lang lang) {
     if (lang != uiLanguage()) setUiLanguage(lang);
 }
 

@@ -64,7 +64,7 @@ public:
     void OnRedo();
     void OnCoreChanged(int kind);
     void OnSelchangeConductor(int index);
-    void OnLanguage(Language lang);
+    void OnLanguage(texts::Lang lang);
     void OnRectifier(int secondary) { dialogs_->rectifier(secondary); }
     void OnAdviseCore() { dialogs_->advisor(); }
     RunResult applyListedCore(const ListedCore& c);  // as typed in, then calculated

@@ -25,7 +25,7 @@ namespace {
 
 QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
-texts::Lang lang() { return texts::langFromCode(languageInfo(uiLanguage()).code); }
+texts::Lang lang() { return uiLanguage(); }
 
 // ---- the schematics, drawn on a 125 x 75 grid ------------------------------------
 

@@ -12,7 +12,7 @@ QString qs(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-texts::Lang lang() { return texts::langFromCode(languageInfo(uiLanguage()).code); }
+texts::Lang lang() { return uiLanguage(); }
 
 }  // namespace
 

@@ -36,7 +36,7 @@ void WindowDialogs::advisor() {
 }
 
 void WindowDialogs::help() {
-    const HelpText help = readHelpText(w_.options().dataFolder, languageInfo(uiLanguage()).helpFile);
+    const HelpText help = readHelpText(w_.options().dataFolder, std::string(texts::language(uiLanguage()).helpFile).c_str());
     if (!help.ok) return w_.boxes().show(&w_, help.caption, help.message);
     CHelpDlg dlg(help.text, &w_);
     dlg.exec();

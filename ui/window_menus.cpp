@@ -63,13 +63,15 @@ WindowMenus::WindowMenus(CBrevinorDlg& window, MainControls& controls) {
     QMenu* languages = bar->addMenu(QString::fromUtf8(kLanguageMenu));
     languages->setObjectName(QString::fromLatin1(names::language));
     auto* oneLanguage = new QActionGroup(languages);
-    for (const LanguageInfo& l : kLanguages) {
-        QAction* a = languages->addAction(QString::fromUtf8(l.name));
+    for (std::size_t i = 0; i < texts::languages().size(); ++i) {
+        const texts::Language& l = texts::languages()[i];
+        if (l.forTests) continue;
+        QAction* a = languages->addAction(QString::fromUtf8(l.name.data(), static_cast<qsizetype>(l.name.size())));
         a->setObjectName(QStringLiteral("lang_") + QString::fromLatin1(l.code.data(), static_cast<qsizetype>(l.code.size())));
         a->setCheckable(true);
         oneLanguage->addAction(a);
-        languages_.emplace_back(static_cast<int>(l.lang), a);
-        QObject::connect(a, &QAction::triggered, &window, [&window, lang = l.lang] { window.OnLanguage(lang); });
+        languages_.emplace_back(texts::langAt(i).index, a);
+        QObject::connect(a, &QAction::triggered, &window, [&window, lang = texts::langAt(i)] { window.OnLanguage(lang); });
     }
     // The buttons and the choices that are commands; the exchanges' own changes are ignored.
     auto& w = window;
@@ -103,7 +105,7 @@ QAction* WindowMenus::action(const char* name) const {
 }
 
 void WindowMenus::checkLanguage() {
-    for (auto [lang, a] : languages_) a->setChecked(lang == static_cast<int>(uiLanguage()));
+    for (auto [lang, a] : languages_) a->setChecked(lang == uiLanguage().index);
 }
 
 }  // namespace velmora::ui

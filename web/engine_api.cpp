@@ -15,6 +15,7 @@
 #include "design_file.hpp"
 #include "design_session.hpp"
 #include "numtext.hpp"
+#include "languages.hpp"
 #include "page_words.hpp"
 #include "pipeline.hpp"
 #include "record.hpp"
@@ -259,7 +260,7 @@ int velmora_bytes_size() { return static_cast<int>(bytes_.size()); }
 
 // Every field with its control, label, unit and default in `lang`; the core kinds,
 // the page's own words, the core size labels per core kind, what the page draws of
-// each kind (a ring or not, its picture), and the wire kinds.
+// each kind (a ring or not, its picture), the languages and the wire kinds.
 const char* velmora_fields(const char* lang) {
     const texts::Lang l = texts::langFromCode(lang);
     static constexpr const char* kRoles[] = {"input", "appended", "result"};
@@ -285,8 +286,8 @@ const char* velmora_fields(const char* lang) {
     o += "],\n\"totals\": [";
     for (size_t k = 0; k < std::size(kTotalFields); ++k) o += (k ? ", " : "") + json::jsonString(kTotalFields[k]);
     o += "],\n\"words\": {\"warning\": " + json::jsonString(texts::warningCaption(l));
-    for (const texts::PageWord& w : texts::pageWords())
-        o += ", " + json::jsonString(w.key) + ": " + json::jsonString(l == texts::Lang::ru ? w.ru : w.en);
+    for (std::string_view key : texts::pageKeys())
+        o += ", " + json::jsonString(key) + ": " + json::jsonString(texts::pageWord(key, l));
     o += "},\n\"sizes\": [";
     for (const CoreShape& s : kCoreShapes) {
         o += s.kind != CoreKind::ring ? ", {" : "{";
@@ -302,6 +303,14 @@ const char* velmora_fields(const char* lang) {
     for (const CoreShape& s : kCoreShapes)
         o += std::string(s.kind != CoreKind::ring ? ", " : "") + "{\"ring\": " + (s.ring ? "true" : "false") +
              ", \"picture\": " + json::jsonString(s.picture) + "}";
+    o += "],\n\"languages\": [";  // those offered to users, each named in itself
+    bool firstLang = true;
+    for (const texts::Language& x : texts::languages()) {
+        if (x.forTests) continue;
+        o += std::string(firstLang ? "" : ", ") + "{\"code\": " + json::jsonString(x.code) +
+             ", \"name\": " + json::jsonString(x.name) + "}";
+        firstLang = false;
+    }
     o += "],\n\"wires\": [";
     const Catalogue& c = catalogue();
     for (size_t i = 0; i < c.kinds.names.size(); ++i)
@@ -340,8 +349,7 @@ const char* velmora_misread_notice(double reads, const char* lang) {
 
 // The help text of the language, as UTF-8.
 const char* velmora_help(const char* lang) {
-    const bool en = texts::langFromCode(lang) == texts::Lang::en;
-    std::ifstream f(kData / (en ? "ReadMe_en.txt" : "ReadMe.txt"), std::ios::binary);
+    std::ifstream f(kData / texts::language(texts::langFromCode(lang)).helpFile, std::ios::binary);
     const std::string bytes((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
     return give(decodeFileText(bytes));
 }

@@ -22,7 +22,8 @@ async function main() {
   const M = await createVelmora();
   const call = (name, types, args) => M.ccall(name, 'string', types, args);
   const boot = {};
-  for (const lang of ['ru', 'en']) {
+  const languages = JSON.parse(call('velmora_fields', ['string'], ['ru'])).languages.map((l) => l.code);
+  for (const lang of languages) {
     const fields = JSON.parse(call('velmora_fields', ['string'], [lang]));
     const defaults = {};
     for (const f of fields.fields) if (f.role !== 'result') defaults[f.name] = f.def;

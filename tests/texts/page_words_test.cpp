@@ -11,13 +11,14 @@ using namespace velmora::texts;
 
 TEST(PageWords, EveryKeyOnceAndWordedInBothLanguages) {
     std::set<std::string_view> keys;
-    for (const PageWord& w : pageWords()) {
-        EXPECT_TRUE(keys.insert(w.key).second) << w.key;
-        EXPECT_FALSE(w.ru.empty()) << w.key;
-        EXPECT_FALSE(w.en.empty()) << w.key;
+    for (std::string_view key : pageKeys()) {
+        EXPECT_TRUE(keys.insert(key).second) << key;
+        EXPECT_FALSE(pageWord(key, Lang::ru).empty()) << key;
+        EXPECT_FALSE(pageWord(key, Lang::en).empty()) << key;
         // English words are in English: no Cyrillic letter (its UTF-8 lead bytes D0/D1).
-        EXPECT_EQ(std::string(w.en).find_first_of("\xD0\xD1"), std::string::npos) << w.key;
+        EXPECT_EQ(std::string(pageWord(key, Lang::en)).find_first_of("\xD0\xD1"), std::string::npos) << key;
     }
+    EXPECT_EQ(pageWord("nosuch", Lang::en), "");
     for (std::string_view key : {"calculate", "load", "save", "saveReport", "help", "about", "ok", "loading",
                                  "calculated", "stale", "addSecondary", "reset", "copyLink", "updateReady",
                                  "reload", "fillShares", "appDescription"})

@@ -35,6 +35,7 @@
 #include "save_file.hpp"
 #include "state_file.hpp"
 #include "ui_texts.hpp"
+#include "seen_texts.hpp"
 #include "window_fixture.hpp"
 #include "when_modal.hpp"
 
@@ -52,45 +53,10 @@ bool cyrillic(const QString& t) {
                        [](QChar c) { return c.unicode() >= 0x0400 && c.unicode() <= 0x052F; });
 }
 
-// One text a user reads, and where.
-struct Seen {
-    QString where;
-    QString text;
-};
-
-// Every text of a window and its children: titles, labels, buttons, group titles,
-// menus, tips, list entries and the comment. Edits hold data and are left out.
-std::vector<Seen> textsOf(QWidget* root) {
-    std::vector<Seen> out;
-    auto add = [&out](const QWidget* w, const char* what, const QString& t) {
-        if (!t.isEmpty())
-            out.push_back({QStringLiteral("%1 \"%2\" %3")
-                               .arg(QString::fromLatin1(w->metaObject()->className()),
-                                    w->objectName(), QString::fromLatin1(what)),
-                           t});
-    };
-    QList<QWidget*> all = root->findChildren<QWidget*>();
-    all.prepend(root);
-    for (QWidget* w : all) {
-        if (w->isWindow()) add(w, "title", w->windowTitle());
-        add(w, "tip", w->toolTip());
-        if (auto* l = qobject_cast<QLabel*>(w)) add(w, "text", l->text());
-        if (auto* b = qobject_cast<QAbstractButton*>(w)) add(w, "text", b->text());
-        if (auto* g = qobject_cast<QGroupBox*>(w)) add(w, "title", g->title());
-        if (auto* p = qobject_cast<QPlainTextEdit*>(w)) add(w, "text", p->toPlainText());
-        if (auto* p = qobject_cast<QTextEdit*>(w)) add(w, "text", p->toPlainText());
-        if (auto* c = qobject_cast<QComboBox*>(w))
-            for (int i = 0; i < c->count(); ++i) add(w, "entry", c->itemText(i));
-        if (qobject_cast<QMenuBar*>(w) || qobject_cast<QMenu*>(w))
-            for (QAction* a : w->actions()) add(w, "item", a->text());
-    }
-    return out;
-}
-
 // The texts ui_texts renders (field labels and units, core kinds, messages, result
 // tips, the comment): they speak English once the texts module renders them there.
 bool textsModuleSpeaksEnglish() {
-    return ui::uiLanguage() == ui::Language::en && !cyrillic(ui::fieldLabel(*findField("Bm"))) &&
+    return ui::uiLanguage() == texts::Lang::en && !cyrillic(ui::fieldLabel(*findField("Bm"))) &&
            !cyrillic(ui::coreKindText(0));
 }
 
@@ -144,8 +110,8 @@ public:
 private:
     QString withoutData(QString t) const {
         if (t == QString::fromUtf8(ui::kLanguageMenu)) return {};
-        for (const ui::LanguageInfo& l : ui::kLanguages)
-            if (t == QString::fromUtf8(l.name)) return {};
+        for (const texts::Language& l : texts::languages())
+            if (t == QString::fromUtf8(l.name.data(), static_cast<qsizetype>(l.name.size()))) return {};
         for (const QString& d : data_) t.remove(d);
         static const QRegularExpression inBrackets(QStringLiteral("\\((ПЛ|ШЛ|Ш|Г)\\)"));
         static const QRegularExpression alone(QStringLiteral("(?<!\\w)(ПЛ|ШЛ|Ш|Г)(?!\\w)"),
@@ -198,7 +164,7 @@ protected:
 TEST_F(LanguageTest, TheEnglishWindowShowsNoRussianButData) {
     openClean();
     switchTo("en");
-    ASSERT_EQ(ui::uiLanguage(), ui::Language::en);
+    ASSERT_EQ(ui::uiLanguage(), texts::Lang::en);
     EnglishCheck check(dlg_->wireKinds());
     const QString folder = QString::fromUtf8(VELMORA_BUILD_DIR);
     type("I2_1", "1");  // 20 W: a design that fits every core below
@@ -410,9 +376,9 @@ TEST_F(LanguageTest, ASwitchAppliesAtOnceAndARestartKeepsIt) {
         EXPECT_EQ(valueAsText(read, f), valueAsText(before, f)) << f.name;
 
     // A restart speaks English from the first box on.
-    ui::setUiLanguage(ui::Language::ru);  // as a new process starts
+    ui::setUiLanguage(texts::Lang::ru);  // as a new process starts
     openClean();
-    EXPECT_EQ(ui::uiLanguage(), ui::Language::en);
+    EXPECT_EQ(ui::uiLanguage(), texts::Lang::en);
     EXPECT_EQ(dlg_->windowTitle(),
               QStringLiteral("Velmora - Mains power transformer design (Version 3.8)"));
     EXPECT_EQ(find<QPushButton>(ui::names::calculate)->text(), QStringLiteral("Calculate"));
@@ -438,7 +404,7 @@ TEST_F(LanguageTest, AStateFileWithAnUnknownLanguageStartsInRussian) {
     fs::create_directories(stateFile_.parent_path());
     writeBytes(stateFile_, FormatDesign(Record()).bytes + "lang\t= xx\r\n");
     openClean();
-    EXPECT_EQ(ui::uiLanguage(), ui::Language::ru);
+    EXPECT_EQ(ui::uiLanguage(), texts::Lang::ru);
     EXPECT_EQ(find<QPushButton>(ui::names::calculate)->text(), QStringLiteral("Рассчитать"));
 }
 

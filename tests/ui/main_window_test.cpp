@@ -89,16 +89,17 @@ TEST_F(WindowTest, EveryFieldHasItsControlAndLabel) {
             for (int k = 0; k < 5; ++k) {
                 auto* b = dlg.findChild<QRadioButton*>(QStringLiteral("core%1").arg(k));
                 ASSERT_NE(b, nullptr);
-                EXPECT_EQ(b->text(), QString::fromUtf8(kCoreRadioTexts[k].data()));
+                const std::string_view kind = texts::coreKind(k, texts::Lang::ru);
+                EXPECT_EQ(b->text(), QString::fromUtf8(kind.data(), static_cast<qsizetype>(kind.size())));
             }
         } else {
             EXPECT_NE(dlg.findChild<QWidget*>(name), nullptr) << f.name;
         }
         if (f.name == "lst" || f.name == "hst" || f.name == "lok" || f.name == "hok") continue;
-        EXPECT_TRUE(labels.count(QString::fromUtf8(f.label.data(), qsizetype(f.label.size()))))
-            << f.name;
-        if (!f.unit.empty()) {
-            EXPECT_TRUE(labels.count(QString::fromUtf8(f.unit.data(), qsizetype(f.unit.size()))));
+        const std::string_view label = texts::label(f, texts::Lang::ru), unit = texts::unit(f, texts::Lang::ru);
+        EXPECT_TRUE(labels.count(QString::fromUtf8(label.data(), qsizetype(label.size())))) << f.name;
+        if (!unit.empty()) {
+            EXPECT_TRUE(labels.count(QString::fromUtf8(unit.data(), qsizetype(unit.size()))));
         }
     }
     for (const char* t : {"Ls, мм", "Hs, мм", "Lok, мм", "Hok, мм", "Ls+", "Hs+", "1.", "2.1", "2.5",

@@ -150,7 +150,7 @@ TEST_F(RectifierWindow, CloseChangesNothingAndACentreTapSetsTheTap) {
 
 TEST_F(RectifierWindow, TheDialogAndTheMarkSpeakEnglish) {
     openClean();
-    dlg_->OnLanguage(ui::Language::en);
+    dlg_->OnLanguage(texts::Lang::en);
     applyBridge();
     EXPECT_EQ(text("rect2_1_mark"), QStringLiteral("═ 30.0 V 2.00 A"));
     EXPECT_EQ(find<QPushButton>("rect2_1_button")->text(), QStringLiteral("Rectifier..."));

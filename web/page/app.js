@@ -402,7 +402,15 @@
     return d;
   }
   function start() {
-    lang = localStorage.getItem(LANG) === 'en' ? 'en' : 'ru';
+    // The languages the engine offers, each named in itself; the kept choice if it is one.
+    var offered = B.fields(lang).languages, kept = localStorage.getItem(LANG);
+    offered.forEach(function (l) {
+      var o = document.createElement('option');
+      o.value = l.code;
+      o.textContent = l.name;
+      $('lang').appendChild(o);
+      if (l.code === kept) lang = kept;
+    });
     var shared = window.VelmoraShare ? VelmoraShare.read(location.hash) : null;
     $('lang').value = lang;
     table = B.fields(lang);
