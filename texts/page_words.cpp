@@ -7,7 +7,7 @@
 namespace velmora::texts {
 
 std::span<const PageWord> pageWords() {
-    static constexpr std::array<PageWord, 49> kWords{{
+    static constexpr std::array<PageWord, 53> kWords{{
         {"language", "Язык", "Language"},
         {"core", "Сердечник", "Core"},
         {"totals", "Итоги", "Totals"},
@@ -72,6 +72,27 @@ std::span<const PageWord> pageWords() {
         {"fillFree", "свободно", "free"},
         {"appDescription", "Расчёт сетевых трансформаторов питания",
          "Mains power transformer design"},
+        // The heating's inputs in the steel group.
+        {"insulationOption", "{class} ({limit} °C)", "{class} ({limit} °C)"},
+        {"tambTip",
+         "Температура воздуха вокруг трансформатора там, где он будет работать (в корпусе — "
+         "внутри корпуса). По умолчанию 40 °C.",
+         "The temperature of the air around the transformer where it will work (inside its case, "
+         "if it has one). Default 40 °C."},
+        {"insulationTip",
+         "Класс нагревостойкости всей системы изоляции — провода, межслойной и межобмоточной "
+         "изоляции, каркаса, пропитки, — а не одной эмали провода: предельная температура "
+         "наиболее нагретой точки A 105, E 120, B 130, F 155, H 180 °C. По умолчанию B.",
+         "The thermal class of the whole insulation system — wire, interlayer and interwinding "
+         "insulation, bobbin, varnish — not of the wire's enamel alone: the limit of the hot spot "
+         "A 105, E 120, B 130, F 155, H 180 °C. Default B."},
+        {"impregnatedTip",
+         "Пропитанная лаком намотка лучше проводит тепло поперек слоев: 0,5 Вт/(м·К) по "
+         "измерениям пропитанного провода, у непропитанной взято 0,25 Вт/(м·К) — допущение "
+         "(см. справку).",
+         "A varnish-impregnated winding conducts heat across its layers better: 0.5 W/(m·K) as "
+         "measured on impregnated wire; 0.25 W/(m·K) is taken for a dry one, an assumption (see "
+         "the help)."},
     }};
     return kWords;
 }
