@@ -253,6 +253,17 @@ async function run({ browser, url, site, out, check, cliJson }) {
   await page.pdf({ path: pdf, format: 'A4', printBackground: false });
   figures.printPages = Number(/Pages:\s*(\d+)/.exec(execFileSync('pdfinfo', [pdf], { encoding: 'utf8' }))[1]);
   check('print: one or two pages', () => assert.ok(figures.printPages >= 1 && figures.printPages <= 2, `${figures.printPages}`));
+  // No button's word on the sheet, and the comment whole (the words of its last line).
+  const printed = execFileSync('pdftotext', [pdf, '-'], { encoding: 'utf8' }).replace(/\s+/g, ' ');
+  const sheet = await page.evaluate(() => {
+    const w = window.velmoraPage.words(), lines = window.velmoraPage.last.comment.split(/\r?\n/).filter((l) => l.trim());
+    return { buttons: ['calculate', 'load', 'saveReport', 'help', 'copyLink', 'addSecondary'].map((k) => w[k]),
+             last: lines[lines.length - 1].trim().split(/\s+/) };
+  });
+  check('print: no buttons, the comment whole', () => {
+    for (const b of sheet.buttons) assert.ok(!printed.includes(b), b);
+    for (const word of sheet.last) assert.ok(printed.includes(word), word);
+  });
   await page.emulateMediaType(null);
 
   await ctx.close();
