@@ -289,7 +289,7 @@
       if (!c || !c.el) return;
       c.el.classList.add('misread');
       c.el.setAttribute('aria-invalid', 'true');
-      c.el.title = B.misreadNotice(m.reads === null ? Infinity : m.reads, lang);
+      c.el.title = B.loaded() ? B.misreadNotice(m.reads === null ? Infinity : m.reads, lang) : '';
     });
     var shape = shapeOf(Number(res.fields.core));
     VelmoraStrip.draw($('strip'), res.extents, !!(shape && shape.ring), overfilled, words());
@@ -340,7 +340,7 @@
     put($('steel-notes'), before ? '' : g.notes.join('\n'));
     // A design that cannot work says so above the results, with every reason.
     var why = before ? [] : s.cannotWork || [];
-    $('cannot-work').textContent = why.join('\n');
+    put($('cannot-work'), why.join('\n'));
     $('cannot-work').hidden = why.length === 0;
     if (before) return;
     s.rectifiers.forEach(function (r, k) {
