@@ -337,6 +337,9 @@
       put(out, before ? '' : row.value);
       out.title = before ? '' : row.tip;
     });
+    // A figure shown only with a value (the supply's efficiency) may have gone: no row
+    // stays behind with an old figure.
+    for (var k = g.rows.length; $('steel-value-' + k); ++k) $('steel-value-' + k).parentNode.remove();
     put($('steel-notes'), before ? '' : g.notes.join('\n'));
     // A design that cannot work says so above the results, with every reason.
     var why = before ? [] : s.cannotWork || [];

@@ -376,6 +376,9 @@ async function main() {
         assert.equal(after.rect2_1, '0');
       });
       compare('the rectifier detached', await shown(page), cliJson(after));
+      const rows = await page.evaluate(() => [document.querySelectorAll('#steel-rows output').length,
+                                              window.velmoraPage.shown.steel.rows.length]);
+      check('the steel group has one row per figure shown, none left from the rectifier', () => assert.equal(rows[0], rows[1]));
     }
 
     // A file that is no design: refused with the reader's message, the inputs kept.
