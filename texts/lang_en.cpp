@@ -6,7 +6,7 @@
 namespace velmora::texts {
 
 std::span<const TextRow> englishTexts() {
-    static constexpr std::array<TextRow, 420> kRows{{
+    static constexpr std::array<TextRow, 424> kRows{{
         {"label.core", "Core shape"},
         {"label.lst", "Ls, mm"},
         {"label.hst", "Hs, mm"},
@@ -544,6 +544,10 @@ std::span<const TextRow> englishTexts() {
         {"heating.impregnatedTip", "A varnish-impregnated winding conducts heat better across its layers: the hot spot is lower."},
         {"heating.nominalAboveMax", "The nominal voltage is above the highest mains voltage: the transformer cannot work."},
         {"heating.cannotWorkHeading", "This transformer cannot work:"},
+        {"page.insulationOption", "{class} ({limit} °C)"},
+        {"page.tambTip", "The temperature of the air around the transformer where it will work (inside its case, if it has one). Default 40 °C."},
+        {"page.insulationTip", "The thermal class of the whole insulation system — wire, interlayer and interwinding insulation, bobbin, varnish — not of the wire's enamel alone: the limit of the hot spot A 105, E 120, B 130, F 155, H 180 °C. Default B."},
+        {"page.impregnatedTip", "A varnish-impregnated winding conducts heat across its layers better: 0.5 W/(m·K) as measured on impregnated wire; 0.25 W/(m·K) is taken for a dry one, an assumption (see the help)."},
     }};
     return kRows;
 }

@@ -26,6 +26,7 @@
 #include "steels.hpp"
 #include "storage_words.hpp"
 #include "texts.hpp"
+#include "winding_heat.hpp"
 #include "wires.hpp"
 
 using namespace velmora;
@@ -141,7 +142,8 @@ const char* velmora_calculate(const char* inputs, const char* lang) {
 
 // What the window shows of the last calculation beside the JSON, worded in `lang`:
 // the steel group (grades, the one used, its seven results with tips, its notes) and
-// each secondary's rectifier (its inputs as held, the mark and its tip).
+// why the design cannot work, and each secondary's rectifier (its inputs as held, the
+// mark and its tip).
 const char* velmora_shown(const char* lang) {
     const texts::Lang l = texts::langFromCode(lang);
     static const Evaluation none;
@@ -170,7 +172,12 @@ const char* velmora_shown(const char* lang) {
     if (!steels().ok) notes.insert(notes.begin(), texts::steelProblem(steels().problem, l));
     o += "], \"notes\": [";
     for (size_t k = 0; k < notes.size(); ++k) o += (k ? ", " : "") + json::jsonString(notes[k]);
-    o += "]},\n\"circuits\": [";
+    // Why the design cannot work, for the banner above the results; empty when it can.
+    o += "]},\n\"cannotWork\": [";
+    if (shown)
+        for (size_t k = 0; k < s.result->work.reasons.size(); ++k)
+            o += (k ? ", " : "") + json::jsonString(texts::steelReason(s.result->work.reasons[k], s.result->work, l));
+    o += "],\n\"circuits\": [";
     for (int c = 0; c <= 4; ++c) o += (c ? ", " : "") + json::jsonString(std::string(texts::rectifierCircuit(c, l)));
     o += "],\n\"rectifiers\": [";
     for (int i = 0; i < kSecondaries; ++i) {
@@ -260,7 +267,8 @@ int velmora_bytes_size() { return static_cast<int>(bytes_.size()); }
 
 // Every field with its control, label, unit and default in `lang`; the core kinds,
 // the page's own words, the core size labels per core kind, what the page draws of
-// each kind (a ring or not, its picture), the languages and the wire kinds.
+// each kind (a ring or not, its picture), the languages, the insulation classes and the
+// wire kinds.
 const char* velmora_fields(const char* lang) {
     const texts::Lang l = texts::langFromCode(lang);
     static constexpr const char* kRoles[] = {"input", "appended", "result"};
@@ -311,6 +319,11 @@ const char* velmora_fields(const char* lang) {
              ", \"name\": " + json::jsonString(x.name) + "}";
         firstLang = false;
     }
+    // The insulation classes the Insulation input offers: letter and limit, °C.
+    o += "],\n\"classes\": [";
+    for (size_t k = 0; k < kClassLetter.size(); ++k)
+        o += (k ? ", {\"letter\": \"" : "{\"letter\": \"") + std::string(1, kClassLetter[k]) +
+             "\", \"limit\": " + shortest(kClassLimit[k]) + "}";
     o += "],\n\"wires\": [";
     const Catalogue& c = catalogue();
     for (size_t i = 0; i < c.kinds.names.size(); ++i)

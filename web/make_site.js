@@ -1,8 +1,14 @@
 // The build's last step over the site folder, with the engine just linked (run in node):
-//  - boot.js: the engine's field table, words, the default design's steel group and its
-//    inputs as calculated, in both languages, so that the page paints its real layout
-//    before the engine loads;
+//  - boot.js: the engine's field table, words, the default design's result, steel group
+//    and inputs as calculated, in both languages, so that the page paints its real layout
+//    (and the default design its results) before the engine loads;
 //  - manifest.webmanifest: the installed application's name and icons, worded by the engine;
+//  - index.html: the style sheet inlined (no request before the first paint) and the
+//    default core kind's picture named, so that the browser fetches it with the page;
+//  - page.js: the page's scripts in the order index.html names them, in one file, so that
+//    a phone waits for one request instead of eight before the controls are built;
+//  - engine-wasm.js: the module as a script, for a page opened from disk (fetching
+//    engine.wasm is refused there);
 //  - sw.js: the site's file list and a version that changes with any file, so that an
 //    update installs a new service worker the page can offer.
 // usage: node --no-experimental-fetch make_site.js <site folder>
@@ -32,7 +38,7 @@ async function main() {
     // The default design's inputs as its calculation leaves them (its address is the plain one).
     const settled = {};
     for (const k of Object.keys(defaults)) if (k in res.fields) settled[k] = String(res.fields[k]);
-    boot[lang] = { fields, shown, settled };
+    boot[lang] = { fields, shown, settled, result: res };
   }
   fs.writeFileSync(path.join(site, 'boot.js'),
     '// Written by the build from the engine (web/make_site.js).\nvar VelmoraBoot = ' +
@@ -51,14 +57,31 @@ async function main() {
   };
   fs.writeFileSync(path.join(site, 'manifest.webmanifest'), JSON.stringify(manifest, null, 2) + '\n');
 
+  const index = path.join(site, 'index.html'), css = path.join(site, 'style.css');
+  const fields = boot.ru.fields, core = Number(fields.fields.find((f) => f.name === 'core').def);
+  let html = fs.readFileSync(index, 'utf8');
+  const sheet = '<link rel="stylesheet" href="style.css">', img = '<img id="picture" class="picture" alt="">';
+  if (!html.includes(sheet) || !html.includes(img)) throw new Error('index.html: no style sheet link or picture');
+  html = html.replace(sheet, () => '<style>\n' + fs.readFileSync(css, 'utf8') + '</style>')
+    .replace(img, `<img id="picture" class="picture" alt="" src="${fields.shapes[core].picture}">`);
+  const scripts = [...html.matchAll(/<script src="([^"]+)"><\/script>\n/g)];
+  fs.writeFileSync(path.join(site, 'page.js'), scripts.map((m) => fs.readFileSync(path.join(site, m[1]), 'utf8')).join('\n'));
+  scripts.forEach((m, k) => { html = html.replace(m[0], k ? '' : '<script src="page.js"></script>\n'); });
+  fs.writeFileSync(index, html);
+  for (const f of ['style.css', ...scripts.map((m) => m[1])]) fs.rmSync(path.join(site, f));
+  fs.writeFileSync(path.join(site, 'engine-wasm.js'), '// Written by the build: engine.wasm for a page opened from disk.\nvar VelmoraWasm = "' +
+    fs.readFileSync(path.join(site, 'engine.wasm')).toString('base64') + '";\n');
+
   // Every file but the worker itself, in a stable order; the version hashes them all.
+  // The module's copy for a page on disk is never fetched over HTTP: not kept offline.
   const files = fs.readdirSync(site).filter((f) => f !== 'sw.js' && fs.statSync(path.join(site, f)).isFile()).sort();
+  const kept = files.filter((f) => f !== 'engine-wasm.js');
   const hash = crypto.createHash('sha256');
   for (const f of files) hash.update(f).update(fs.readFileSync(path.join(site, f)));
   const sw = path.join(site, 'sw.js');
   const text = fs.readFileSync(sw, 'utf8')
     .replace(/const VERSION = '[^']*';/, `const VERSION = '${hash.digest('hex').slice(0, 12)}';`)
-    .replace(/const FILES = \[[^\]]*\];/, `const FILES = ${JSON.stringify(['./', ...files])};`);
+    .replace(/const FILES = \[[^\]]*\];/, `const FILES = ${JSON.stringify(['./', ...kept])};`);
   fs.writeFileSync(sw, text);
 }
 

@@ -21,7 +21,8 @@ TEST(PageWords, EveryKeyOnceAndWordedInBothLanguages) {
     EXPECT_EQ(pageWord("nosuch", Lang::en), "");
     for (std::string_view key : {"calculate", "load", "save", "saveReport", "help", "about", "ok", "loading",
                                  "calculated", "stale", "addSecondary", "reset", "copyLink", "updateReady",
-                                 "reload", "fillShares", "appDescription"})
+                                 "reload", "fillShares", "appDescription", "insulationOption", "tambTip",
+                                 "insulationTip", "impregnatedTip"})
         EXPECT_TRUE(keys.count(key)) << key;
 }
 

@@ -75,11 +75,66 @@
       if (w >= 2) set.appendChild(rectifierRow(w - 1));
       $('windings').appendChild(set);
     }
+    heatInputs();
     table.wires.forEach(function (name) {
       var o = document.createElement('option');
       o.value = o.textContent = name;
       $('Conductor').appendChild(o);
     });
+  }
+
+  // The heating's appended inputs (ambient, insulation class, impregnation) in the steel
+  // group, under the grade: a check for a yes/no (first: it shares the grade's line on a
+  // phone), the engine's classes for the class.
+  function heatInputs() {
+    var after = $('Steel').parentNode, checks = after;
+    table.fields.forEach(function (f) {
+      if (f.role !== 'appended' || f.control !== 'none' || f.winding !== 0) return;
+      var kind = f.integer ? 'check' : f.name === 'Insulation' ? 'combo' : 'edit';
+      var label = control(Object.assign({}, f, { control: kind }));
+      if (kind === 'combo') {
+        var input = byName[f.name].el, select = document.createElement('select');
+        select.id = input.id; select.name = input.name; select.dataset.field = f.name;
+        label.replaceChild(select, input);
+        byName[f.name].el = select;
+      }
+      // A minus must be at hand for the ambient: the full keyboard, not the decimal pad.
+      if (kind === 'edit') byName[f.name].el.removeAttribute('inputmode');
+      label.classList.add('heat', 'heat-' + f.name);
+      if (kind === 'check') {
+        checks.parentNode.insertBefore(label, checks.nextSibling);
+        if (after === checks) after = label;
+        checks = label;
+      } else {
+        after.parentNode.insertBefore(label, after.nextSibling);
+        after = label;
+      }
+    });
+  }
+  function heatWords() {
+    var w = words(), select = byName.Insulation && byName.Insulation.el;
+    if (!select) return;
+    var value = select.value;
+    select.textContent = '';
+    table.classes.forEach(function (c) {
+      var o = document.createElement('option');
+      o.value = c.letter;
+      o.textContent = w.insulationOption.replace('{class}', c.letter).replace('{limit}', c.limit);
+      select.appendChild(o);
+    });
+    if (value) choose(select, value);
+    byName.Tamb.el.title = w.tambTip;
+    select.title = w.insulationTip;
+    byName.Impregnated.el.title = w.impregnatedTip;
+  }
+  // A value the list lacks (a design file's "155" or "b") is shown as it is, not lost.
+  function choose(select, value) {
+    if (![].some.call(select.options, function (o) { return o.value === value; })) {
+      var o = document.createElement('option');
+      o.value = o.textContent = value;
+      select.appendChild(o);
+    }
+    select.value = value;
   }
 
   // Under a secondary: the rectifier helper's button and the mark of what it set.
@@ -129,6 +184,7 @@
       if (!c.span) return;
       c.span.textContent = f.label + (f.unit ? ', ' + f.unit : '');
     });
+    heatWords();
     byName.hkar.span.textContent = w.bobbinWidth;
     byName.hkar1.span.textContent = w.bobbinHeight;
     document.querySelectorAll('#kinds label').forEach(function (l, k) { l.lastChild.textContent = table.cores[k]; });
@@ -140,6 +196,12 @@
   }
 
   // ---- state <-> controls ---------------------------------------------------------
+  // A text set only when it changes: the engine's first results are mostly the ones the
+  // build painted, and an unchanged page is not laid out again.
+  function put(el, text) {
+    text = String(text);
+    if (el.textContent !== text) el.textContent = text;
+  }
   function show(values) {
     Object.keys(values).forEach(function (name) {
       var c = byName[name];
@@ -152,7 +214,9 @@
       } else if (c.el && c.el.type === 'checkbox') {
         c.el.checked = String(v) !== '0';
       } else if (c.el && c.el.tagName === 'OUTPUT') {
-        c.el.textContent = v;
+        put(c.el, v);
+      } else if (c.el && c.el.tagName === 'SELECT' && name !== 'Conductor') {
+        choose(c.el, String(v));
       } else if (c.el) {
         c.el.value = v;
       }
@@ -194,6 +258,17 @@
       announce(res, quiet);
       return res;
     }
+    present(res, quiet, B.shown(lang), B.overfilled());
+    $('design').classList.remove('stale');
+    keep();
+    if (!quiet) (res.messages || []).forEach(function (m) { tell(m.caption, m.text); });
+    announce(res, quiet);
+    if (page.firstResult === null) page.firstResult = performance.now();
+    return res;
+  }
+  // A calculation's results shown: the figures (`quiet`: the inputs left as typed), the
+  // comment, the hints, the misread marks, the strip, the steel group and the marks.
+  function present(res, quiet, shown, overfilled) {
     var fields = Object.assign({}, res.fields);
     if (quiet) Object.keys(fields).forEach(function (n) { if (!byName[n] || isInput(byName[n].field)) delete fields[n]; });
     show(fields);
@@ -214,17 +289,11 @@
       if (!c || !c.el) return;
       c.el.classList.add('misread');
       c.el.setAttribute('aria-invalid', 'true');
-      c.el.title = B.misreadNotice(m.reads === null ? Infinity : m.reads, lang);
+      c.el.title = B.loaded() ? B.misreadNotice(m.reads === null ? Infinity : m.reads, lang) : '';
     });
     var shape = shapeOf(Number(res.fields.core));
-    VelmoraStrip.draw($('strip'), res.extents, !!(shape && shape.ring), B.overfilled(), words());
-    showBeside();
-    $('design').classList.remove('stale');
-    keep();
-    if (!quiet) (res.messages || []).forEach(function (m) { tell(m.caption, m.text); });
-    announce(res, quiet);
-    if (page.firstResult === null) page.firstResult = performance.now();
-    return res;
+    VelmoraStrip.draw($('strip'), res.extents, !!(shape && shape.ring), overfilled, words());
+    showBeside(shown);
   }
   // What else follows a calculation (the summary, the share link, the secondaries
   // shown) listens for this.
@@ -232,11 +301,12 @@
     document.dispatchEvent(new CustomEvent('velmora:calculated', { detail: { result: res, quiet: quiet } }));
   }
 
-  // The steel group and the rectifier marks, as the window shows them.
-  // Before the engine has loaded: the default design's group as the build took it,
-  // its labels and grades without figures.
-  function showBeside(before) {
-    var s = page.shown = before || B.shown(lang), g = s.steel, select = $('Steel');
+  // The steel group and the rectifier marks, as the window shows them. `before`: the
+  // engine has not loaded and the design is not the default one, whose group the build
+  // took: its labels and grades without figures.
+  function showBeside(s, before) {
+    var g = s.steel, select = $('Steel');
+    page.shown = s;
     $('steel-title').textContent = g.title;
     $('steel-grade-label').textContent = g.gradeLabel;
     select.title = g.gradeTip;
@@ -262,12 +332,19 @@
         label.appendChild(out);
         rows.appendChild(label);
       }
-      $('steel-label-' + k).textContent = row.label;
+      put($('steel-label-' + k), row.label);
       out.setAttribute('aria-live', 'off');
-      out.textContent = before ? '' : row.value;
+      put(out, before ? '' : row.value);
       out.title = before ? '' : row.tip;
     });
-    $('steel-notes').textContent = before ? '' : g.notes.join('\n');
+    // A figure shown only with a value (the supply's efficiency) may have gone: no row
+    // stays behind with an old figure.
+    for (var k = g.rows.length; $('steel-value-' + k); ++k) $('steel-value-' + k).parentNode.remove();
+    put($('steel-notes'), before ? '' : g.notes.join('\n'));
+    // A design that cannot work says so above the results, with every reason.
+    var why = before ? [] : s.cannotWork || [];
+    put($('cannot-work'), why.join('\n'));
+    $('cannot-work').hidden = why.length === 0;
     if (before) return;
     s.rectifiers.forEach(function (r, k) {
       var mark = $('rect-mark-' + (k + 1));
@@ -401,6 +478,15 @@
     table.fields.forEach(function (f) { if (isInput(f)) d[f.name] = f.def; });
     return d;
   }
+  // Before the engine: the default design's results as the build calculated them, or,
+  // for another design, the steel group's labels and an empty result.
+  function paintBefore() {
+    var boot = VelmoraBoot[lang], d = defaults();
+    if (Object.keys(d).every(function (k) { return String(state[k]) === String(d[k]); }))
+      present(boot.result, true, boot.shown, 0);
+    else
+      showBeside(boot.shown, true);
+  }
   function start() {
     // The languages the engine offers, each named in itself; the kept choice if it is one.
     var offered = B.fields(lang).languages, kept = localStorage.getItem(LANG);
@@ -417,7 +503,7 @@
     build();
     show(Object.assign(defaults(), shared ? shared.inputs : load()));
     applyWords();
-    showBeside(VelmoraBoot[lang].shown);
+    paintBefore();
     var form = $('design');
     form.addEventListener('submit', function (e) { e.preventDefault(); calculate(); });
     form.addEventListener('input', function (e) {
@@ -446,7 +532,7 @@
       lang = $('lang').value;
       table = B.fields(lang);
       applyWords();
-      if (!B.loaded()) showBeside(VelmoraBoot[lang].shown);
+      if (!B.loaded()) paintBefore();
       calculate();
     });
     Object.assign(page, {

@@ -10,18 +10,30 @@ var VelmoraBridge = (function () {
     return M.HEAPU8.slice(p, p + n);
   }
   function call(name, types, args) { return M.ccall(name, 'string', types, args); }
+  function script(src, have) {
+    return new Promise(function (done, fail) {
+      if (have) return done();
+      var s = document.createElement('script');
+      s.src = src;
+      s.onload = done;
+      s.onerror = fail;
+      document.head.appendChild(s);
+    });
+  }
   return {
     // The engine's script is loaded here, after the page has painted from the words
-    // the build took from it (boot.js); index.html only asks for it early (preload).
+    // the build took from it (boot.js). Its module (engine.wasm) is compiled as it
+    // arrives; a page opened from disk may fetch nothing and takes it from a script.
     ready: function () {
-      return new Promise(function (done, fail) {
-        if (typeof createVelmora === 'function') return done();
-        var s = document.createElement('script');
-        s.src = 'engine.js';
-        s.onload = done;
-        s.onerror = fail;
-        document.head.appendChild(s);
-      }).then(function () { return createVelmora(); }).then(function (m) { M = m; });
+      var disk = location.protocol === 'file:';
+      return Promise.all([script('engine.js', typeof createVelmora === 'function'),
+                          script('engine-wasm.js', !disk || typeof VelmoraWasm === 'string')])
+        .then(function () {
+          return createVelmora(disk ? { wasmBinary: Uint8Array.from(atob(VelmoraWasm), function (c) { return c.charCodeAt(0); }) } : {});
+        })
+        // The module's start and the first calculation in separate tasks: neither holds the
+        // page's thread for long.
+        .then(function (m) { M = m; return new Promise(function (next) { setTimeout(next, 0); }); });
     },
     loaded: function () { return M !== null; },
     // The field table; before the engine has loaded, the copy the build took from it.

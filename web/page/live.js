@@ -29,6 +29,8 @@
       var said = (res.messages || []).map(function (m) { return m.text; }).join(' ');
       return { bad: true, text: w.notCalculated + '. ' + said };
     }
+    var why = page.shown && page.shown.cannotWork || [];
+    if (why.length) return { bad: true, text: why.join(' ') };
     var notes = (res.messages || []).map(function (m) { return ' ' + m.text; }).join('');
     return { bad: false, text: w.calculated + '. ' + figure(res, 'Pgab') + '.' + notes };
   }

@@ -5,7 +5,7 @@
 var VelmoraStrip = (function () {
   var W = 900, H = 24, NS = 'http://www.w3.org/2000/svg';
   var colours = { primary: '#a00040', secondary: '#a00060', red: '#c00000' };
-  var scale = 1, width = 0, drawn = null;
+  var scale = 1, width = 0, drawn = null, same = '';
   // The strip's width in pixels, watched rather than asked for (asking would force a
   // layout in the middle of showing a result); a new width draws again.
   var watch = window.ResizeObserver ? new ResizeObserver(function (seen) {
@@ -34,6 +34,10 @@ var VelmoraStrip = (function () {
     if (watch && !drawn) watch.observe(svg);
     drawn = [svg, e, ring, overfilled, words];
     scale = (width || W) / W;
+    // The same strip at the same width is left as it is (no layout of its texts again).
+    var key = JSON.stringify([e, ring, overfilled, scale, words.hole, words.noFit]);
+    if (key === same) return;
+    same = key;
     while (svg.firstChild) svg.removeChild(svg.firstChild);
     svg.setAttribute('data-extents', JSON.stringify(e));
     var stop = overfilled > 0 ? overfilled : 7;

@@ -6,7 +6,7 @@
 (function () {
   'use strict';
   var tip = document.getElementById('tip'), form = document.getElementById('design');
-  var TIPPED = 'output, input.misread, .rect-mark, #Steel, #summary';
+  var TIPPED = 'output, input.misread, .rect-mark, #Steel, .heat input, .heat select, #summary';
   var at = null;
 
   function hide() { tip.hidden = true; at = null; }

@@ -80,11 +80,17 @@ function randomDesign(core, wires, shapes) {
   d.d11 = rand() < 0.3 ? comma(between(0.1, 1.5, 2)) : '';
   d.use_d = rand() < 0.3 ? '1' : '0';
   d.Conductor = pick(wires);
-  const r = rand();  // refusals and misread texts
+  // The heating's inputs; an ambient that is no number falls back to 40 °C with a note.
+  d.Tamb = pick(['40', '25', '-10', '55', '70', '-70', 'abc']);
+  d.Insulation = pick(['A', 'E', 'B', 'F', 'H']);
+  d.Impregnated = rand() < 0.5 ? '1' : '0';
+  const r = rand();  // refusals, misread texts, designs that cannot work
   if (r < 0.05) d.Bm = '0';
   else if (r < 0.08) d.U2_1 = 'abc';
   else if (r < 0.11) d.j = '-2';
   else if (r < 0.13) d.lst = '5O';
+  else if (r < 0.18) d.U1max = String(Number(d.U1nom) - 20);
+  else if (r < 0.21) d.Bm = '3';
   return d;
 }
 
@@ -128,7 +134,9 @@ async function shown(page) {
       if (el.dataset.hint) hints[n] = el.dataset.hint;
     });
     fields.core = Number(document.querySelector('input[name=core]:checked').value);
+    const banner = document.getElementById('cannot-work');
     return { fields, hints, comment: document.getElementById('comment').value,
+             banner: banner.hidden ? [] : banner.textContent.split('\n'),
              extents: JSON.parse(document.getElementById('strip').dataset.extents),
              last: window.velmoraPage.last };
   });
@@ -158,13 +166,14 @@ async function downloaded(page, button, dl, ext) {
 function compare(name, page, want) {
   check(`${name}: the engine's object`, () => assert.deepEqual(page.last, want));
   check(`${name}: the fields shown`, () => {
-    // The inputs added after the original 39 (steel grade, rectifier keys, heat
-    // conditions) have no control on the page yet.
+    // The steel grade and the rectifier keys are held by their own group and dialog.
     for (const [k, v] of Object.entries(want.fields)) {
-      if (/^(Steel|rect2_|Udc2_|Idc2_|C2_|Vd2_|rd2_|Tamb|Insulation|Impregnated)$|^(rect2_|Udc2_|Idc2_|C2_|Vd2_|rd2_)/.test(k)) continue;
+      if (/^(Steel|rect2_|Udc2_|Idc2_|C2_|Vd2_|rd2_)/.test(k)) continue;
       assert.equal(String(page.fields[k]), String(v), k);
     }
   });
+  check(`${name}: the banner says each reason the design cannot work`, () =>
+    assert.equal(page.banner.length, want.steel && !want.steel.feasible ? want.steel.reasons.length : 0));
   // A text area shows CR LF line ends as LF.
   check(`${name}: the comment`, () => assert.equal(page.comment, want.comment.replace(/\r\n/g, '\n')));
   check(`${name}: the extents`, () => assert.deepEqual(page.extents, want.extents));
@@ -212,6 +221,7 @@ async function main() {
       const got = await shown(page);
       const want = cliJson(design, lang);
       statuses[want.status] = (statuses[want.status] || 0) + 1;
+      if (want.steel && !want.steel.feasible) statuses.cannotWork = (statuses.cannotWork || 0) + 1;
       compare(`design ${i} ${JSON.stringify(design)}`, got, want);
       check(`design ${i}: the messages`, () => assert.deepEqual(said, want.messages));
       count++;
@@ -219,7 +229,7 @@ async function main() {
     if (lang !== 'ru') { await page.select('#lang', 'ru'); await messages(page); }
     console.log(`web: ${count} random designs match velmora-cli (${JSON.stringify(statuses)})`);
     check('every outcome occurs', () => {
-      for (const s of ['ok', 'overfill', 'refused']) assert.ok(statuses[s] > 0, s);
+      for (const s of ['ok', 'overfill', 'refused', 'cannotWork']) assert.ok(statuses[s] > 0, s);
     });
 
     // A design file written by the CLI, loaded and saved again: the same bytes.
@@ -366,6 +376,9 @@ async function main() {
         assert.equal(after.rect2_1, '0');
       });
       compare('the rectifier detached', await shown(page), cliJson(after));
+      const rows = await page.evaluate(() => [document.querySelectorAll('#steel-rows output').length,
+                                              window.velmoraPage.shown.steel.rows.length]);
+      check('the steel group has one row per figure shown, none left from the rectifier', () => assert.equal(rows[0], rows[1]));
     }
 
     // A file that is no design: refused with the reader's message, the inputs kept.
