@@ -40,6 +40,37 @@ std::string_view kindShort(int core, Lang lang) {
 
 }  // namespace
 
+namespace {
+
+struct AdvisorRow {
+    AdvisorWord id;
+    std::string_view ru, en;
+};
+constexpr AdvisorRow kAdvisorWords[] = {
+    {AdvisorWord::heatLimit, "Нагрев:", "Heating:"},
+    {AdvisorWord::heatClass, "точка не выше класса изоляции", "hot spot within the insulation class"},
+    {AdvisorWord::heatRise, "перегрев не более", "rise at most"},
+    {AdvisorWord::designSteel, "Моя марка стали и Bm для всех", "My steel grade and Bm for all"},
+    {AdvisorWord::designSteelTip,
+     "Без отметки каждый сердечник считается с маркой стали своего вида по умолчанию и с индукцией, "
+     "которую предлагает его вид: так сердечники разных видов сравниваются честно. С отметкой - с маркой "
+     "стали и амплитудой индукции главного окна.",
+     "Unticked, each core is computed with its kind's default steel grade and the induction its kind "
+     "proposes, so that cores of different kinds compare fairly. Ticked, with the steel grade and the peak "
+     "flux density of the main window."},
+    {AdvisorWord::newCore, "Новый...", "New..."},
+    {AdvisorWord::newCoreTitle, "Новый сердечник списка", "A new core of the list"},
+    {AdvisorWord::coreTitle, "Сердечник списка", "A core of the list"},
+};
+
+}  // namespace
+
+std::string_view advisorWord(AdvisorWord id, Lang lang) {
+    for (const AdvisorRow& r : kAdvisorWords)
+        if (r.id == id) return ru(lang) ? r.ru : r.en;
+    return {};
+}
+
 std::string_view rankingName(Ranking by, Lang lang) {
     switch (by) {
         case Ranking::rise: return ru(lang) ? "наименьший перегрев" : "lowest temperature rise";
@@ -54,7 +85,7 @@ std::string_view verdictName(Verdict v, Lang lang) {
         case Verdict::fit: return ru(lang) ? "подходит" : "fits";
         case Verdict::overfill: return ru(lang) ? "окно переполнено" : "window overfilled";
         case Verdict::refused: return ru(lang) ? "расчет невозможен" : "cannot be calculated";
-        case Verdict::tooHot: return ru(lang) ? "перегрев выше предела" : "rise above the limit";
+        case Verdict::tooHot: return ru(lang) ? "нагрев выше предела" : "too hot for the limit";
         case Verdict::margin: return ru(lang) ? "мал запас окна" : "too little room left";
     }
     return {};
