@@ -1,4 +1,5 @@
 // velmora-cli's text output.
+#include "cli_texts.hpp"
 #include "numtext.hpp"
 #include "wording.hpp"
 
@@ -12,8 +13,6 @@ std::string crlfToLf(std::string_view s) {
     return out;
 }
 
-constexpr std::string_view kShortRu[] = {"кольцо", "ПЛ", "ШЛ", "Ш", "Г"};
-constexpr std::string_view kShortEn[] = {"toroid", "ПЛ", "ШЛ", "Ш", "Г"};
 
 }  // namespace
 
@@ -34,9 +33,9 @@ std::string summary(const Record& r, const RunResult& run, const std::vector<Mes
     };
     o += ru ? "Сердечник: " : "Core: ";
     const std::optional<CoreKind> kind = coreKindFrom(r.core);
-    o += kind ? std::string((ru ? kShortRu : kShortEn)[kindIndex(*kind)]) : std::to_string(r.core);
+    o += kind ? std::string(summaryCoreName(*kind, lang)) : std::to_string(r.core);
     o += (ru ? ", провод " : ", wire ") + r.Conductor + (ru ? "\nРасчет: " : "\nCalculation: ") +
-         std::string(statusName(run.status)) + "\n";
+         std::string(statusWord(run.status, lang)) + "\n";
     for (const Misread& m : misread)
         o += (ru ? "Не число: " : "Not a number: ") + std::string(m.field) + " = \"" + m.text +
              (ru ? "\", читается как " : "\", read as ") + shortest(m.reads) + "\n";
