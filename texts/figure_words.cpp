@@ -34,8 +34,8 @@ std::string figureLabel(FigureId id, Lang lang) {
         // The advisor's column headings.
         case FigureId::adviceKok: return "Kok";
         case FigureId::adviceRise: return r ? "Перегрев, К" : "Rise, K";
-        case FigureId::adviceHotSpot: return r ? "Точка, °C" : "Hot spot, °C";
-        case FigureId::adviceClassMargin: return r ? "Запас, К" : "Margin, K";
+        case FigureId::adviceHotSpot: return r ? "Горячая точка, °C" : "Hot spot, °C";
+        case FigureId::adviceClassMargin: return r ? "Запас до класса, К" : "Class margin, K";
         case FigureId::adviceEfficiency: return r ? "КПД, %" : "Eff., %";
         case FigureId::adviceSteel: return r ? "Сталь, кг" : "Steel, kg";
         case FigureId::adviceCopper: return r ? "Медь, кг" : "Copper, kg";

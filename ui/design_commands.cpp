@@ -15,6 +15,7 @@
 #include "main_dialog.hpp"
 #include "message_boxes.hpp"
 #include "state_file.hpp"
+#include "sheet.hpp"
 #include "state_location.hpp"
 #include "steel_texts.hpp"
 #include "textfile.hpp"
@@ -87,8 +88,10 @@ void CBrevinorDlg::OnSaveReport() {
     // A comment without the headings (an overfill) makes no report: say so before a
     // file is chosen, and write nothing.
     texts::ReportExtras extras;
-    if (steelOutcome_.result && steelOutcome_.result->status == SteelStatus::ok)
+    if (steelOutcome_.result && steelOutcome_.result->status == SteelStatus::ok) {
         extras.steel = texts::steelReport(*steelOutcome_.result, *steelOutcome_.choice.grade, uiTextsLang());
+        extras.cannotWork = texts::cannotWorkReport(*steelOutcome_.result, uiTextsLang());
+    }
     const texts::ReportText report = reportText(rec_, run, extras);
     if (!report.ok) {
         warn(QString::fromStdString(report.error));

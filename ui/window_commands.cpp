@@ -208,31 +208,9 @@ DesignSheet CBrevinorDlg::currentSheet() {
     takeRecord();
     const QString name = designFile_.isEmpty() ? QString::fromStdString(proposedName(rec_, ""))
                                                : QFileInfo(designFile_).fileName();
-    DesignSheet sheet = designSheet(rec_, run, name);
-    sheet.program = programTitle();
     // The steel and heating, and the rectifiers, as the window shows them.
-    const texts::Lang lang = uiTextsLang();
-    if (steelOutcome_.result && steelOutcome_.result->status == SteelStatus::ok) {
-        SheetTable steel;
-        steel.heading = QString::fromStdString(texts::steelGroupTitle(lang));
-        steel.rows.push_back({QString::fromStdString(texts::steelGradeLabel(lang)),
-                              QString::fromStdString(steelOutcome_.choice.grade->name)});
-        for (const SteelFigure& f : kSteelFigures)
-            if (f.inGroup && figureShown(f, *steelOutcome_.result))
-                steel.rows.push_back({QString::fromStdString(texts::figureLabel(f.id, lang)),
-                                      QString::fromStdString(texts::figureValue(f, *steelOutcome_.result))});
-        for (const SteelWarning& w : steelOutcome_.result->warnings)
-            steel.rows.push_back({QString::fromStdString(texts::steelWarning(w, lang)), QString()});
-        sheet.tables.push_back(std::move(steel));
-    }
-    if (const std::string rect = texts::rectifierReport(rec_, run, lang); !rect.empty()) {
-        SheetTable table;
-        for (const QString& line : QString::fromStdString(rect).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts)) {
-            if (table.heading.isEmpty()) table.heading = line.trimmed();
-            else table.rows.push_back({line});
-        }
-        sheet.tables.push_back(std::move(table));
-    }
+    DesignSheet sheet = designSheet(rec_, run, &steelOutcome_, name);
+    sheet.program = programTitle();
     return sheet;
 }
 
@@ -250,7 +228,7 @@ void CBrevinorDlg::OnPrint() {
     const DesignSheet sheet = currentSheet();
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setDocName(sheet.name);
+    printer.setDocName(QString::fromStdString(sheet.content.title));
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() != QDialog::Accepted) return;
     paintDesignSheet(sheet, printer);

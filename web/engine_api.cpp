@@ -13,6 +13,7 @@
 #include "core_shape.hpp"
 #include "core_typing.hpp"
 #include "design_file.hpp"
+#include "sheet.hpp"
 #include "numtext.hpp"
 #include "page_words.hpp"
 #include "pipeline.hpp"
@@ -195,7 +196,10 @@ const char* velmora_report(const char* inputs, const char* lang) {
     Run r = run(inputs, l);
     if (const std::string why = failure(r, l); !why.empty()) return give(why);
     texts::ReportExtras extras;
-    if (r.e.steelShown()) extras.steel = texts::steelReport(*r.e.steel.result, *r.e.steel.choice.grade, l);
+    if (r.e.steelShown()) {
+        extras.steel = texts::steelReport(*r.e.steel.result, *r.e.steel.choice.grade, l);
+        extras.cannotWork = texts::cannotWorkReport(*r.e.steel.result, l);
+    }
     texts::ReportText report = texts::report(r.rec, r.e.run, l, extras);
     if (!report.ok) return give(report.error);
     std::optional<std::string> bytes = utf8ToCp1251(report.text);
