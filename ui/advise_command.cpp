@@ -17,12 +17,17 @@ void CBrevinorDlg::OnAdviseCore() {
     AdvisorInputs in{rec_, wires_, LoadSteels(options_.dataFolder).grades,
                      options_.stateFile.parent_path() / pathFromUtf8(kCoreListFile), options_.dataFolder};
     AdvisorDialog dialog(boxes_, std::move(in), this);
-    if (dialog.exec() == QDialog::Accepted && dialog.chosen()) applyListedCore(*dialog.chosen());
+    // The window takes the core as the advisor computed it.
+    if (dialog.exec() == QDialog::Accepted && dialog.chosen()) applyListedCore(*dialog.chosen(), dialog.designSteel());
 }
 
-RunResult CBrevinorDlg::applyListedCore(const ListedCore& c) {
+RunResult CBrevinorDlg::applyListedCore(const ListedCore& c, bool designSteel) {
     takeRecord();
     typeCore(rec_, c.core, c.lst, c.hst, c.lok, c.hok);
+    if (!designSteel) {
+        rec_.Bm = std::string(inductionFor(c.core));
+        rec_.Steel.clear();  // the kind's default grade
+    }
     showRecord();
     applyCorePresentation();
     return OnCalculate();

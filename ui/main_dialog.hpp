@@ -130,8 +130,9 @@ public:
     // What the rectifier helper came to in the last calculation.
     const RectifierDesigns& rectifiers() const { return rectifiers_; }
     void OnAdviseCore();                   // "Подобрать сердечник...": the advisor dialog
-    // A core of the list put into the window as typing it would, then calculated.
-    RunResult applyListedCore(const ListedCore& c);
+    // A core of the list put into the window as typing it would, then calculated; with
+    // the kind's default grade and proposed induction unless the design's are kept.
+    RunResult applyListedCore(const ListedCore& c, bool designSteel = true);
     void OnUndo();                         // "Отменить", Ctrl+Z: the design before
     void OnRedo();                         // "Повторить", Ctrl+Y: the design undone
     void OnPrint();                        // "Печать...", Ctrl+P
