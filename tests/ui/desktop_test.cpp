@@ -610,8 +610,8 @@ TEST_F(Desktop, EveryDialogFitsASmallScreenWithItsButtonsInSight) {
         {"rectifier", [&] { click("rect2_1_button"); }},
         {"help", [&] { find<QAction>(ui::names::help)->trigger(); }},
         {"about", [&] { find<QAction>(ui::names::about)->trigger(); }},
-        {"open", [&] { ui::COpenFile(dlg_.get()).exec(); }},
-        {"save", [&] { ui::CSaveFile(boxes_, dlg_.get()).exec(); }},
+        {"open", [&] { COpenFile(dlg_.get()).exec(); }},
+        {"save", [&] { CSaveFile(boxes_, dlg_.get()).exec(); }},
     };
     for (const Case& c : cases) {
         whenModal<QDialog>([&](QDialog* d) {
