@@ -7,7 +7,6 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -65,9 +64,11 @@ QString sizeText(double v) {
     return q(textToDouble(one) == v ? one : shortest(v));
 }
 
-// A dialog at least as wide as its title, so that the frame does not cut it.
+// A dialog at least as wide as its title and the frame's buttons, so that the frame
+// does not cut the title.
 void fitTitle(QDialog& d) {
-    d.setMinimumWidth(std::max(d.minimumWidth(), d.fontMetrics().horizontalAdvance(d.windowTitle()) + 160));
+    const int width = d.fontMetrics().horizontalAdvance(d.windowTitle()) + 160;
+    d.setMinimumWidth(std::max(d.minimumWidth(), width));
 }
 
 // The sizes of one core in a small form; nothing when cancelled.
@@ -341,11 +342,19 @@ void AdvisorDialog::onNew() {
 }
 
 void AdvisorDialog::onAdd() {
-    QInputDialog ask(this);
+    // A form of its own rather than the input dialog, whose layout would keep it
+    // narrower than its title.
+    QDialog ask(this);
     ask.setWindowTitle(tr("Добавить текущий сердечник"));
-    ask.setLabelText(tr("Название сердечника:"));
     fitTitle(ask);
-    if (ask.exec() == QDialog::Accepted) addCurrent(ask.textValue());
+    auto* form = new QFormLayout(&ask);
+    auto* name = new QLineEdit(&ask);
+    form->addRow(tr("Название сердечника:"), name);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &ask);
+    form->addRow(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, &ask, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, &ask, &QDialog::reject);
+    if (ask.exec() == QDialog::Accepted) addCurrent(name->text());
 }
 
 void AdvisorDialog::onEdit() {
