@@ -59,8 +59,12 @@ int advise(const Options& opt, const Record& design, const WireTable& wires,
     if (opt.cores) {
         list = LoadCoreList(pathFromUtf8(*opt.cores));
     } else {
-        const std::filesystem::path path = CoreListPath(ProcessStateLocationInputs(dataFolder, exeDir));
-        CoreListOpened opened = OpenCoreList(path, dataFolder);
+        // The folder is never probed by writing into it: a portable copy's list is
+        // the one beside its data, read in place, so a run leaves nothing beside the
+        // program; an installed program's list is made in the configuration folder.
+        StateLocationInputs where = ProcessStateLocationInputs(dataFolder, exeDir);
+        where.writable = [](const std::filesystem::path&) { return true; };
+        CoreListOpened opened = OpenCoreList(CoreListPath(where), dataFolder);
         // The example could be read but not copied: the advice goes on from the example.
         if (opened.copyError && opened.list.ok)
             std::cerr << "velmora-cli: " << texts::fileError(*opened.copyError, lang) << "\n";

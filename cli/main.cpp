@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "advise.hpp"
+#include "cli_texts.hpp"
+#include "sheet.hpp"
 #include "design_file.hpp"
 #include "options.hpp"
 #include "platform.hpp"
@@ -49,6 +51,10 @@ int main(int argc, char** argv) {
     const cli::Options& opt = *parsed.options;
     if (opt.help) {
         std::cout << texts::usage(lang);
+        return kOk;
+    }
+    if (opt.keys) {
+        std::cout << texts::designKeys(lang);
         return kOk;
     }
     if (opt.version) {
@@ -113,7 +119,10 @@ int main(int argc, char** argv) {
     int status = run.status == RunStatus::ok ? kOk : kNotCalculated;
     if (opt.report) {
         texts::ReportExtras extras;
-        if (e.steelShown()) extras.steel = texts::steelReport(*e.steel.result, *e.steel.choice.grade, lang);
+        if (e.steelShown()) {
+            extras.steel = texts::steelReport(*e.steel.result, *e.steel.choice.grade, lang);
+            extras.cannotWork = texts::cannotWorkReport(*e.steel.result, lang);
+        }
         texts::ReportText report = texts::report(rec, run, lang, extras);
         if (!report.ok) {
             std::cerr << "velmora-cli: " << report.error << "\n";

@@ -34,6 +34,8 @@ Parsed parseArguments(const std::vector<std::string>& args) {
         };
         if (a == "--help" || a == "-h") {
             o.help = true;
+        } else if (a == "--keys") {
+            o.keys = true;
         } else if (a == "--version") {
             o.version = true;
         } else if (a == "--json") {

@@ -20,6 +20,7 @@ struct Options {
     std::optional<std::string> design;  // DESIGN
     std::string lang = "ru";            // --lang: a code of the language registry
     bool help = false, version = false;
+    bool keys = false;                  // --keys
     bool advise = false;                // --advise
     std::optional<std::string> cores;   // --cores FILE
     int top = 0;                        // --top N; 0: every core that fits

@@ -24,12 +24,21 @@ struct ListedCore {
 
 enum class Ranking { steelMass, rise, efficiency };  // lightest, coolest, most efficient first
 
+// What makes a core too hot: its hot spot above the insulation class's limit (the
+// design's ambient and class), or its surface rise above a chosen limit.
+enum class HeatLimit { insulationClass, rise };
+
 struct AdviceLimits {
     Ranking by = Ranking::steelMass;
-    double riseLimit = kSteel.riseLimit;  // K: a core counts only below it
+    HeatLimit heat = HeatLimit::insulationClass;
+    double riseLimit = kSteel.riseLimit;  // K: with HeatLimit::rise, a core counts only below it
     // Share of the room the last build-up of a steel core may take (the 90 %);
     // a ring keeps the calculation's own rule for its hole.
     double margin = 0.9;
+    // Each core with its kind's default grade and the induction the kind proposes, so
+    // that cores of different kinds compare fairly; true: the design's grade and Bm
+    // on every core.
+    bool designSteel = false;
 };
 
 enum class Verdict { fit, overfill, refused, tooHot, margin };
@@ -39,7 +48,8 @@ struct CoreAdvice {
     int index = 0;  // in the list
     Verdict verdict = Verdict::refused;
     double Kok = 0;              // window fill, as the run shows it
-    double rise_k = 0;
+    double rise_k = 0;           // surface rise at the design's ambient
+    double hot_spot_c = 0, class_margin_k = 0;  // the winding's hottest point; class limit minus it
     double efficiency_pct = 0;   // with the core loss
     double mass_steel_kg = 0, mass_copper_kg = 0;
     double W1 = 0, D1 = 0;       // primary turns and copper diameter, mm

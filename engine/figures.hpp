@@ -17,7 +17,7 @@ namespace velmora {
 enum class FigureId {
     massSteel, B0, loss, I0, efficiency, supplyEfficiency, rise, hotSpot, classMargin, massCopper,
     massTotal,  // steel and heating
-    adviceKok, adviceRise, adviceEfficiency, adviceSteel, adviceCopper, adviceW1, adviceD1,  // advisor
+    adviceKok, adviceRise, adviceHotSpot, adviceClassMargin, adviceEfficiency, adviceSteel, adviceCopper, adviceW1, adviceD1,  // advisor
 };
 
 // Decimals in JSON of a figure written as the shortest text that reads back as it.
@@ -88,6 +88,10 @@ inline constexpr AdviceFigure kAdviceFigures[] = {
      [](const CoreAdvice& a) -> std::optional<double> { return a.Kok; }, false, true, "", false, false},
     {FigureId::adviceRise, "rise_k", "dT", "K", 1, kShortest,
      [](const CoreAdvice& a) -> std::optional<double> { return a.rise_k; }, false, true, "", false, false},
+    {FigureId::adviceHotSpot, "hot_spot_c", "T_hs", "°C", 1, kShortest,
+     [](const CoreAdvice& a) -> std::optional<double> { return a.hot_spot_c; }, false, true, "", false, false},
+    {FigureId::adviceClassMargin, "class_margin_k", "dT_cl", "K", 1, kShortest,
+     [](const CoreAdvice& a) -> std::optional<double> { return a.class_margin_k; }, false, true, "", false, false},
     {FigureId::adviceEfficiency, "efficiency_pct", "eta", "%", 1, kShortest,
      [](const CoreAdvice& a) -> std::optional<double> { return a.efficiency_pct; }, false, true, "", false, false},
     {FigureId::adviceSteel, "mass_steel_kg", "m_st", "kg", 3, kShortest,

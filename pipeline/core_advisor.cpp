@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 #include "core_typing.hpp"
 #include "numtext.hpp"
@@ -31,7 +32,7 @@ const SteelGrade* gradeNamed(const std::vector<SteelGrade>& grades, std::string_
 
 bool better(const CoreAdvice& a, const CoreAdvice& b, Ranking by) {
     switch (by) {
-        case Ranking::rise: return a.rise_k < b.rise_k;
+        case Ranking::rise: return a.hot_spot_c < b.hot_spot_c;
         case Ranking::efficiency: return a.efficiency_pct > b.efficiency_pct;
         case Ranking::steelMass: break;
     }
@@ -40,9 +41,10 @@ bool better(const CoreAdvice& a, const CoreAdvice& b, Ranking by) {
 
 }  // namespace
 
-Record designOnCore(const Record& design, const ListedCore& c) {
+Record designOnCore(const Record& design, const ListedCore& c, bool designSteel) {
     Record r = design;
     typeCore(r, c.core, c.lst, c.hst, c.lok, c.hok);
+    if (!designSteel) r.Bm = std::string(inductionFor(c.core));
     return r;
 }
 
@@ -50,7 +52,7 @@ CoreAdvice judgeCore(const Record& design, const ListedCore& c, int index, const
                      const SteelGrade& grade, const AdviceLimits& limits) {
     CoreAdvice a;
     a.index = index;
-    Record r = designOnCore(design, c);
+    Record r = designOnCore(design, c, limits.designSteel);
     // Rectifier secondaries are sized again for this core's own resistances, as every
     // evaluation does.
     EvaluationInputs in;
@@ -67,10 +69,14 @@ CoreAdvice judgeCore(const Record& design, const ListedCore& c, int index, const
     if (!e.steel.result || e.steel.result->status != SteelStatus::ok) return a;
     const SteelResult& s = *e.steel.result;
 
+    // The figures at work: the design's ambient, the copper at its own temperature.
+    const WorkingFigures& w = s.work;
     a.Kok = number(r.Kok);
-    a.rise_k = s.rise_k;
-    a.efficiency_pct = s.efficiency_pct;
-    a.mass_steel_kg = s.mass_steel_kg;
+    a.rise_k = w.rise_k.value_or(NAN);
+    a.hot_spot_c = w.hot_spot_c.value_or(NAN);
+    a.class_margin_k = w.class_margin_k.value_or(NAN);
+    a.efficiency_pct = w.efficiency_pct.value_or(NAN);
+    a.mass_steel_kg = w.mass_steel_kg;
     a.mass_copper_kg = s.mass_copper_kg;
     a.W1 = run.figures.W1;
     a.D1 = textToDouble(r.D1);  // one strand's copper diameter
@@ -78,7 +84,9 @@ CoreAdvice judgeCore(const Record& design, const ListedCore& c, int index, const
     a.buildShare = !shapeOf(f.core).ring && f.room > 0 ? lastBuild(f) / f.room : 0;
 
     if (!shapeOf(f.core).ring && !(a.buildShare <= limits.margin)) a.verdict = Verdict::margin;
-    else if (!(a.rise_k < limits.riseLimit)) a.verdict = Verdict::tooHot;
+    // A heating that has no figure (it did not settle) is too hot under either limit.
+    else if (limits.heat == HeatLimit::insulationClass ? !(a.class_margin_k >= 0) : !(a.rise_k < limits.riseLimit))
+        a.verdict = Verdict::tooHot;
     else a.verdict = Verdict::fit;
     return a;
 }
@@ -90,14 +98,16 @@ Advice adviseCores(const Record& design, std::span<const ListedCore> cores, cons
     // The grade of each kind, looked up once.
     std::array<const SteelGrade*, kCoreKindCount> gradeOf{};
     for (const CoreShape& s : kCoreShapes)
-        gradeOf[kindIndex(s.kind)] = gradeNamed(grades, gradeName.empty() ? s.steelGrade : gradeName);
+        gradeOf[kindIndex(s.kind)] =
+            gradeNamed(grades, limits.designSteel && !gradeName.empty() ? gradeName : s.steelGrade);
     for (int i = 0; i < static_cast<int>(cores.size()); ++i) {
         const ListedCore& c = cores[i];
         const std::optional<CoreKind> kind = coreKindFrom(c.core);
         const SteelGrade* g = kind ? gradeOf[kindIndex(*kind)] : nullptr;
         if (kind && !g) {
             out.status = AdviceStatus::noGrade;
-            out.grade = gradeName.empty() ? std::string(defaultSteelGrade(c.core)) : std::string(gradeName);
+            out.grade = limits.designSteel && !gradeName.empty() ? std::string(gradeName)
+                                                                 : std::string(defaultSteelGrade(c.core));
             out.ranked.clear();
             out.others.clear();
             out.counts = {};

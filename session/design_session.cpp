@@ -90,8 +90,12 @@ const Evaluation& DesignSession::applyRectifier(int secondary, const RectifierIn
     return calculate(s);
 }
 
-const Evaluation& DesignSession::applyCore(const ListedCore& c, const CalculationSettings& s) {
+const Evaluation& DesignSession::applyCore(const ListedCore& c, const CalculationSettings& s, bool designSteel) {
     typeCore(rec_, c.core, c.lst, c.hst, c.lok, c.hok);
+    if (!designSteel) {  // as the advisor ranked it: the kind's own induction and grade
+        rec_.Bm = std::string(inductionFor(c.core));
+        rec_.Steel.clear();
+    }
     return calculate(s);
 }
 

@@ -66,7 +66,7 @@ public:
     // A hand edit of a secondary's voltage or current detaches its rectifier.
     bool detachRectifier(int secondary);
     const Evaluation& applyRectifier(int secondary, const RectifierInputs& in, const CalculationSettings& s);
-    const Evaluation& applyCore(const ListedCore& c, const CalculationSettings& s);
+    const Evaluation& applyCore(const ListedCore& c, const CalculationSettings& s, bool designSteel = true);
 
     // The inputs a state file keeps, read without naming a design.
     ReadOutcome readState(const std::filesystem::path& path);

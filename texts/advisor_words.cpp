@@ -41,6 +41,20 @@ std::string_view kindShort(int core, Lang lang) {
 
 }  // namespace
 
+namespace {
+
+constexpr std::string_view kAdvisorIds[] = {
+    "advisor.heatLimit", "advisor.heatClass", "advisor.heatRise", "advisor.designSteel",
+    "advisor.designSteelTip", "advisor.newCore", "advisor.newCoreTitle", "advisor.coreTitle",
+};
+
+}  // namespace
+
+std::string_view advisorWord(AdvisorWord id, Lang lang) {
+    const auto i = static_cast<std::size_t>(id);
+    return i < std::size(kAdvisorIds) ? say(kAdvisorIds[i], lang) : std::string_view{};
+}
+
 std::string_view rankingName(Ranking by, Lang lang) {
     switch (by) {
         case Ranking::rise: return say("advisor.rise", lang);

@@ -12,6 +12,19 @@
 
 namespace velmora::texts {
 
+// The advisor window's own words, one row per id.
+enum class AdvisorWord {
+    heatLimit,          // the label before the heat limit's choice
+    heatClass,          // hot spot within the insulation class
+    heatRise,           // surface rise at most
+    designSteel,        // the check box: the design's grade and Bm on every core
+    designSteelTip,
+    newCore,            // the button that enters a core by its sizes
+    newCoreTitle,
+    coreTitle,          // the title of the editor of a listed core
+};
+std::string_view advisorWord(AdvisorWord id, Lang lang);
+
 std::string_view rankingName(Ranking by, Lang lang);  // "наименьшая масса стали", ...
 std::string_view verdictName(Verdict v, Lang lang);   // "подходит", "переполнен", ...
 

@@ -1,5 +1,11 @@
 // velmora-cli's own words.
+#include <algorithm>
+
+#include "cli_texts.hpp"
+#include "core_shape.hpp"
 #include "languages.hpp"
+#include "record.hpp"
+#include "rectifier_texts.hpp"
 #include "say.hpp"
 #include "wording.hpp"
 
@@ -44,6 +50,66 @@ std::string cliFailure(CliFailure f, const std::string& what, Lang lang) {
         case CliFailure::badSteels: return say("cli.badSteels", lang, {what});
     }
     return {};
+}
+
+}  // namespace velmora::texts
+
+namespace velmora::texts {
+namespace {
+
+constexpr std::string_view kCliIds[] = {
+    "cli.keysTitle", "cli.keysRingNote", "cli.keysCoreNote", "cli.keysPointer", "cli.keysWidth", "cli.keysHeight",
+    "cli.keysOneOrZero", "cli.keysClasses", "cli.statusOk", "cli.statusOverfill", "cli.statusRefused",
+};
+
+}  // namespace
+
+std::string_view cliWord(CliWord id, Lang lang) {
+    const auto i = static_cast<std::size_t>(id);
+    return i < std::size(kCliIds) ? say(kCliIds[i], lang) : std::string_view{};
+}
+
+std::string_view statusWord(RunStatus s, Lang lang) {
+    switch (s) {
+        case RunStatus::ok: return cliWord(CliWord::statusOk, lang);
+        case RunStatus::overfill: return cliWord(CliWord::statusOverfill, lang);
+        case RunStatus::refused: break;
+    }
+    return cliWord(CliWord::statusRefused, lang);
+}
+
+std::string_view summaryCoreName(CoreKind kind, Lang lang) {
+    static constexpr std::string_view kIds[] = {"cli.coreName.0", "cli.coreName.1", "cli.coreName.2",
+                                                "cli.coreName.3", "cli.coreName.4"};
+    return say(kIds[kindIndex(kind)], lang);
+}
+
+std::string designKeys(Lang lang) {
+    std::string o = std::string(cliWord(CliWord::keysTitle, lang)) + "\n";
+    const CoreShape& ring = shapeOf(CoreKind::ring);
+    for (const Field& f : designFields()) {
+        std::string key(f.name);
+        key.resize(std::max<std::size_t>(key.size(), 12), ' ');
+        o += "  " + key + " " + std::string(label(f, lang));
+        if (std::string_view u = unit(f, lang); !u.empty()) o += ", " + std::string(u);
+        // What the label leaves open: the values of a choice, which of two sizes, which winding.
+        auto note = [&](std::string_view text) { o += "; " + std::string(text); };
+        if (f.name == "core") note(cliWord(CliWord::keysCoreNote, lang));
+        if (f.name == "hkar") note(cliWord(CliWord::keysWidth, lang));
+        if (f.name == "hkar1") note(cliWord(CliWord::keysHeight, lang));
+        if (f.name == "Insulation") note(cliWord(CliWord::keysClasses, lang));
+        if (f.control == ControlKind::check || f.name == "Impregnated") note(cliWord(CliWord::keysOneOrZero, lang));
+        if (f.name.rfind("rect2_", 0) == 0)
+            for (int c = 0; c <= 4; ++c)
+                note(std::to_string(c) + " " + std::string(rectifierCircuit(c, lang)));
+        for (std::size_t k = 0; k < kCoreDimFields.size(); ++k)
+            if (f.name == kCoreDimFields[k] && !ring.dimNames[k].empty())
+                note(std::string(cliWord(CliWord::keysRingNote, lang)) +
+                     std::string(coreSizeLabel(f.name, coreNumber(CoreKind::ring), lang)));
+        if (f.winding >= 1) note(windingOf(f.winding, lang));
+        o += "\n";
+    }
+    return o;
 }
 
 }  // namespace velmora::texts

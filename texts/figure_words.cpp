@@ -33,6 +33,8 @@ std::string figureLabel(FigureId id, Lang lang) {
         // The advisor's column headings.
         case FigureId::adviceKok: return "Kok";
         case FigureId::adviceRise: return std::string(say("figure.adviceRise", lang));
+        case FigureId::adviceHotSpot: return std::string(say("figure.adviceHotSpot", lang));
+        case FigureId::adviceClassMargin: return std::string(say("figure.adviceClassMargin", lang));
         case FigureId::adviceEfficiency: return std::string(say("figure.adviceEfficiency", lang));
         case FigureId::adviceSteel: return std::string(say("figure.adviceSteel", lang));
         case FigureId::adviceCopper: return std::string(say("figure.adviceCopper", lang));

@@ -6,7 +6,7 @@
 namespace velmora::texts {
 
 std::span<const TextRow> englishTexts() {
-    static constexpr std::array<TextRow, 424> kRows{{
+    static constexpr std::array<TextRow, 460> kRows{{
         {"label.core", "Core shape"},
         {"label.lst", "Ls, mm"},
         {"label.hst", "Hs, mm"},
@@ -210,6 +210,7 @@ std::span<const TextRow> englishTexts() {
          "\n"
          "  --data DIR           folder with \"Провода.txt\" and the wire size files\n"
          "  --set KEY=VALUE      set a design field (its design-file key: lst, Bm, U2_1, ...)\n"
+         "  --keys               list the design keys with their meaning and unit\n"
          "  --diagram-width N    width of the window fill diagram in pixels (1..100000, 900)\n"
          "  --json               print the result as one JSON object\n"
          "  --lang %1         language of the texts, comment, messages and report (ru)\n"
@@ -238,7 +239,7 @@ std::span<const TextRow> englishTexts() {
         {"cli.needsValue", "%1 needs a value"},
         {"cli.badWidth", "--diagram-width takes a whole number from 1 to 100000, not \"%1\""},
         {"cli.badSet", "--set takes KEY=VALUE, not \"%1\""},
-        {"cli.unknownKey", "unknown design key \"%1\""},
+        {"cli.unknownKey", "unknown design key \"%1\". The design keys are listed by velmora-cli --keys"},
         {"cli.unknownOption", "unknown option %1"},
         {"cli.twoDesigns", "more than one design given"},
         {"cli.badLang", "--lang takes %1, not \"%2\""},
@@ -362,7 +363,7 @@ std::span<const TextRow> englishTexts() {
         {"advisor.fit", "fits"},
         {"advisor.overfill", "window overfilled"},
         {"advisor.refused", "cannot be calculated"},
-        {"advisor.tooHot", "rise above the limit"},
+        {"advisor.tooHot", "too hot for the limit"},
         {"advisor.margin", "too little room left"},
         {"advisor.noGrade", "The steel grade \"%1\" is not in the steel catalogue: no advice."},
         {"advisor.emptyList", "The list of cores is empty."},
@@ -548,6 +549,42 @@ std::span<const TextRow> englishTexts() {
         {"page.tambTip", "The temperature of the air around the transformer where it will work (inside its case, if it has one). Default 40 °C."},
         {"page.insulationTip", "The thermal class of the whole insulation system — wire, interlayer and interwinding insulation, bobbin, varnish — not of the wire's enamel alone: the limit of the hot spot A 105, E 120, B 130, F 155, H 180 °C. Default B."},
         {"page.impregnatedTip", "A varnish-impregnated winding conducts heat across its layers better: 0.5 W/(m·K) as measured on impregnated wire; 0.25 W/(m·K) is taken for a dry one, an assumption (see the help)."},
+        {"cli.keysTitle", "Design keys (design file, --set KEY=VALUE):"},
+        {"cli.keysRingNote", "on a ring: "},
+        {"cli.keysCoreNote", "0 toroid, 1 C-core (ПЛ), 2 cut shell core (ШЛ), 3 E-I laminations (Ш), 4 U-I laminations (Г)"},
+        {"cli.keysPointer", "The design keys are listed by velmora-cli --keys"},
+        {"cli.keysWidth", "the width"},
+        {"cli.keysHeight", "the height"},
+        {"cli.keysOneOrZero", "1 yes, 0 no"},
+        {"cli.keysClasses", "A 105, E 120, B 130, F 155, H 180 °C"},
+        {"cli.statusOk", "done"},
+        {"cli.statusOverfill", "the window overfills"},
+        {"cli.statusRefused", "impossible"},
+        {"cli.coreName.0", "toroid"},
+        {"cli.coreName.1", "C-core, two coils (ПЛ)"},
+        {"cli.coreName.2", "cut shell core (ШЛ)"},
+        {"cli.coreName.3", "E-I laminations (Ш)"},
+        {"cli.coreName.4", "U-I laminations, two coils (Г)"},
+        {"figure.adviceHotSpot", "Hot spot, °C"},
+        {"figure.adviceClassMargin", "Class margin, K"},
+        {"advisor.heatLimit", "Heating:"},
+        {"advisor.heatClass", "hot spot within the insulation class"},
+        {"advisor.heatRise", "rise at most"},
+        {"advisor.designSteel", "My steel grade and Bm for all"},
+        {"advisor.designSteelTip", "Unticked, each core is computed with its kind's default steel grade and the induction its kind proposes, so that cores of different kinds compare fairly. Ticked, with the steel grade and the peak flux density of the main window."},
+        {"advisor.newCore", "New..."},
+        {"advisor.newCoreTitle", "A new core of the list"},
+        {"advisor.coreTitle", "A core of the list"},
+        {"sheet.yes", "Yes"},
+        {"sheet.no", "No"},
+        {"sheet.inputsCore", "Inputs: core, bobbin, wire"},
+        {"sheet.inputsWindings", "Inputs per winding"},
+        {"sheet.resultsWindings", "Results per winding"},
+        {"sheet.resultsWhole", "Results: the transformer as a whole"},
+        {"sheet.pictures", "Window fill and core"},
+        {"sheet.instruction", "Winding instructions"},
+        {"sheet.bobbinLabel", "Bobbin width and height, mm"},
+        {"sheet.cannotWork", "The design cannot work"},
     }};
     return kRows;
 }

@@ -7,7 +7,7 @@
 namespace velmora::texts {
 
 std::span<const TextRow> russianTexts() {
-    static constexpr std::array<TextRow, 424> kRows{{
+    static constexpr std::array<TextRow, 460> kRows{{
         {"label.core", "Форма сердечника"},
         {"label.lst", "Ls, мм"},
         {"label.hst", "Hs, мм"},
@@ -228,6 +228,7 @@ std::span<const TextRow> russianTexts() {
          "\n"
          "  --data DIR           папка с файлом \"Провода.txt\" и файлами размеров проводов\n"
          "  --set KEY=VALUE      задать поле проекта (ключ файла проекта: lst, Bm, U2_1, ...)\n"
+         "  --keys               перечислить ключи проекта с их смыслом и единицами\n"
          "  --diagram-width N    ширина диаграммы заполнения окна в пикселах (1..100000, 900)\n"
          "  --json               вывести результат одним объектом JSON\n"
          "  --lang %1         язык текстов, комментария, сообщений и отчета (ru)\n"
@@ -256,7 +257,7 @@ std::span<const TextRow> russianTexts() {
         {"cli.needsValue", "после %1 нужно значение"},
         {"cli.badWidth", "--diagram-width ждет целое число от 1 до 100000, а не \"%1\""},
         {"cli.badSet", "--set ждет KEY=VALUE, а не \"%1\""},
-        {"cli.unknownKey", "неизвестный ключ проекта \"%1\""},
+        {"cli.unknownKey", "неизвестный ключ проекта \"%1\". Список ключей проекта: velmora-cli --keys"},
         {"cli.unknownOption", "неизвестный параметр %1"},
         {"cli.twoDesigns", "указано больше одного проекта"},
         {"cli.badLang", "--lang ждет %1, а не \"%2\""},
@@ -376,7 +377,7 @@ std::span<const TextRow> russianTexts() {
         {"advisor.fit", "подходит"},
         {"advisor.overfill", "окно переполнено"},
         {"advisor.refused", "расчет невозможен"},
-        {"advisor.tooHot", "перегрев выше предела"},
+        {"advisor.tooHot", "нагрев выше предела"},
         {"advisor.margin", "мал запас окна"},
         {"advisor.noGrade", "Марки стали \"%1\" нет в каталоге сталей: подбор невозможен."},
         {"advisor.emptyList", "Список сердечников пуст."},
@@ -559,6 +560,42 @@ std::span<const TextRow> russianTexts() {
         {"page.tambTip", "Температура воздуха вокруг трансформатора там, где он будет работать (в корпусе — внутри корпуса). По умолчанию 40 °C."},
         {"page.insulationTip", "Класс нагревостойкости всей системы изоляции — провода, межслойной и межобмоточной изоляции, каркаса, пропитки, — а не одной эмали провода: предельная температура наиболее нагретой точки A 105, E 120, B 130, F 155, H 180 °C. По умолчанию B."},
         {"page.impregnatedTip", "Пропитанная лаком намотка лучше проводит тепло поперек слоев: 0,5 Вт/(м·К) по измерениям пропитанного провода, у непропитанной взято 0,25 Вт/(м·К) — допущение (см. справку)."},
+        {"cli.keysTitle", "Ключи проекта (файл проекта, --set KEY=VALUE):"},
+        {"cli.keysRingNote", "у кольца: "},
+        {"cli.keysCoreNote", "0 кольцо, 1 ПЛ, 2 ШЛ, 3 Ш, 4 Г"},
+        {"cli.keysPointer", "Список ключей проекта: velmora-cli --keys"},
+        {"cli.keysWidth", "ширина"},
+        {"cli.keysHeight", "высота"},
+        {"cli.keysOneOrZero", "1 да, 0 нет"},
+        {"cli.keysClasses", "A 105, E 120, B 130, F 155, H 180 °C"},
+        {"cli.statusOk", "выполнен"},
+        {"cli.statusOverfill", "окно переполнено"},
+        {"cli.statusRefused", "невозможен"},
+        {"cli.coreName.0", "кольцо"},
+        {"cli.coreName.1", "ПЛ"},
+        {"cli.coreName.2", "ШЛ"},
+        {"cli.coreName.3", "Ш"},
+        {"cli.coreName.4", "Г"},
+        {"figure.adviceHotSpot", "Горячая точка, °C"},
+        {"figure.adviceClassMargin", "Запас до класса, К"},
+        {"advisor.heatLimit", "Нагрев:"},
+        {"advisor.heatClass", "точка не выше класса изоляции"},
+        {"advisor.heatRise", "перегрев не более"},
+        {"advisor.designSteel", "Моя марка стали и Bm для всех"},
+        {"advisor.designSteelTip", "Без отметки каждый сердечник считается с маркой стали своего вида по умолчанию и с индукцией, которую предлагает его вид: так сердечники разных видов сравниваются честно. С отметкой - с маркой стали и амплитудой индукции главного окна."},
+        {"advisor.newCore", "Новый..."},
+        {"advisor.newCoreTitle", "Новый сердечник списка"},
+        {"advisor.coreTitle", "Сердечник списка"},
+        {"sheet.yes", "Да"},
+        {"sheet.no", "Нет"},
+        {"sheet.inputsCore", "Исходные данные: сердечник, каркас, провод"},
+        {"sheet.inputsWindings", "Исходные данные по обмоткам"},
+        {"sheet.resultsWindings", "Результаты по обмоткам"},
+        {"sheet.resultsWhole", "Результаты: трансформатор в целом"},
+        {"sheet.pictures", "Заполнение окна и сердечник"},
+        {"sheet.instruction", "Указания по намотке"},
+        {"sheet.bobbinLabel", "Ширина и высота каркаса, мм"},
+        {"sheet.cannotWork", "Проект не будет работать"},
     }};
     return kRows;
 }

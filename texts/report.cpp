@@ -76,6 +76,7 @@ ReportText report(const Record& r, const RunResult& run, Lang lang, const Report
     }
     text += extras.steel;
     text += rectifierReport(r, run, lang);
+    text += extras.cannotWork;
     return {true, text, {}};
 }
 

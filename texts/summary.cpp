@@ -1,4 +1,5 @@
 // velmora-cli's text output.
+#include "cli_texts.hpp"
 #include "core_shape.hpp"
 #include "numtext.hpp"
 #include "say.hpp"
@@ -12,13 +13,6 @@ std::string crlfToLf(std::string_view s) {
     for (size_t i = 0; i < s.size(); ++i)
         if (!(s[i] == '\r' && i + 1 < s.size() && s[i + 1] == '\n')) out += s[i];
     return out;
-}
-
-// The core's short name: the ring's is a word, the others' their letters.
-std::string shortKind(int core, Lang lang) {
-    const CoreShape* shape = shapeOf(core);
-    if (!shape) return std::to_string(core);
-    return shape->ring ? std::string(say("cli.kind.0", lang)) : std::string(shape->letters);
 }
 
 }  // namespace
@@ -38,8 +32,9 @@ std::string summary(const Record& r, const RunResult& run, const std::vector<Mes
         o += "\n";
     };
     o += say("cli.core", lang);
-    o += shortKind(r.core, lang);
-    o += say("cli.wire", lang, {r.Conductor, statusName(run.status)});
+    const std::optional<CoreKind> kind = coreKindFrom(r.core);
+    o += kind ? std::string(summaryCoreName(*kind, lang)) : std::to_string(r.core);
+    o += say("cli.wire", lang, {r.Conductor, statusWord(run.status, lang)});
     for (const Misread& m : misread) o += say("cli.misreadField", lang, {m.field, m.text, shortest(m.reads)});
     o += "\n";
     o += say("cli.corePower", lang);

@@ -73,6 +73,7 @@ struct ReportText {
 // Sections of the report after the windings, worded by the caller's module.
 struct ReportExtras {
     std::string steel;  // texts::steelReport, when the steel model ran
+    std::string cannotWork;  // texts::cannotWorkReport: closes the report when the design cannot work
 };
 // The report of the last calculation: core header, induction, current density, the
 // winding instruction with the data of every winding under its heading, then the extras.

@@ -106,41 +106,6 @@
     </message>
 </context>
 <context>
-    <name>DesignSheet</name>
-    <message>
-        <source>Да</source>
-        <translation>Yes</translation>
-    </message>
-    <message>
-        <source>Нет</source>
-        <translation>No</translation>
-    </message>
-    <message>
-        <source>Заполнение окна и сердечник</source>
-        <translation>Window fill and core</translation>
-    </message>
-    <message>
-        <source>Исходные данные: сердечник, каркас, провод</source>
-        <translation>Inputs: core, bobbin, wire</translation>
-    </message>
-    <message>
-        <source>Исходные данные по обмоткам</source>
-        <translation>Inputs per winding</translation>
-    </message>
-    <message>
-        <source>Результаты по обмоткам</source>
-        <translation>Results per winding</translation>
-    </message>
-    <message>
-        <source>Результаты: трансформатор в целом</source>
-        <translation>Results: the transformer as a whole</translation>
-    </message>
-    <message>
-        <source>Указания по намотке</source>
-        <translation>Winding instructions</translation>
-    </message>
-</context>
-<context>
     <name>Hints</name>
     <message>
         <source>Для аудио применений рекомендуется амплитуда индукции 1,2 Тесла для ленточных сердечников и 1 Тесла для пластинчатых сердечников</source>
@@ -267,10 +232,6 @@ To make the sections alike, wind them at the same time, with two wires in hand.<
 <context>
     <name>velmora::ui::AdvisorDialog</name>
     <message>
-        <source>Сердечник</source>
-        <translation>Core</translation>
-    </message>
-    <message>
         <source>Название</source>
         <translation>Name</translation>
     </message>
@@ -295,32 +256,12 @@ To make the sections alike, wind them at the same time, with two wires in hand.<
         <translation>Order:</translation>
     </message>
     <message>
-        <source>Перегрев не более:</source>
-        <translation>Rise at most:</translation>
-    </message>
-    <message>
         <source>Заполнение места не более:</source>
         <translation>Room used at most:</translation>
     </message>
     <message>
         <source>Итог</source>
         <translation>Verdict</translation>
-    </message>
-    <message>
-        <source>Перегрев, К</source>
-        <translation>Rise, K</translation>
-    </message>
-    <message>
-        <source>КПД, %</source>
-        <translation>Efficiency, %</translation>
-    </message>
-    <message>
-        <source>Сталь, кг</source>
-        <translation>Steel, kg</translation>
-    </message>
-    <message>
-        <source>Медь, кг</source>
-        <translation>Copper, kg</translation>
     </message>
     <message>
         <source>Добавить текущий...</source>

@@ -1,20 +1,22 @@
 #include "advisor_dialog.hpp"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 #include "advisor_words.hpp"
+#include "figure_texts.hpp"
 #include "core_list_file.hpp"
 #include "core_shape.hpp"
 #include "figures.hpp"
@@ -52,18 +54,36 @@ QTableWidgetItem* textCell(const QString& s, int listIndex = -1) {
     return item;
 }
 
-enum Column { cName, cKind, cLst, cHst, cLok, cHok, cVerdict, cKok, cRise, cEff, cSteel, cCopper, cW1, cD1, cCount };
+// The core's own columns, then one per advisor figure (engine/figures.hpp) from cKok on.
+enum Column { cName, cKind, cLst, cHst, cLok, cHok, cVerdict, cKok };
+constexpr int cCount = cKok + static_cast<int>(std::size(kAdviceFigures));
+
+// A size as the window writes it: one decimal ("25.0"), more only where the size has them.
+QString sizeText(double v) {
+    const std::string one = fixed(v, 1);
+    return q(textToDouble(one) == v ? one : shortest(v));
+}
+
+// A dialog at least as wide as its title and the frame's buttons, so that the frame
+// does not cut the title.
+void fitTitle(QDialog& d) {
+    const int width = d.fontMetrics().horizontalAdvance(d.windowTitle()) + 160;
+    d.setMinimumWidth(std::max(d.minimumWidth(), width));
+}
 
 // The sizes of one core in a small form; nothing when cancelled.
-std::optional<ListedCore> editCore(QWidget* parent, const ListedCore& c) {
+std::optional<ListedCore> editCore(QWidget* parent, const ListedCore& c, const QString& title) {
     QDialog d(parent);
-    d.setWindowTitle(AdvisorDialog::tr("Сердечник"));
+    d.setObjectName(QStringLiteral("core_editor"));
+    d.setWindowTitle(title);
+    fitTitle(d);
     auto* form = new QFormLayout(&d);
     auto* name = new QLineEdit(q(c.name), &d);
+    name->setObjectName(QStringLiteral("name"));
     auto* kind = new QComboBox(&d);
     for (const CoreShape& s : kCoreShapes) kind->addItem(coreKindText(coreNumber(s.kind)));
     kind->setCurrentIndex(c.core);
-    std::array<QDoubleSpinBox*, 4> sizes{};
+    std::array<QLineEdit*, 4> sizes{};
     const std::array<double, 4> values{c.lst, c.hst, c.lok, c.hok};
     form->addRow(AdvisorDialog::tr("Название"), name);
     form->addRow(AdvisorDialog::tr("Вид"), kind);
@@ -71,10 +91,8 @@ std::optional<ListedCore> editCore(QWidget* parent, const ListedCore& c) {
     const std::array<QString, 4> labels{QStringLiteral("Ls (D), ") + mm, QStringLiteral("Hs (d), ") + mm,
                                         QStringLiteral("Lok (H), ") + mm, QStringLiteral("Hok, ") + mm};
     for (size_t i = 0; i < sizes.size(); ++i) {
-        sizes[i] = new QDoubleSpinBox(&d);
-        sizes[i]->setRange(0, 10000);
-        sizes[i]->setDecimals(2);
-        sizes[i]->setValue(values[i]);
+        sizes[i] = new QLineEdit(sizeText(values[i]), &d);
+        sizes[i]->setObjectName(QString::fromLatin1(kCoreDimFields[i].data(), 3));
         form->addRow(labels[i], sizes[i]);
     }
     auto* note = new QLineEdit(q(c.note), &d);
@@ -84,9 +102,10 @@ std::optional<ListedCore> editCore(QWidget* parent, const ListedCore& c) {
     QObject::connect(buttons, &QDialogButtonBox::accepted, &d, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &d, &QDialog::reject);
     if (d.exec() != QDialog::Accepted) return std::nullopt;
-    ListedCore out{name->text().toStdString(), kind->currentIndex(), sizes[0]->value(), sizes[1]->value(),
-                   sizes[2]->value(), kind->currentIndex() == 0 ? 0 : sizes[3]->value(),
-                   note->text().toStdString()};
+    // Sizes read as the window reads its numbers ("25.0" and "25,0" alike).
+    auto size = [&](size_t i) { return textToDouble(sizes[i]->text().toStdString()); };
+    ListedCore out{name->text().toStdString(), kind->currentIndex(), size(0), size(1), size(2),
+                   kind->currentIndex() == 0 ? 0 : size(3), note->text().toStdString()};
     return out;
 }
 
@@ -127,6 +146,14 @@ void AdvisorDialog::build() {
     ranking_->setObjectName(QStringLiteral("ranking"));
     for (Ranking r : {Ranking::steelMass, Ranking::rise, Ranking::efficiency})
         ranking_->addItem(q(texts::rankingName(r, lang())), static_cast<int>(r));
+    heat_ = new QComboBox(this);
+    heat_->setObjectName(QStringLiteral("heat_limit"));
+    heat_->addItem(q(texts::advisorWord(texts::AdvisorWord::heatClass, lang())),
+                   static_cast<int>(HeatLimit::insulationClass));
+    heat_->addItem(q(texts::advisorWord(texts::AdvisorWord::heatRise, lang())), static_cast<int>(HeatLimit::rise));
+    designSteel_ = new QCheckBox(q(texts::advisorWord(texts::AdvisorWord::designSteel, lang())), this);
+    designSteel_->setObjectName(QStringLiteral("design_steel"));
+    designSteel_->setToolTip(q(texts::advisorWord(texts::AdvisorWord::designSteelTip, lang())));
     rise_ = new QDoubleSpinBox(this);
     rise_->setObjectName(QStringLiteral("rise_limit"));
     rise_->setRange(1, 500);
@@ -140,24 +167,26 @@ void AdvisorDialog::build() {
     margin_->setSuffix(QStringLiteral(" %"));
     limits->addWidget(new QLabel(tr("Порядок:"), this));
     limits->addWidget(ranking_);
-    limits->addWidget(new QLabel(tr("Перегрев не более:"), this));
+    limits->addWidget(new QLabel(q(texts::advisorWord(texts::AdvisorWord::heatLimit, lang())), this));
+    limits->addWidget(heat_);
     limits->addWidget(rise_);
     limits->addWidget(new QLabel(tr("Заполнение места не более:"), this));
     limits->addWidget(margin_);
     limits->addStretch();
     top->addLayout(limits);
+    top->addWidget(designSteel_);
 
     table_ = new QTableWidget(0, cCount, this);
     table_->setObjectName(QStringLiteral("cores"));
-    table_->setHorizontalHeaderLabels({tr("Название"), tr("Вид"), QStringLiteral("Ls/D"), QStringLiteral("Hs/d"),
-                                       QStringLiteral("Lok/H"), QStringLiteral("Hok"), tr("Итог"), QStringLiteral("Kok"),
-                                       tr("Перегрев, К"), tr("КПД, %"), tr("Сталь, кг"), tr("Медь, кг"),
-                                       QStringLiteral("W1"), QStringLiteral("D1")});
+    QStringList heads{tr("Название"), tr("Вид"), QStringLiteral("Ls/D"), QStringLiteral("Hs/d"),
+                      QStringLiteral("Lok/H"), QStringLiteral("Hok"), tr("Итог")};
+    for (const AdviceFigure& f : kAdviceFigures) heads << q(texts::figureLabel(f.id, lang()));
+    table_->setHorizontalHeaderLabels(heads);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->setVisible(false);
-    table_->setMinimumSize(900, 300);
+    table_->setMinimumSize(600, 200);
     top->addWidget(table_);
     summary_ = new QLabel(this);
     summary_->setObjectName(QStringLiteral("summary"));
@@ -173,6 +202,7 @@ void AdvisorDialog::build() {
         buttons->addWidget(b);
         return b;
     };
+    button(q(texts::advisorWord(texts::AdvisorWord::newCore, lang())), "new", &AdvisorDialog::onNew);
     button(tr("Добавить текущий..."), "add", &AdvisorDialog::onAdd);
     button(tr("Изменить..."), "edit", &AdvisorDialog::onEdit);
     button(tr("Удалить"), "delete", &AdvisorDialog::onDelete);
@@ -183,13 +213,18 @@ void AdvisorDialog::build() {
 
     connect(ranking_, &QComboBox::currentIndexChanged, this, &AdvisorDialog::readvise);
     connect(rise_, &QDoubleSpinBox::valueChanged, this, &AdvisorDialog::readvise);
+    connect(heat_, &QComboBox::currentIndexChanged, this, &AdvisorDialog::readvise);
+    connect(designSteel_, &QCheckBox::toggled, this, &AdvisorDialog::readvise);
     connect(margin_, &QSpinBox::valueChanged, this, &AdvisorDialog::readvise);
     connect(table_, &QTableWidget::cellDoubleClicked, this, [this] { onApply(); });
 }
 
-void AdvisorDialog::setLimits(Ranking by, double riseLimit, double marginPct) {
+void AdvisorDialog::setLimits(Ranking by, std::optional<double> riseLimit, double marginPct, bool designSteel) {
+    const QSignalBlocker quiet(designSteel_);
     ranking_->setCurrentIndex(ranking_->findData(static_cast<int>(by)));
-    rise_->setValue(riseLimit);
+    heat_->setCurrentIndex(heat_->findData(static_cast<int>(riseLimit ? HeatLimit::rise : HeatLimit::insulationClass)));
+    if (riseLimit) rise_->setValue(*riseLimit);
+    designSteel_->setChecked(designSteel);
     margin_->setValue(static_cast<int>(marginPct));
     readvise();
 }
@@ -197,9 +232,11 @@ void AdvisorDialog::setLimits(Ranking by, double riseLimit, double marginPct) {
 void AdvisorDialog::readvise() {
     AdviceLimits limits;
     limits.by = static_cast<Ranking>(ranking_->currentData().toInt());
+    limits.heat = static_cast<HeatLimit>(heat_->currentData().toInt());
     limits.riseLimit = rise_->value();
     limits.margin = margin_->value() / 100.0;
-    // The record has no steel grade of its own yet: each core kind's default grade.
+    limits.designSteel = designSteel_->isChecked();
+    rise_->setEnabled(limits.heat == HeatLimit::rise);
     advice_ = adviseCores(in_.design, cores_, in_.wires, in_.grades, in_.design.Steel, limits);
 
     // Every core of the list: those that fit in their rank, the others after them.
@@ -253,16 +290,35 @@ bool AdvisorDialog::addCurrent(const QString& name) {
     return save(next);
 }
 
-bool AdvisorDialog::replaceCore(int index, const ListedCore& c) {
-    if (index < 0 || index >= static_cast<int>(cores_.size())) return false;
+namespace {
+
+// The entry as the list keeps it; none without a name or with a size that is no size.
+std::optional<ListedCore> cleaned(const ListedCore& c) {
     ListedCore clean = c;
     clean.name = listText(c.name);
     clean.note = listText(c.note);
     if (clean.name.empty() || !(clean.lst > 0 && clean.hst > 0 && clean.lok > 0) ||
         (!isRing(clean.core) && !(clean.hok > 0)))
-        return false;
+        return std::nullopt;
+    return clean;
+}
+
+}  // namespace
+
+bool AdvisorDialog::replaceCore(int index, const ListedCore& c) {
+    if (index < 0 || index >= static_cast<int>(cores_.size())) return false;
+    const std::optional<ListedCore> clean = cleaned(c);
+    if (!clean) return false;
     std::vector<ListedCore> next = cores_;
-    next[static_cast<size_t>(index)] = clean;
+    next[static_cast<size_t>(index)] = *clean;
+    return save(next);
+}
+
+bool AdvisorDialog::addCore(const ListedCore& c) {
+    const std::optional<ListedCore> clean = cleaned(c);
+    if (!clean) return false;
+    std::vector<ListedCore> next = cores_;
+    next.push_back(*clean);
     return save(next);
 }
 
@@ -279,17 +335,33 @@ void AdvisorDialog::applyCore(int index) {
     accept();
 }
 
+void AdvisorDialog::onNew() {
+    // The sizes of the window's core to start from; the name is the user's.
+    const QString title = q(texts::advisorWord(texts::AdvisorWord::newCoreTitle, lang()));
+    if (auto c = editCore(this, coreOfRecord(in_.design, QString()), title)) addCore(*c);
+}
+
 void AdvisorDialog::onAdd() {
-    bool ok = false;
-    const QString name = QInputDialog::getText(this, tr("Добавить текущий сердечник"), tr("Название сердечника:"),
-                                               QLineEdit::Normal, QString(), &ok);
-    if (ok) addCurrent(name);
+    // A form of its own rather than the input dialog, whose layout would keep it
+    // narrower than its title.
+    QDialog ask(this);
+    ask.setWindowTitle(tr("Добавить текущий сердечник"));
+    fitTitle(ask);
+    auto* form = new QFormLayout(&ask);
+    auto* name = new QLineEdit(&ask);
+    form->addRow(tr("Название сердечника:"), name);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &ask);
+    form->addRow(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, &ask, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, &ask, &QDialog::reject);
+    if (ask.exec() == QDialog::Accepted) addCurrent(name->text());
 }
 
 void AdvisorDialog::onEdit() {
     const int i = selectedCore();
     if (i < 0) return;
-    if (auto c = editCore(this, cores_[static_cast<size_t>(i)])) replaceCore(i, *c);
+    const QString title = q(texts::advisorWord(texts::AdvisorWord::coreTitle, lang()));
+    if (auto c = editCore(this, cores_[static_cast<size_t>(i)], title)) replaceCore(i, *c);
 }
 
 void AdvisorDialog::onDelete() {
@@ -300,5 +372,7 @@ void AdvisorDialog::onDelete() {
 }
 
 void AdvisorDialog::onApply() { applyCore(selectedCore()); }
+
+bool AdvisorDialog::designSteel() const { return designSteel_->isChecked(); }
 
 }  // namespace velmora::ui

@@ -1,7 +1,9 @@
 // "Подобрать сердечник...": the user's list of cores with what each gives for the
-// design on the screen, ranked; the ranking, the rise limit and the margin to choose;
-// cores to add (the current one), edit and delete, the list saved at once; a core
-// applied to the main window with "Применить" or a double click.
+// design on the screen, ranked; each core with its kind's default grade and induction
+// unless the design's are chosen for all; the ranking, the heat limit (the hot spot
+// against the insulation class, or a rise) and the margin to choose; cores to enter by
+// their sizes, to add (the current one), edit and delete, the list saved at once; a
+// core applied to the main window with "Применить" or a double click.
 #pragma once
 
 #include <QDialog>
@@ -14,6 +16,7 @@
 #include "steel.hpp"
 
 class MessageBoxes;
+class QCheckBox;
 class QComboBox;
 class QDoubleSpinBox;
 class QLabel;
@@ -42,7 +45,11 @@ public:
     bool listUsable() const { return listOk_; }
 
     // The commands behind the buttons (the buttons ask for a name or the sizes first).
-    void setLimits(Ranking by, double riseLimit, double marginPct);
+    // No rise limit: the hot spot against the insulation class. designSteel: the
+    // design's grade and Bm on every core, else each kind's own.
+    void setLimits(Ranking by, std::optional<double> riseLimit, double marginPct, bool designSteel = false);
+    bool designSteel() const;
+    bool addCore(const ListedCore& c);     // false: no name or size, or the list was not saved
     bool addCurrent(const QString& name);  // false: no name, or the list was not saved
     bool replaceCore(int index, const ListedCore& c);
     bool deleteCore(int index);
@@ -53,6 +60,7 @@ private:
     void build();
     void readvise();   // the advice anew, the table refilled
     bool save(const std::vector<ListedCore>& next);
+    void onNew();
     void onAdd();
     void onEdit();
     void onDelete();
@@ -67,6 +75,8 @@ private:
 
     QTableWidget* table_ = nullptr;
     QComboBox* ranking_ = nullptr;
+    QComboBox* heat_ = nullptr;
+    QCheckBox* designSteel_ = nullptr;
     QDoubleSpinBox* rise_ = nullptr;
     QSpinBox* margin_ = nullptr;
     QLabel* summary_ = nullptr;

@@ -14,6 +14,7 @@
 #include "main_dialog.hpp"
 #include "message_boxes.hpp"
 #include "rectifier_texts.hpp"
+#include "sheet.hpp"
 #include "state_file.hpp"
 #include "state_location.hpp"
 #include "steel_texts.hpp"
@@ -87,7 +88,10 @@ void DesignFiles::saveReport() {
     // file is chosen, and write nothing.
     texts::ReportExtras extras;
     if (steel.result && steel.result->status == SteelStatus::ok)
+    {
         extras.steel = texts::steelReport(*steel.result, *steel.choice.grade, uiTextsLang());
+        extras.cannotWork = texts::cannotWorkReport(*steel.result, uiTextsLang());
+    }
     const texts::ReportText report = reportText(w_.record(), run, extras);
     if (!report.ok) {
         w_.warn(QString::fromStdString(report.error));
@@ -151,32 +155,9 @@ DesignSheet DesignFiles::sheet() {
     const std::string& file = w_.session().file();
     const QString name = file.empty() ? QString::fromStdString(proposedName(rec, ""))
                                       : QFileInfo(QString::fromStdString(file)).fileName();
-    DesignSheet sheet = designSheet(rec, run, name);
-    sheet.program = programTitle();
-    // The steel and heating, and the rectifiers, as the window shows them.
-    const texts::Lang lang = uiTextsLang();
     const SteelOutcome& s = w_.session().last()->steel;
-    if (s.result && s.result->status == SteelStatus::ok) {
-        SheetTable steel;
-        steel.heading = QString::fromStdString(texts::steelGroupTitle(lang));
-        steel.rows.push_back({QString::fromStdString(texts::steelGradeLabel(lang)),
-                              QString::fromStdString(s.choice.grade->name)});
-        for (const SteelFigure& f : kSteelFigures)
-            if (f.inGroup && figureShown(f, *s.result))
-                steel.rows.push_back({QString::fromStdString(texts::figureLabel(f.id, lang)),
-                                      QString::fromStdString(texts::figureValue(f, *s.result))});
-        for (const SteelWarning& w : s.result->warnings)
-            steel.rows.push_back({QString::fromStdString(texts::steelWarning(w, lang)), QString()});
-        sheet.tables.push_back(std::move(steel));
-    }
-    if (const std::string rect = texts::rectifierReport(rec, run, lang); !rect.empty()) {
-        SheetTable table;
-        for (const QString& line : QString::fromStdString(rect).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts)) {
-            if (table.heading.isEmpty()) table.heading = line.trimmed();
-            else table.rows.push_back({line});
-        }
-        sheet.tables.push_back(std::move(table));
-    }
+    DesignSheet sheet = designSheet(rec, run, &s, name);
+    sheet.program = programTitle();
     return sheet;
 }
 
@@ -193,7 +174,7 @@ void DesignFiles::print() {
     const DesignSheet sheet = this->sheet();
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setDocName(sheet.name);
+    printer.setDocName(QString::fromStdString(sheet.content.title));
     QPrintDialog dialog(&printer, &w_);
     if (dialog.exec() != QDialog::Accepted) return;
     paintDesignSheet(sheet, printer);

@@ -1,12 +1,10 @@
 #include "design_sheet.hpp"
 
-#include <QCoreApplication>
 #include <QDate>
 #include <QFile>
 #include <QPainter>
 #include <QPdfWriter>
 #include <algorithm>
-#include <map>
 
 #include "core_picture.hpp"
 #include "ui_texts.hpp"
@@ -16,44 +14,10 @@ namespace {
 
 QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
-constexpr std::array<const char*, 6> kColumnHeads{"1.", "2.1", "2.2", "2.3", "2.4", "2.5"};
-
-QString shownValue(const Record& r, const Field& f) {
-    if (f.control == ControlKind::radio) return coreKindText(f.intIn(r));
-    if (f.control == ControlKind::check)
-        return f.intIn(r) != 0 ? QCoreApplication::translate("DesignSheet", "Да")
-                               : QCoreApplication::translate("DesignSheet", "Нет");
-    return qs(valueAsText(r, f));
-}
-
-QString withUnit(const Field& f) {
-    const QString unit = fieldUnit(f);
-    return unit.isEmpty() ? fieldLabel(f) : fieldLabel(f) + QStringLiteral(", ") + unit;
-}
-
-// One row per label, one column per winding, for the fields of a role.
-SheetTable windingTable(const Record& r, FieldRole role, const QString& heading) {
-    SheetTable t{heading, {QString()}, {}};
-    for (const char* h : kColumnHeads) t.head << QString::fromLatin1(h);
-    std::map<std::string_view, std::size_t> rows;
-    for (const Field& f : fields()) {
-        if (f.winding < 1 || f.role != role) continue;
-        auto [it, added] = rows.try_emplace(texts::label(f, texts::Lang::ru), t.rows.size());  // a shared label, one row
-        if (added) {
-            t.rows.push_back(QStringList{withUnit(f)});
-            for (int c = 0; c < 6; ++c) t.rows.back() << QString();
-        }
-        t.rows[it->second][f.winding] = shownValue(r, f);
-    }
-    return t;
-}
-
-SheetTable coreTable(const Record& r, FieldRole role, const QString& heading) {
-    SheetTable t{heading, {}, {}};
-    for (const Field& f : fields())
-        if (f.winding == 0 && f.role == role && f.control != ControlKind::none)
-            t.rows.push_back({withUnit(f), shownValue(r, f)});
-    return t;
+QStringList qlist(const std::vector<std::string>& cells) {
+    QStringList out;
+    for (const std::string& c : cells) out << qs(c);
+    return out;
 }
 
 // ---- layout, in device pixels ----------------------------------------------------
@@ -68,6 +32,14 @@ public:
     double mm(double v) const { return v * mm_; }
     QPainter& painter() { return p_; }
     int width() const { return width_; }
+    // A block of this height that must not be split: on a new page when it does not
+    // fit on this one and would on a fresh one.
+    void keep(double h) {
+        if (y_ + h > height_ && y_ > 0 && h <= height_) {
+            device_.newPage();
+            y_ = 0;
+        }
+    }
     // Room for a block of this height, on a new page when this one is full.
     double take(double h) {
         if (y_ + h > height_ && y_ > 0) {
@@ -96,20 +68,27 @@ QFont sheetFont(double points, bool bold = false) {
     return f;
 }
 
+double headingHeight(QPainter& p) {
+    p.setFont(sheetFont(10, true));
+    return p.fontMetrics().height() * 1.6;
+}
+
 void heading(Pages& pg, const QString& text) {
     QPainter& p = pg.painter();
-    p.setFont(sheetFont(10, true));
-    const double h = p.fontMetrics().height() * 1.6;
+    const double h = headingHeight(p);
     const double y = pg.take(h);
     p.drawText(QRectF(0, y, pg.width(), h), Qt::AlignLeft | Qt::AlignBottom, text);
 }
 
-void table(Pages& pg, const SheetTable& t) {
-    heading(pg, t.heading);
+// A table with its heading, on one page where it fits on one.
+void table(Pages& pg, const texts::SheetTable& t) {
     QPainter& p = pg.painter();
+    const double headingH = headingHeight(p);
     p.setFont(sheetFont(8));
     const double rowH = p.fontMetrics().height() * 1.3;
-    const std::size_t columns = t.head.isEmpty() ? 2 : static_cast<std::size_t>(t.head.size());
+    pg.keep(headingH + rowH * double(t.rows.size() + (t.head.empty() ? 0 : 1)));
+    heading(pg, qs(t.heading));
+    const std::size_t columns = t.head.empty() ? 2 : t.head.size();
     const double first = columns > 2 ? pg.width() * 0.40 : pg.width() * 0.60;
     const double other = (pg.width() - first) / double(columns - 1);
     const double pad = pg.mm(1.2);
@@ -119,6 +98,11 @@ void table(Pages& pg, const SheetTable& t) {
         p.setPen(QPen(Qt::gray, 0));
         p.drawLine(QPointF(0, y + rowH), QPointF(pg.width(), y + rowH));
         p.setPen(Qt::black);
+        // A row of one cell is a line of text across the table.
+        if (cells.size() == 1) {
+            p.drawText(QRectF(pad, y, pg.width() - 2 * pad, rowH), Qt::AlignLeft | Qt::AlignVCenter, cells[0]);
+            return;
+        }
         for (std::size_t c = 0; c < columns && c < static_cast<std::size_t>(cells.size()); ++c) {
             const double x = c == 0 ? 0 : first + other * double(c - 1);
             const double w = c == 0 ? first : other;
@@ -127,17 +111,27 @@ void table(Pages& pg, const SheetTable& t) {
                        cells[static_cast<qsizetype>(c)]);
         }
     };
-    if (!t.head.isEmpty()) row(t.head, true);
-    for (const QStringList& r : t.rows) row(r, false);
+    if (!t.head.empty()) row(qlist(t.head), true);
+    for (const std::vector<std::string>& r : t.rows) row(qlist(r), false);
 }
 
 // The strip and the core picture are the window's own widgets painted onto the page:
 // vector graphics on a PDF, the same drawing as on the screen.
 void pictures(Pages& pg, const DesignSheet& s) {
-    heading(pg, QCoreApplication::translate("DesignSheet", "Заполнение окна и сердечник"));
     QPainter& p = pg.painter();
+    FillDiagram strip;
+    // Drawn at least 1200 px wide, the extents scaled to it: the strip's labels keep
+    // their size in pixels, and a ring's reserve (three tenths of the width) then holds
+    // its sentence whole.
+    const int computedW = s.stripWidth > 0 ? s.stripWidth : 600;
+    const int stripW = std::max(computedW, 1200);
+    // The strip at its own height, scaled alike both ways: its labels whole.
+    const int stripPx = strip.sizeHint().height();
+    const double ks = pg.width() / double(stripW);
     const double pictureH = pg.mm(40);
-    const double stripH = pg.mm(7);
+    const double stripH = stripPx * ks;
+    pg.keep(headingHeight(p) + pictureH + pg.mm(3) + stripH);
+    heading(pg, qs(s.content.picturesHeading));
     const double y = pg.take(pictureH + pg.mm(3) + stripH);
 
     CorePicture picture;
@@ -150,26 +144,27 @@ void pictures(Pages& pg, const DesignSheet& s) {
     picture.render(&p, QPoint(), QRegion(), QWidget::DrawChildren);
     p.restore();
 
-    FillDiagram strip;
-    const int stripW = s.stripWidth > 0 ? s.stripWidth : 600;
-    strip.resize(stripW, 20);
+    strip.resize(stripW, stripPx);
     FillExtents e = s.strip;
-    e.width = stripW;
+    e.width = computedW;
     strip.setExtents(e);
-    const double ks = pg.width() / double(stripW);
     p.save();
     p.translate(0, y + pictureH + pg.mm(3));
-    p.scale(ks, stripH / 20.0);
+    p.scale(ks, ks);
     strip.render(&p, QPoint(), QRegion(), QWidget::DrawChildren);
     p.restore();
 }
 
-void lines(Pages& pg, const QString& title, const QStringList& text) {
-    heading(pg, title);
+void lines(Pages& pg, const QString& title, const std::vector<std::string>& text) {
     QPainter& p = pg.painter();
+    const double headingH = headingHeight(p);
     p.setFont(sheetFont(8));
     const QFontMetricsF fm = p.fontMetrics();
-    for (const QString& line : text) {
+    pg.keep(headingH + 3 * fm.height());  // the heading with its first lines
+    heading(pg, title);
+    p.setFont(sheetFont(8));
+    for (const std::string& one : text) {
+        const QString line = qs(one);
         // A long line wraps at the page width.
         const QRectF need = fm.boundingRect(QRectF(0, 0, pg.width(), 1e6), Qt::TextWordWrap, line);
         const double h = std::max(need.height(), fm.height());
@@ -180,27 +175,13 @@ void lines(Pages& pg, const QString& title, const QStringList& text) {
 
 }  // namespace
 
-DesignSheet designSheet(const Record& r, const RunResult& run, const QString& name) {
+DesignSheet designSheet(const Record& r, const RunResult& run, const SteelOutcome* steel, const QString& fileName) {
     DesignSheet s;
-    s.name = name;
+    s.content = texts::sheetContent({r, run, steel, fileName.toStdString()}, uiTextsLang());
     s.date = QDate::currentDate().toString(Qt::ISODate);
-    s.tables.push_back(
-        coreTable(r, FieldRole::input,
-                  QCoreApplication::translate("DesignSheet", "Исходные данные: сердечник, каркас, провод")));
-    s.tables.push_back(windingTable(
-        r, FieldRole::input, QCoreApplication::translate("DesignSheet", "Исходные данные по обмоткам")));
-    s.tables.push_back(windingTable(r, FieldRole::result,
-                                    QCoreApplication::translate("DesignSheet", "Результаты по обмоткам")));
-    s.tables.push_back(
-        coreTable(r, FieldRole::result,
-                  QCoreApplication::translate("DesignSheet", "Результаты: трансформатор в целом")));
-    // Further sections (the steel and its heating, a rectifier per secondary) go here.
     s.strip = FillExtents{r.ext1, r.ext2, r.core, r.kfree, run.overfilled, r.diag_width, run.figures.room};
     s.stripWidth = r.diag_width;
     s.core = r.core;
-    s.instructionHeading = QCoreApplication::translate("DesignSheet", "Указания по намотке");
-    s.instruction = commentText(r, run).split(QStringLiteral("\n"));
-    for (QString& line : s.instruction) line.remove(QLatin1Char('\r'));
     return s;
 }
 
@@ -209,14 +190,14 @@ void paintDesignSheet(const DesignSheet& s, QPagedPaintDevice& device) {
     QPainter& p = pg.painter();
     p.setFont(sheetFont(14, true));
     double h = p.fontMetrics().height() * 1.2;
-    p.drawText(QRectF(0, pg.take(h), pg.width(), h), Qt::AlignLeft | Qt::AlignVCenter, s.name);
+    p.drawText(QRectF(0, pg.take(h), pg.width(), h), Qt::AlignLeft | Qt::AlignVCenter, qs(s.content.title));
     p.setFont(sheetFont(8));
     h = p.fontMetrics().height() * 1.3;
     p.drawText(QRectF(0, pg.take(h), pg.width(), h), Qt::AlignLeft | Qt::AlignVCenter,
                s.program + QStringLiteral(" · ") + s.date);
-    for (const SheetTable& t : s.tables) table(pg, t);
+    for (const texts::SheetTable& t : s.content.tables) table(pg, t);
     pictures(pg, s);
-    lines(pg, s.instructionHeading, s.instruction);
+    lines(pg, qs(s.content.instructionHeading), s.content.instruction);
 }
 
 bool writeDesignSheetPdf(const DesignSheet& s, const QString& file) {
@@ -228,7 +209,7 @@ bool writeDesignSheetPdf(const DesignSheet& s, const QString& file) {
     pdf.setPageSize(QPageSize(QPageSize::A4));
     pdf.setPageMargins(QMarginsF(15, 12, 15, 12), QPageLayout::Millimeter);
     pdf.setResolution(300);
-    pdf.setTitle(s.name);
+    pdf.setTitle(qs(s.content.title));
     pdf.setCreator(s.program);
     paintDesignSheet(s, pdf);
     return true;

@@ -1,41 +1,32 @@
 // The printed design sheet: what goes to the winding bench, on one or two A4 pages.
-// It is made from data in two steps: designSheet() gathers the sections (inputs,
-// results per winding, totals, the strip and the core picture, the winding
-// instruction), paintDesignSheet() lays them out on pages. A further section (the
-// steel, a rectifier) is one more table appended in designSheet().
+// Its content (title, tables, the winding instruction) is the texts module's
+// (texts/sheet.hpp), shared with the page's print layout; here it is laid out on
+// pages with the strip and the core picture, each table kept whole on one page with
+// its heading.
 #pragma once
 
 #include <QPagedPaintDevice>
 #include <QString>
-#include <QStringList>
-#include <vector>
 
 #include "calculation.hpp"
 #include "fill_diagram.hpp"
 #include "record.hpp"
+#include "sheet.hpp"
 
 namespace velmora::ui {
 
-struct SheetTable {
-    QString heading;
-    QStringList head;  // column heads; empty: none
-    std::vector<QStringList> rows;
-};
-
 struct DesignSheet {
-    QString name;     // the design file's name, or the name a save would propose
+    texts::SheetContent content;
     QString date;     // ISO date of printing
     QString program;  // the program and its version (the window's title gives it)
-    std::vector<SheetTable> tables;
     FillExtents strip;
     int stripWidth = 0;  // the width the strip's extents were computed for
     int core = -1;
-    QString instructionHeading;
-    QStringList instruction;  // the comment of the run, line by line
 };
 
-// The sheet of the design as calculated, in the window's language.
-DesignSheet designSheet(const Record& r, const RunResult& run, const QString& name);
+// The sheet of the design as calculated, in the window's language; `fileName` is the
+// design file's name or the name a save would propose.
+DesignSheet designSheet(const Record& r, const RunResult& run, const SteelOutcome* steel, const QString& fileName);
 
 // Lays the sheet out on the device's pages (A4 expected), starting on its first page.
 void paintDesignSheet(const DesignSheet& sheet, QPagedPaintDevice& device);

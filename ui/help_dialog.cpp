@@ -49,7 +49,9 @@ CHelpDlg::CHelpDlg(const QString& text, QWidget* parent) : QDialog(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(text_);
     layout->addWidget(buttons);
-    resize(760, 560);  // the tables of the worked example without a horizontal scroll
+    // The tables of the worked example without a horizontal scroll, within a 1024 x 600
+    // screen less the frame a window manager draws.
+    resize(760, 520);
 }
 
 }  // namespace velmora::ui

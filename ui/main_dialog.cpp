@@ -180,9 +180,9 @@ void CBrevinorDlg::OnRedo() {
     if (const SessionStep step = session_.redo(settings()); step.done) afterStep(step);
 }
 
-RunResult CBrevinorDlg::applyListedCore(const ListedCore& core) {
+RunResult CBrevinorDlg::applyListedCore(const ListedCore& core, bool designSteel) {
     view_->take();
-    session_.applyCore(core, settings());
+    session_.applyCore(core, settings(), designSteel);
     view_->presentCore();
     showCalculated();
     return session_.last()->run;

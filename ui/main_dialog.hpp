@@ -67,7 +67,9 @@ public:
     void OnLanguage(texts::Lang lang);
     void OnRectifier(int secondary) { dialogs_->rectifier(secondary); }
     void OnAdviseCore() { dialogs_->advisor(); }
-    RunResult applyListedCore(const ListedCore& c);  // as typed in, then calculated
+    // A listed core as typed in, then calculated; with the kind's default grade and
+    // proposed induction unless the design's are kept.
+    RunResult applyListedCore(const ListedCore& c, bool designSteel = true);
     DesignSheet currentSheet();
     void loadDesign(const QString& file, bool tellIfMissing) { files_->load(file, tellIfMissing); }
     // A request to end from outside: the boxes open are closed, then "Выход" without asking.

@@ -267,10 +267,15 @@ RectifierDialog::RectifierDialog(const Record& design, const WireTable& wires, i
     connect(apply, &QPushButton::clicked, this, &RectifierDialog::apply);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
 
+    // The inputs beside what they give, so that the dialog fits a 1024 x 600 screen
+    // with its buttons in sight.
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(circuitBox);
-    layout->addLayout(inputs);
-    layout->addWidget(resultBox);
+    auto* work = new QHBoxLayout;
+    inputs->setRowStretch(static_cast<int>(edits_.size()), 1);
+    work->addLayout(inputs);
+    work->addWidget(resultBox);
+    layout->addLayout(work);
     layout->addLayout(buttons);
     showResult();
 }

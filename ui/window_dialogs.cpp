@@ -32,7 +32,7 @@ void WindowDialogs::advisor() {
     AdvisorInputs in{w_.record(), w_.wires(), w_.session().steels().grades,
                      o.stateFile.parent_path() / pathFromUtf8(kCoreListFile), o.dataFolder};
     AdvisorDialog dialog(w_.boxes(), std::move(in), &w_);
-    if (dialog.exec() == QDialog::Accepted && dialog.chosen()) w_.applyListedCore(*dialog.chosen());
+    if (dialog.exec() == QDialog::Accepted && dialog.chosen()) w_.applyListedCore(*dialog.chosen(), dialog.designSteel());
 }
 
 void WindowDialogs::help() {

@@ -14,6 +14,7 @@
 #include "core_typing.hpp"
 #include "design_file.hpp"
 #include "design_session.hpp"
+#include "sheet.hpp"
 #include "numtext.hpp"
 #include "languages.hpp"
 #include "page_words.hpp"
@@ -221,7 +222,10 @@ const char* velmora_report(const char* inputs, const char* lang) {
     Run r = run(inputs, l);
     if (const std::string why = failure(r, l); !why.empty()) return give(why);
     texts::ReportExtras extras;
-    if (r.e.steelShown()) extras.steel = texts::steelReport(*r.e.steel.result, *r.e.steel.choice.grade, l);
+    if (r.e.steelShown()) {
+        extras.steel = texts::steelReport(*r.e.steel.result, *r.e.steel.choice.grade, l);
+        extras.cannotWork = texts::cannotWorkReport(*r.e.steel.result, l);
+    }
     texts::ReportText report = texts::report(r.rec, r.e.run, l, extras);
     if (!report.ok) return give(report.error);
     std::optional<std::string> bytes = utf8ToCp1251(report.text);

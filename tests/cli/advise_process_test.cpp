@@ -28,11 +28,14 @@ double field(const std::string& json, const std::string& key, size_t from = 0) {
     return velmora::textToDouble(m[1].str());
 }
 
-// Two rings by their designations and the default design's core, in Windows-1251.
+// Two rings by their designations, the default design's core (its winding's hot spot
+// above class B, as the window shows it) and a taller one of the same kind, in
+// Windows-1251.
 const char kList[] =
     "name1\t= \xCE\xCB" "40/64-32\r\ncore1\t= 0\r\nlst1\t= 64\r\nhst1\t= 40\r\nlok1\t= 32\r\n"
     "name2\t= \xCE\xCB" "50/80-40\r\ncore2\t= 0\r\nlst2\t= 80\r\nhst2\t= 50\r\nlok2\t= 40\r\n"
-    "name3\t= default\r\ncore3\t= 2\r\nlst3\t= 25\r\nhst3\t= 32\r\nlok3\t= 25\r\nhok3\t= 40\r\n";
+    "name3\t= default\r\ncore3\t= 2\r\nlst3\t= 25\r\nhst3\t= 32\r\nlok3\t= 25\r\nhok3\t= 40\r\n"
+    "name4\t= tall\r\ncore4\t= 2\r\nlst4\t= 25\r\nhst4\t= 50\r\nlok4\t= 25\r\nhok4\t= 50\r\n";
 
 class CliAdvise : public ::testing::Test {
 protected:
@@ -55,11 +58,12 @@ bool has(const std::string& s, const std::string& part) { return s.find(part) !=
 TEST_F(CliAdvise, AJsonRowEqualsTheRunOfThatCoreOnItsOwn) {
     const Outcome a = cli("--advise --cores cores.txt --json");
     ASSERT_EQ(a.status, 0) << a.err;
-    EXPECT_TRUE(has(a.out, "\"counts\": {\"fit\": 2, \"overfill\": 1, \"refused\": 0, \"too_hot\": 0, \"margin\": 0}"))
+    EXPECT_TRUE(has(a.out, "\"counts\": {\"fit\": 2, \"overfill\": 1, \"refused\": 0, \"too_hot\": 1, \"margin\": 0}"))
         << a.out;
     const size_t row = a.out.find("\"name\": \"ОЛ50/80-40\"");
     ASSERT_NE(row, std::string::npos) << a.out;
-    EXPECT_LT(row, a.out.find("\"name\": \"default\""));  // the lighter one first
+    EXPECT_LT(row, a.out.find("\"name\": \"tall\""));  // the lighter one first
+    EXPECT_FALSE(has(a.out, "\"name\": \"default\""));   // too hot for class B
     EXPECT_EQ(field(a.out, "core", row), 0);
     EXPECT_EQ(field(a.out, "lst", row), 80);
     EXPECT_EQ(field(a.out, "hst", row), 50);
@@ -80,11 +84,11 @@ TEST_F(CliAdvise, ALoadNoCoreCarriesIsSaidAndCounted) {
     const Outcome json = cli("--advise --cores cores.txt --json --set I2_1=30");
     EXPECT_EQ(json.status, 1);
     EXPECT_TRUE(has(json.out, "\"rows\": [],")) << json.out;
-    EXPECT_TRUE(has(json.out, "\"fit\": 0, \"overfill\": 3"));
+    EXPECT_TRUE(has(json.out, "\"fit\": 0, \"overfill\": 4"));
     const Outcome text = cli("--advise --cores cores.txt --set I2_1=30");
     EXPECT_EQ(text.status, 1);
     EXPECT_TRUE(has(text.out, "Ни один сердечник списка не подходит")) << text.out;
-    EXPECT_TRUE(has(text.out, "окно переполнено: 3"));
+    EXPECT_TRUE(has(text.out, "окно переполнено: 4"));
     const Outcome en = cli("--advise --cores cores.txt --set I2_1=30 --lang en");
     EXPECT_TRUE(has(en.out, "No core of the list will do")) << en.out;
 }
@@ -93,11 +97,12 @@ TEST_F(CliAdvise, TopAndTheTable) {
     const Outcome one = cli("--advise --cores cores.txt --json --top 1");
     ASSERT_EQ(one.status, 0);
     EXPECT_TRUE(has(one.out, "ОЛ50/80-40"));
-    EXPECT_FALSE(has(one.out, "\"default\""));
+    EXPECT_FALSE(has(one.out, "\"tall\""));
     const Outcome table = cli("--advise --cores cores.txt");
     ASSERT_EQ(table.status, 0);
     EXPECT_TRUE(has(table.out, "Название")) << table.out;
-    EXPECT_LT(table.out.find("ОЛ50/80-40"), table.out.find("default"));
+    ASSERT_TRUE(has(table.out, "tall"));
+    EXPECT_LT(table.out.find("ОЛ50/80-40"), table.out.find("tall"));
     EXPECT_FALSE(has(table.out, "ОЛ40/64-32"));  // it overfills
     EXPECT_EQ(cli("--advise --top 0").status, 2);
     EXPECT_TRUE(has(cli("--advise --top x").err, "--top"));
@@ -125,4 +130,18 @@ TEST_F(CliAdvise, TheUsersOwnListIsMadeFromTheExampleOnFirstUse) {
     EXPECT_EQ(again.status, 0) << again.err;
     EXPECT_TRUE(has(again.out, "\"name\": \"only\""));
     EXPECT_TRUE(has(again.out, "\"fit\": 1, \"overfill\": 0"));
+}
+
+TEST_F(CliAdvise, APortableCopyIsReadWithoutAFileMadeOrRemovedBesideIt) {
+    // The data folder is the working folder, as in a portable copy. A file made and
+    // removed there moves the folder's modification time; the error output's file
+    // exists beforehand, so that writing it does not.
+    for (const auto& e : fs::directory_iterator(VELMORA_DATA_DIR)) fs::copy(e.path(), dir / e.path().filename());
+    std::ofstream(dir / "stderr").flush();
+    const auto before = fs::last_write_time(dir);
+    const Outcome a = runCli("--advise --json --data .", dir, "XDG_CONFIG_HOME=" + quote((dir / "cfg").string()));
+    EXPECT_NE(a.status, 2) << a.err;
+    EXPECT_TRUE(has(a.out, "\"counts\"")) << a.out;
+    EXPECT_EQ(fs::last_write_time(dir), before);
+    EXPECT_FALSE(fs::exists(dir / "cfg"));
 }

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "cli_run.hpp"
+#include "record.hpp"
 
 namespace fs = std::filesystem;
 
@@ -228,4 +229,29 @@ TEST_F(CliProcess, AwgWiresNameTheirGauge) {
     Outcome en = cli("--lang en --set 'Conductor=AWG heavy' --json");
     EXPECT_TRUE(has(en.out, "\"1015\": \"Gauge AWG 25\"")) << en.out;
     EXPECT_TRUE(has(cli("--json").out, "\"gauges\": {},"));
+}
+
+TEST_F(CliProcess, TheDesignKeysAreListedAndTheTextsSpeakTheChosenLanguage) {
+    struct Case {
+        const char* lang;
+        const char* status;   // the default design's status line
+        const char* core;     // its core line's start
+        const char* ringDim;  // what a ring keeps in lst
+    };
+    for (const Case& c : {Case{"ru", "Расчет: выполнен\n", "Сердечник: ШЛ, ", "у кольца: D, мм"},
+                          Case{"en", "Calculation: done\n", "Core: cut shell core (ШЛ), ", "on a ring: D, mm"}}) {
+        const std::string lang = std::string(" --lang ") + c.lang;
+        const Outcome keys = cli("--keys" + lang);
+        ASSERT_EQ(keys.status, 0) << keys.err;
+        for (const velmora::Field& f : velmora::designFields())
+            EXPECT_TRUE(has(keys.out, "\n  " + std::string(f.name) + " ")) << c.lang << " " << f.name;
+        EXPECT_TRUE(has(keys.out, c.ringDim)) << keys.out;
+        EXPECT_TRUE(has(cli("--help" + lang).out, "--keys")) << c.lang;
+        const Outcome wrong = cli("--set Lst=1" + lang);
+        EXPECT_EQ(wrong.status, 2);
+        EXPECT_TRUE(has(wrong.err, "velmora-cli --keys")) << wrong.err;
+        const Outcome text = cli(lang);
+        EXPECT_TRUE(has(text.out, c.status)) << text.out;
+        EXPECT_EQ(text.out.rfind(c.core, 0), 0u) << text.out;
+    }
 }

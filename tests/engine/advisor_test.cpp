@@ -54,17 +54,19 @@ TEST(Advisor, TheLightestRingThatCarriesTheLoadComesFirst) {
     EXPECT_EQ(a.ranked[0].index, 2);  // ОЛ50/80-40
     EXPECT_EQ(a.ranked[1].index, 1);  // ОЛ64/100-50
 
-    // Steel mass by hand: π/4·(D² − d²)·H, 0.9 of it steel, 7.65 g/cm3.
-    // ОЛ50/80-40: π/4·(6400 − 2500)·40 = 122522 mm3; · 0.9 = 110270 mm3 → 843.6 g.
-    // ОЛ64/100-50: π/4·(10000 − 4096)·50 = 231850 mm3; · 0.9 = 208665 mm3 → 1596.3 g.
-    EXPECT_NEAR(a.ranked[0].mass_steel_kg, kPi / 4 * 3900 * 40 * 0.9 * 7.65e-6, 1e-9);
-    EXPECT_NEAR(a.ranked[0].mass_steel_kg, 0.8436, 1e-4);
-    EXPECT_NEAR(a.ranked[1].mass_steel_kg, 1.5963, 1e-4);
+    // Steel mass by hand: π/4·(D² − d²)·H, 0.96 of it steel (tape), 7.65 g/cm3.
+    // ОЛ50/80-40: π/4·(6400 − 2500)·40 = 122522 mm3; · 0.96 = 117621 mm3 → 899.8 g.
+    // ОЛ64/100-50: π/4·(10000 − 4096)·50 = 231850 mm3; · 0.96 = 222576 mm3 → 1702.7 g.
+    EXPECT_NEAR(a.ranked[0].mass_steel_kg, kPi / 4 * 3900 * 40 * 0.96 * 7.65e-6, 1e-9);
+    EXPECT_NEAR(a.ranked[0].mass_steel_kg, 0.8998, 1e-4);
+    EXPECT_NEAR(a.ranked[1].mass_steel_kg, 1.7027, 1e-4);
     for (const CoreAdvice& c : a.ranked) {
         EXPECT_EQ(c.verdict, Verdict::fit);
         EXPECT_GT(c.Kok, 0);
         EXPECT_GT(c.rise_k, 0);
         EXPECT_LT(c.rise_k, 60);
+        EXPECT_GT(c.hot_spot_c, 40 + c.rise_k);  // the ambient, the surface, the build
+        EXPECT_NEAR(c.class_margin_k, 130 - c.hot_spot_c, 1e-9);  // class B
         EXPECT_GT(c.efficiency_pct, 50);
         EXPECT_LT(c.efficiency_pct, 100);
         EXPECT_GT(c.mass_copper_kg, 0);
@@ -80,7 +82,7 @@ TEST(Advisor, RanksByRiseOrEfficiencyWhenAsked) {
     limits.by = Ranking::rise;
     const Advice cool = advise(Record{}, kRings, limits);
     ASSERT_EQ(cool.ranked.size(), 2u);
-    EXPECT_LE(cool.ranked[0].rise_k, cool.ranked[1].rise_k);
+    EXPECT_LE(cool.ranked[0].hot_spot_c, cool.ranked[1].hot_spot_c);
     // The larger ring has more surface for less copper loss (fewer turns): it runs cooler.
     EXPECT_EQ(cool.ranked[0].index, 1);
 
@@ -109,6 +111,7 @@ TEST(Advisor, CountsTheCoresLeftOutByReason) {
         {"kind 7", 7, 25, 32, 25, 40, {}},          // no kind: refused
     };
     AdviceLimits limits;
+    limits.heat = HeatLimit::rise;
     limits.riseLimit = 1;  // K: every run warms more than that
     limits.margin = 0.1;   // no steel core's windings take a tenth of the room only
     const Advice a = advise(Record{}, cores, limits);
@@ -138,7 +141,9 @@ TEST(Advisor, ALoadNoCoreCarriesLeavesAnEmptyRanking) {
 }
 
 TEST(Advisor, AGradeMissingFromTheCatalogueStopsTheAdvice) {
-    const Advice named = adviseCores(Record{}, kRings, testWires(), catalogue(), "no such grade", {});
+    AdviceLimits mine;
+    mine.designSteel = true;
+    const Advice named = adviseCores(Record{}, kRings, testWires(), catalogue(), "no such grade", mine);
     EXPECT_EQ(named.status, AdviceStatus::noGrade);
     EXPECT_EQ(named.grade, "no such grade");
     EXPECT_TRUE(named.ranked.empty());
@@ -154,7 +159,12 @@ TEST(Advisor, AGradeMissingFromTheCatalogueStopsTheAdvice) {
 TEST(Advisor, ANamedGradeServesEveryKind) {
     // The laminations' grade named for rings too: heavier loss, lower efficiency.
     const Advice def = advise(Record{}, kRings);
-    const Advice no = adviseCores(Record{}, kRings, testWires(), catalogue(), defaultSteelGrade(3), {});
+    AdviceLimits mine;
+    mine.designSteel = true;
+    const Advice no = adviseCores(Record{}, kRings, testWires(), catalogue(), defaultSteelGrade(3), mine);
+    // Without the choice the name is not taken: each kind's own grade.
+    EXPECT_EQ(adviseCores(Record{}, kRings, testWires(), catalogue(), defaultSteelGrade(3), {}).ranked[0].efficiency_pct,
+              def.ranked[0].efficiency_pct);
     ASSERT_EQ(no.ranked.size(), 2u);
     ASSERT_EQ(def.ranked.size(), 2u);
     EXPECT_LT(no.ranked[0].efficiency_pct, def.ranked[0].efficiency_pct);
@@ -167,7 +177,7 @@ TEST(CoreTyping, DerivesTheBobbinAndLowersTheLaminationsInduction) {
     design.hkar = "99";
     design.Bm = "1,5";
 
-    const Record r = designOnCore(design, ring("ОЛ50/80-40", 50, 80, 40));
+    const Record r = designOnCore(design, ring("ОЛ50/80-40", 50, 80, 40), true);
     EXPECT_EQ(r.core, 0);
     EXPECT_EQ(r.lst, "80");
     EXPECT_EQ(r.hst, "50");
@@ -177,7 +187,7 @@ TEST(CoreTyping, DerivesTheBobbinAndLowersTheLaminationsInduction) {
     EXPECT_EQ(r.hkar1, "42.0");       // 40 + 2
     EXPECT_EQ(r.Bm, "1,5");           // a ring keeps it
 
-    const Record s = designOnCore(design, {"Ш", 3, 20, 25.5, 20, 50, {}});
+    const Record s = designOnCore(design, {"Ш", 3, 20, 25.5, 20, 50, {}}, true);
     EXPECT_EQ(s.hst, "25.5");
     EXPECT_EQ(s.hkar, "22.0");        // 20 + 2
     EXPECT_EQ(s.hkar1, "27.5");       // 25.5 + 2
@@ -185,9 +195,12 @@ TEST(CoreTyping, DerivesTheBobbinAndLowersTheLaminationsInduction) {
     EXPECT_EQ(s.Bm, "1.2");           // lowered to the laminations' limit
 
     design.Bm = "1,1";
-    EXPECT_EQ(designOnCore(design, {"Г", 4, 20, 25, 20, 50, {}}).Bm, "1,1");  // below it: kept
+    EXPECT_EQ(designOnCore(design, {"Г", 4, 20, 25, 20, 50, {}}, true).Bm, "1,1");  // below it: kept
     design.Bm = "1,6";
-    EXPECT_EQ(designOnCore(design, {"ПЛ", 1, 20, 25, 20, 50, {}}).Bm, "1,6");  // tape-wound: kept
+    EXPECT_EQ(designOnCore(design, {"ПЛ", 1, 20, 25, 20, 50, {}}, true).Bm, "1,6");  // tape-wound: kept
+    // The advisor's own way: the induction each kind proposes, whatever the design's.
+    for (const CoreShape& k : kCoreShapes)
+        EXPECT_EQ(designOnCore(design, {"k", coreNumber(k.kind), 20, 25, 20, 50, {}}, false).Bm, k.inductionOnChoice);
 }
 
 TEST(CoreTyping, TheAdvisorsFiguresAreThoseOfTheCoreTypedIn) {
@@ -210,7 +223,8 @@ TEST(CoreTyping, TheAdvisorsFiguresAreThoseOfTheCoreTypedIn) {
     EXPECT_EQ(a.ranked[0].Kok, textToDouble(r.Kok));
     EXPECT_EQ(a.ranked[0].D1, textToDouble(r.D1));
     const SteelResult s = steelModel(run.figures, catalogue()[0]);
-    EXPECT_EQ(a.ranked[0].rise_k, s.rise_k);
+    EXPECT_EQ(a.ranked[0].rise_k, s.work.rise_k);
+    EXPECT_EQ(a.ranked[0].hot_spot_c, s.work.hot_spot_c);
     EXPECT_EQ(a.ranked[0].mass_copper_kg, s.mass_copper_kg);
 }
 
@@ -222,7 +236,7 @@ TEST(Advisor, ARectifierSecondaryIsSizedAgainForEveryCore) {
     ASSERT_EQ(a.ranked.size(), 1u);
     // The figures of the core as the window would compute it: the rectifier re-solved
     // for this core's own resistances, then the calculation.
-    Record r = designOnCore(design, big);
+    Record r = designOnCore(design, big, false);
     const Record unsolved = r;
     resolveRectifiers(r, testWires());
     EXPECT_NE(r.U2[0], unsolved.U2[0]) << "the helper set the winding for this core";
@@ -230,4 +244,53 @@ TEST(Advisor, ARectifierSecondaryIsSizedAgainForEveryCore) {
     ASSERT_EQ(Calculate(direct, testWires()).status, RunStatus::ok);
     EXPECT_EQ(fixed(a.ranked[0].W1, 0), direct.W1);
     EXPECT_EQ(fixed(a.ranked[0].Kok, 3), direct.Kok);
+}
+
+TEST(Advisor, EachKindIsJudgedWithItsOwnGradeAndInductionUnlessTheDesignsAreChosen) {
+    // A design left over from laminations: 1.2 T and the tape's grain-oriented grade.
+    Record design;
+    design.Bm = "1,2";
+    design.Steel = std::string(defaultSteelGrade(0));
+    const ListedCore ringCore = kRings[1];                  // ОЛ64/100-50
+    const ListedCore ei{"Ш32x40", 3, 32, 40, 32, 80, {}};  // E-I laminations
+    struct Case {
+        bool designSteel;
+        const char* ringBm;  // the induction each core is run with
+        const char* eiBm;
+        const SteelGrade& eiGrade;
+    };
+    const std::vector<SteelGrade> grades = catalogue();
+    for (const Case& c : {Case{false, "1.5", "1.2", grades[1]}, Case{true, "1,2", "1,2", grades[0]}}) {
+        AdviceLimits limits;
+        limits.designSteel = c.designSteel;
+        limits.by = Ranking::efficiency;
+        const std::vector<ListedCore> list{ringCore, ei};
+        const Advice a = adviseCores(design, list, testWires(), grades, design.Steel, limits);
+        ASSERT_EQ(a.ranked.size(), 2u) << c.designSteel;
+        // Each core's figures are those of the core typed in with that induction and grade.
+        for (const CoreAdvice& got : a.ranked) {
+            Record r = designOnCore(design, got.index == 0 ? ringCore : ei, c.designSteel);
+            EXPECT_EQ(r.Bm, got.index == 0 ? c.ringBm : c.eiBm);
+            const RunResult run = Calculate(r, testWires());
+            ASSERT_EQ(run.status, RunStatus::ok);
+            EXPECT_EQ(got.W1, run.figures.W1);
+            const SteelResult s = steelModel(run.figures, got.index == 0 ? grades[0] : c.eiGrade);
+            EXPECT_EQ(got.efficiency_pct, s.work.efficiency_pct) << got.index;
+        }
+    }
+    // Under their own defaults the laminations carry the non-oriented grade's loss
+    // (8 W/kg at 1.5 T against 1.5 W/kg at 1.7 T): the ring is the more efficient, and
+    // the E-I core gains when it is given the tape's grade.
+    AdviceLimits own;
+    own.by = Ranking::efficiency;
+    const std::vector<ListedCore> list{ei, ringCore};
+    const Advice fair = adviseCores(design, list, testWires(), grades, design.Steel, own);
+    ASSERT_EQ(fair.ranked.size(), 2u);
+    EXPECT_EQ(fair.ranked[0].index, 1);
+    AdviceLimits mine = own;
+    mine.designSteel = true;
+    const Advice same = adviseCores(design, list, testWires(), grades, design.Steel, mine);
+    ASSERT_EQ(same.ranked.size(), 2u);
+    const auto eiOf = [](const Advice& a) { return a.ranked[0].index == 0 ? a.ranked[0] : a.ranked[1]; };
+    EXPECT_GT(eiOf(same).efficiency_pct, eiOf(fair).efficiency_pct);
 }

@@ -156,13 +156,15 @@ TEST(Pipeline, TheAdvisorJudgesACoreByTheEvaluationOfItsDesign) {
     const ListedCore ring{"ring", 0, 100, 60, 30, 0, ""};
     const SteelGrade& grade = *FindSteelGrade(l.steels.grades, defaultSteelGrade(0));
     const CoreAdvice a = judgeCore(Record(), ring, 0, sizes.table, grade, AdviceLimits{});
-    Record r = designOnCore(Record(), ring);
+    Record r = designOnCore(Record(), ring, AdviceLimits{}.designSteel);
     EvaluationInputs in;
     in.wires = &sizes.table;
     in.grade = &grade;
     const Evaluation e = evaluate(r, in);
     ASSERT_TRUE(e.steelShown());
-    EXPECT_EQ(a.rise_k, e.steel.result->rise_k);
-    EXPECT_EQ(a.mass_steel_kg, e.steel.result->mass_steel_kg);
+    // The figures at work: the design's ambient, the copper at its own temperature.
+    EXPECT_EQ(a.rise_k, e.steel.result->work.rise_k);
+    EXPECT_EQ(a.hot_spot_c, e.steel.result->work.hot_spot_c);
+    EXPECT_EQ(a.mass_steel_kg, e.steel.result->work.mass_steel_kg);
     EXPECT_EQ(a.W1, e.run.figures.W1);
 }

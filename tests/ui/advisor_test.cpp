@@ -4,11 +4,14 @@
 // the advisor showed.
 #include <QAction>
 #include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTableWidget>
 
 #include "advisor_dialog.hpp"
 #include "numtext.hpp"
 #include "steels.hpp"
+#include "when_modal.hpp"
 #include "window_fixture.hpp"
 
 namespace velmora::uitest {
@@ -85,15 +88,16 @@ TEST_F(AdvisorTest, TheRankingAndLimitsReorderAndRecount) {
     openClean();
     auto a = advisor();
     const int fitByMass = a->advice().counts.fit;
-    a->setLimits(Ranking::rise, 60, 90);
+    const int hotForTheClass = a->advice().counts.tooHot;  // the hot spot above class B
+    a->setLimits(Ranking::rise, std::nullopt, 90);
     ASSERT_FALSE(a->advice().ranked.empty());
     EXPECT_EQ(a->selectedCore(), a->advice().ranked[0].index);
     for (size_t i = 1; i < a->advice().ranked.size(); ++i)
-        EXPECT_LE(a->advice().ranked[i - 1].rise_k, a->advice().ranked[i].rise_k);
+        EXPECT_LE(a->advice().ranked[i - 1].hot_spot_c, a->advice().ranked[i].hot_spot_c);
     EXPECT_EQ(a->advice().counts.fit, fitByMass);  // the same cores, in another order
     a->setLimits(Ranking::steelMass, 1, 90);           // a limit no core stays under
     EXPECT_TRUE(a->advice().ranked.empty());
-    EXPECT_EQ(a->advice().counts.tooHot, fitByMass);
+    EXPECT_EQ(a->advice().counts.tooHot, fitByMass + hotForTheClass);  // every core that ran
     EXPECT_TRUE(a->findChild<QLabel*>(QStringLiteral("summary"))->text().contains(QStringLiteral("Ни один")));
 }
 
@@ -132,6 +136,42 @@ TEST_F(AdvisorTest, AListThatCannotBeReadIsShownAndNeverWrittenOver) {
     EXPECT_TRUE(a->findChild<QLabel*>(QStringLiteral("summary"))->text().contains(QStringLiteral("lst1")));
     EXPECT_FALSE(a->addCurrent(QStringLiteral("x")));
     EXPECT_EQ(readBytes(listPath()), "name1=a\r\ncore1=0\r\nlst1=abc\r\n");
+}
+
+
+TEST_F(AdvisorTest, ACoreIsEnteredByItsSizesInTheWindowsNumbersAndTheSteelChoiceRecomputes) {
+    openClean();
+    auto a = advisor();
+    const size_t before = a->cores().size();
+    // "Новый..." opens the editor on the window's core, its sizes written as the window
+    // writes them; the user names it and changes a size.
+    auto* newCore = a->findChild<QPushButton*>(QStringLiteral("new"));
+    ASSERT_NE(newCore, nullptr);
+    whenModal<QDialog>([](QDialog* editor) {
+        EXPECT_EQ(editor->findChild<QLineEdit*>(QStringLiteral("lst"))->text(), QStringLiteral("25.0"));
+        EXPECT_GE(editor->width(), editor->fontMetrics().horizontalAdvance(editor->windowTitle()));
+        editor->findChild<QLineEdit*>(QStringLiteral("name"))->setText(QStringLiteral("ШЛ25x40"));
+        editor->findChild<QLineEdit*>(QStringLiteral("hst"))->setText(QStringLiteral("40,0"));
+        editor->accept();
+    });
+    newCore->click();
+    ASSERT_EQ(a->cores().size(), before + 1);
+    EXPECT_EQ(a->cores().back(), (ListedCore{"ШЛ25x40", 2, 25, 40, 25, 40, {}}));
+    EXPECT_EQ(LoadCoreList(listPath()).cores, a->cores());
+
+    // The design's grade and Bm for all, or each kind's own: the figures follow.
+    const int added = static_cast<int>(before);
+    auto figuresOf = [&] {
+        for (const CoreAdvice& c : a->advice().ranked)
+            if (c.index == added) return c;
+        return CoreAdvice{};
+    };
+    a->setLimits(Ranking::steelMass, std::nullopt, 90, false);
+    const CoreAdvice own = figuresOf();
+    a->setLimits(Ranking::steelMass, std::nullopt, 90, true);
+    EXPECT_TRUE(a->designSteel());
+    EXPECT_EQ(figuresOf().W1, own.W1);  // the window's Bm is the kind's own 1.5 T
+    EXPECT_GT(own.W1, 0);
 }
 
 }  // namespace velmora::uitest

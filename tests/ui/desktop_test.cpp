@@ -2,6 +2,7 @@
 // title names the open design and marks changes, closing offers to save them, and
 // whole designs are undone and redone.
 #include <QAction>
+#include <QDialog>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QListWidget>
@@ -18,6 +19,8 @@
 #include "design_file.hpp"
 #include "fill_diagram.hpp"
 #include "strip_view.hpp"
+#include "save_file.hpp"
+#include "when_modal.hpp"
 #include "undo_history.hpp"
 #include "open_file.hpp"
 #include "window_fixture.hpp"
@@ -448,7 +451,8 @@ TEST_F(Desktop, TheDesignSheetIsAPdfOfOneOrTwoPagesWithTheDesignsData) {
     EXPECT_TRUE(info.contains(QStringLiteral("pts (A4)"))) << info.toStdString();
 
     const QString text = poppler(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), file, QStringLiteral("-")});
-    EXPECT_TRUE(text.contains(QStringLiteral("лист.sav")));
+    EXPECT_TRUE(text.contains(QStringLiteral("лист")));
+    EXPECT_FALSE(text.contains(QStringLiteral("лист.sav")));  // the name, not the file
     EXPECT_TRUE(text.contains(qs(r.Conductor)));
     EXPECT_TRUE(text.contains(qs(r.W1))) << r.W1;
     EXPECT_TRUE(text.contains(qs(r.W2[0]))) << r.W2[0];
@@ -508,4 +512,60 @@ TEST_F(Desktop, ADoubleClickOpensTheStripEnlargedOverAMillimetreScale) {
               strip->tipAt(1).section(QLatin1Char(':'), 0, 0));
     view->grab().save(QString::fromLatin1(VELMORA_BUILD_DIR "/strip-enlarged.png"));
     view->close();
+}
+
+// Every dialog, opened as the user opens it, fits a 1024 x 600 screen with the frame a
+// window manager draws, its buttons inside it; a picture of each beside the test.
+TEST_F(Desktop, EveryDialogFitsASmallScreenWithItsButtonsInSight) {
+    openClean();
+    const QRect body = ui::insideFrame(QRect(0, 0, 1024, 600), ui::kFrameAllowance);
+    std::vector<std::string> checked;
+    auto check = [&](QDialog* d, const std::string& name) {
+        QCoreApplication::processEvents();
+        EXPECT_LE(d->width(), body.width()) << name;
+        EXPECT_LE(d->height(), body.height()) << name;
+        int buttons = 0;
+        for (QPushButton* b : d->findChildren<QPushButton*>()) {
+            if (!b->isVisible()) continue;
+            ++buttons;
+            EXPECT_TRUE(d->rect().contains(inWindow(b, d))) << name << " " << b->text().toStdString();
+        }
+        EXPECT_GT(buttons, 0) << name;
+        d->grab().save(QString::fromStdString(std::string(VELMORA_BUILD_DIR "/dialog-") + name + ".png"));
+        checked.push_back(name);
+    };
+    struct Case {
+        std::string name;
+        std::function<void()> open;  // opens the dialog modally
+    };
+    const std::vector<Case> cases{
+        {"rectifier", [&] { click("rect2_1_button"); }},
+        {"help", [&] { find<QAction>(ui::names::help)->trigger(); }},
+        {"about", [&] { find<QAction>(ui::names::about)->trigger(); }},
+        {"open", [&] { COpenFile(dlg_.get()).exec(); }},
+        {"save", [&] { CSaveFile(boxes_, dlg_.get()).exec(); }},
+    };
+    for (const Case& c : cases) {
+        whenModal<QDialog>([&](QDialog* d) {
+            check(d, c.name);
+            d->reject();
+        });
+        c.open();
+    }
+    // The advisor, and the two dialogs it opens over itself.
+    whenModal<QDialog>([&](QDialog* advisor) {
+        check(advisor, "advisor");
+        for (const char* inner : {"new", "add"}) {
+            whenModal<QDialog>([&](QDialog* d) {
+                check(d, std::string("advisor-") + inner);
+                // The title and room for the frame's buttons beside it.
+                EXPECT_GE(d->width(), d->fontMetrics().horizontalAdvance(d->windowTitle()) + 100) << inner;
+                d->reject();
+            });
+            advisor->findChild<QPushButton*>(QString::fromLatin1(inner))->click();
+        }
+        advisor->reject();
+    });
+    find<QAction>(ui::names::advise)->trigger();
+    EXPECT_EQ(checked.size(), cases.size() + 3);
 }
