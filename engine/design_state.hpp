@@ -10,6 +10,7 @@
 
 #include "calculation.hpp"
 #include "record.hpp"
+#include "wire_choice.hpp"
 
 namespace velmora::calc {
 
@@ -117,6 +118,7 @@ struct Design {
     std::vector<Message> messages;
     std::vector<Hint> hints;
     std::vector<Instruction> instructions;  // of the pass under way
+    std::vector<WireChoice> choices;        // every wire chosen, in order
     Layers layers;  // scratch of the ring layout
 };
 
