@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "core_kind.hpp"
 #include "numtext.hpp"
 #include "rectifier_fields.hpp"
 #include "wire_choice.hpp"
@@ -61,6 +62,16 @@ DesignFigures designFigures(const RunResult& run, const SteelResult& s) {
     d.fill = f.room > 0 ? (f.core == 0 ? (f.room - lastBuild(f)) / f.room : lastBuild(f) / f.room)
                         : std::numeric_limits<double>::quiet_NaN();
     return d;
+}
+
+DesignGrid gridFor(int core, const SteelGrade& grade, double BmMin, double jMin, double jMax) {
+    DesignGrid g;
+    const int fam = grade.family == SteelFamily::grainOriented ? 0 : 1;
+    g.BmMax = std::fmin(coreKindInfo(core).inductionLimit, kSteel.knee[fam]);
+    g.BmMin = BmMin;
+    g.jMin = jMin;
+    g.jMax = jMax;
+    return g;
 }
 
 DesignFloors designFloors(const RunFigures& f, const SteelResult& s) {

@@ -41,6 +41,11 @@ private:
     DesignFloors floors_;
 };
 
+// The grid of a core: Bm from BmMin up to the lower of the kind's induction limit and
+// the grade's knee (kSteel.knee: above it the steel nears saturation), j over the range.
+DesignGrid gridFor(int core, const SteelGrade& grade, double BmMin = 0.5, double jMin = 1.5,
+                   double jMax = 4.5);
+
 // The figures of a run that ended ok and its steel model.
 DesignFigures designFigures(const RunResult& run, const SteelResult& steel);
 
