@@ -20,6 +20,13 @@ double lastBuild(const RunFigures& f) {
     return last;
 }
 
+// A run that did not end ok: nothing but why.
+DesignFigures notRun(const RunResult& run) {
+    DesignFigures d;
+    d.overfilled = run.status == RunStatus::overfill;
+    return d;
+}
+
 bool nonFalling(const std::array<double, 3>& v) {
     double prev = 0;
     for (double x : v) {
@@ -64,11 +71,11 @@ DesignFigures designFigures(const RunResult& run, const SteelResult& s) {
     return d;
 }
 
-DesignGrid gridFor(int core, const SteelGrade& grade, double BmMin, double jMin, double jMax) {
+DesignGrid gridFor(int core, const SteelGrade& grade, double lowShare, double jMin, double jMax) {
     DesignGrid g;
     const int fam = grade.family == SteelFamily::grainOriented ? 0 : 1;
     g.BmMax = std::fmin(coreKindInfo(core).inductionLimit, kSteel.knee[fam]);
-    g.BmMin = BmMin;
+    g.BmMin = lowShare * g.BmMax;
     g.jMin = jMin;
     g.jMax = jMax;
     return g;
@@ -116,9 +123,17 @@ DesignFigures RunEvaluator::evaluate(double Bm, double j) {
     r.Bm = shortest(Bm);
     r.j = shortest(j);
     RunResult run = Calculate(r, wires_);
-    const SteelResult s = steelModel(run.figures, grade_);
     choices_ = std::move(run.wireChoices);
-    floors_ = designFloors(run.figures, s);
+    // The steel model: for the figures of a run that ended ok, and once per Bm for the
+    // floors (they hold for every j at it, whether or not the run ended ok).
+    const bool ok = run.status == RunStatus::ok;
+    if (!ok && floorsBm_ == Bm) return notRun(run);
+    const SteelResult s = steelModel(run.figures, grade_);
+    if (floorsBm_ != Bm) {
+        floors_ = designFloors(run.figures, s);
+        floorsBm_ = Bm;
+    }
+    if (!ok) return notRun(run);
     DesignFigures d = designFigures(run, s);
     d.feasible = d.feasible && rectOk_;
     return d;

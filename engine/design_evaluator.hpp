@@ -39,11 +39,14 @@ private:
     // Of the last evaluation.
     std::vector<WireChoice> choices_;
     DesignFloors floors_;
+    double floorsBm_ = -1;  // the Bm floors_ belong to
 };
 
-// The grid of a core: Bm from BmMin up to the lower of the kind's induction limit and
-// the grade's knee (kSteel.knee: above it the steel nears saturation), j over the range.
-DesignGrid gridFor(int core, const SteelGrade& grade, double BmMin = 0.5, double jMin = 1.5,
+// The grid of a core: Bm up to the lower of the kind's induction limit and the grade's
+// knee (kSteel.knee: above it the steel nears saturation), from `lowShare` of that
+// (0.6: 0.72 T for laminations, 1.02 T for tape-wound cores; a choice, below it the
+// core only grows); j over the range.
+DesignGrid gridFor(int core, const SteelGrade& grade, double lowShare = 0.6, double jMin = 1.5,
                    double jMax = 4.5);
 
 // The figures of a run that ended ok and its steel model.

@@ -9,7 +9,6 @@
 #include <map>
 #include <tuple>
 
-#include "core_kind.hpp"
 #include "design_evaluator.hpp"
 #include "design_search.hpp"
 #include "ei_series.hpp"
@@ -83,14 +82,8 @@ std::vector<ListedCore> cores() {
             {"ШЛ25х32", 2, 25, 32, 25, 40, {}}};
 }
 
-DesignGrid gridFor(int core) {
-    DesignGrid g;
-    g.BmMax = coreKindInfo(core).inductionLimit;
-    g.BmMin = g.BmMax - 0.5;
-    g.jMin = 2;
-    g.jMax = 4;
-    return g;
-}
+// The designer's grid of the core's default grade, j over 2 ... 4 A/mm2.
+DesignGrid gridOf(int core) { return gridFor(core, gradeFor(core), 0.6, 2, 4); }
 
 RunEvaluator evaluatorFor(const Record& r, const ListedCore& c) {
     return RunEvaluator(r, c, wires(), gradeFor(c.core), 1.0, 3.0);
@@ -103,7 +96,7 @@ struct Walked {
 };
 std::vector<Walked> walkAll(const Record& r, const ListedCore& c) {
     RunEvaluator ev = evaluatorFor(r, c);
-    const DesignGrid g = gridFor(c.core);
+    const DesignGrid g = gridOf(c.core);
     std::vector<Walked> out;
     for (int i = bmIndexFrom(g.BmMin); i <= bmIndexTo(g.BmMax); ++i)
         for (int m = jIndexFrom(g.jMin); m <= jIndexTo(g.jMax); ++m)
@@ -165,7 +158,7 @@ const std::map<SearchKey, DesignSearch>& searches() {
                     for (DesignGoal goal : kGoals) {
                         RunEvaluator ev = evaluatorFor(sets[s], list[c]);
                         out[{s, c, l, static_cast<int>(goal)}] =
-                            searchDesign(gridFor(list[c].core), ladder[l], goal, ev);
+                            searchDesign(gridOf(list[c].core), ladder[l], goal, ev);
                     }
         return out;
     }();
