@@ -20,12 +20,12 @@
 //       surface the windings can have). A row whose goal floor is not below the best
 //       so far, or whose rise or hot-spot floor is above its limit, is not walked
 //       further. Where the floors never fall as Bm rises, such a row ends the search.
-//  - Nothing is pruned by the window fill, the regulation or the heating: lowering j
-//    thickens a winding, but it also lowers the primary's drop, which raises the volts
-//    per turn and takes turns off the secondaries, and the strands of the standard
-//    sizes come in steps; a fill that overflows at j may fit at a lower j (the tests
-//    show such a point). Losses move in opposite directions with Bm (core up, copper
-//    down), so no goal is monotone along a row either.
+//  - Nothing is pruned by the window fill, the regulation or the no-load current:
+//    lowering j thickens a winding, but it also lowers the primary's drop, which
+//    raises the volts per turn and takes turns off the secondaries, and the strands
+//    of the standard sizes come in steps; a lower j can take less of the window than
+//    a higher one (the tests find such points). Losses move in opposite directions
+//    with Bm (core up, copper down), so no goal is monotone along a row either.
 #pragma once
 
 #include <limits>
