@@ -40,12 +40,6 @@ bool better(const CoreAdvice& a, const CoreAdvice& b, Ranking by) {
 
 }  // namespace
 
-Record designOnCore(const Record& design, const ListedCore& c) {
-    Record r = design;
-    typeCore(r, c.core, c.lst, c.hst, c.lok, c.hok);
-    return r;
-}
-
 CoreAdvice judgeCore(const Record& design, const ListedCore& c, int index, const WireTable& wires,
                      const SteelGrade& grade, const AdviceLimits& limits) {
     CoreAdvice a;

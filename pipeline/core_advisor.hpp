@@ -9,12 +9,10 @@
 #include <vector>
 
 #include "advisor.hpp"
+#include "core_typing.hpp"
 #include "wires.hpp"
 
 namespace velmora {
-
-// The record as the advisor runs it on one core: the design with the core typed in.
-Record designOnCore(const Record& design, const ListedCore& c);
 
 // Runs the design on one core and judges it; the grade is the steel of that core.
 CoreAdvice judgeCore(const Record& design, const ListedCore& c, int index, const WireTable& wires,

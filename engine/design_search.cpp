@@ -1,0 +1,102 @@
+#include "design_search.hpp"
+
+#include <cmath>
+
+namespace velmora {
+namespace {
+
+// Grid indices of a range's ends: a value within a millionth of a step is on it.
+constexpr double kOnStep = 1e-6;
+int indexFrom(double v, double per) { return static_cast<int>(std::ceil(v * per - kOnStep)); }
+int indexTo(double v, double per) { return static_cast<int>(std::floor(v * per + kOnStep)); }
+
+bool within(double v, double limit) { return limit == kNoLimit || v <= limit; }
+
+double goalFloor(const DesignFloors& f, DesignGoal goal) {
+    switch (goal) {
+        case DesignGoal::loss: return f.loss_w;
+        case DesignGoal::hotSpot: return f.hot_c;
+        case DesignGoal::mass: break;
+    }
+    return f.mass_kg;
+}
+
+// Whether no design with these floors can meet the limits or go below `bar`.
+bool hopeless(const DesignFloors& f, const DesignLimits& l, DesignGoal goal, double bar) {
+    return !(goalFloor(f, goal) < bar) || f.rise_k > l.rise_k || f.hot_c > l.hot_c;
+}
+
+}  // namespace
+
+int bmIndexFrom(double BmMin) { return indexFrom(BmMin, 100); }
+int bmIndexTo(double BmMax) { return indexTo(BmMax, 100); }
+int jIndexFrom(double jMin) { return indexFrom(jMin, 20); }
+int jIndexTo(double jMax) { return indexTo(jMax, 20); }
+
+double goalOf(const DesignFigures& f, DesignGoal goal) {
+    switch (goal) {
+        case DesignGoal::loss: return f.loss_w;
+        case DesignGoal::hotSpot: return f.hot_c;
+        case DesignGoal::mass: break;
+    }
+    return f.mass_kg;
+}
+
+bool meetsLimits(const DesignFigures& f, const DesignLimits& l) {
+    // A NaN figure compares false: it fails any limit set on it.
+    return f.ran && f.feasible && within(f.hot_c, l.hot_c) && within(f.rise_k, l.rise_k) &&
+           within(f.regulation_pct, l.regulation_pct) && within(f.noLoad_pct, l.noLoad_pct) &&
+           within(f.fill, l.fill) && std::isfinite(f.mass_kg) && std::isfinite(f.loss_w) &&
+           std::isfinite(f.hot_c);
+}
+
+DesignSearch searchDesign(const DesignGrid& grid, const DesignLimits& limits, DesignGoal goal,
+                          DesignEvaluator& ev, double beat) {
+    DesignSearch out;
+    const int i0 = bmIndexFrom(grid.BmMin), i1 = bmIndexTo(grid.BmMax);
+    const int m0 = jIndexFrom(grid.jMin), m1 = jIndexTo(grid.jMax);
+    if (i1 < i0 || m1 < m0 || i0 < 1 || m0 < 1) return out;
+    const int row = m1 - m0 + 1;
+    out.points = (i1 - i0 + 1) * row;
+    double bar = beat;  // a point counts only below it
+
+    for (int i = i0; i <= i1; ++i) {
+        const double Bm = bmAt(i);
+        DesignFigures f;
+        bool have = false;  // an evaluation at this Bm stands in the evaluator
+        DesignFloors floor;
+        for (int m = m0; m <= m1; ++m) {
+            // A row that cannot go below the best is left, and so is every row above
+            // it where the floor only rises.
+            if (have && hopeless(floor, limits, goal, bar)) {
+                if (ev.floorsRise()) {
+                    out.pruned += (m1 - m + 1) + (i1 - i) * row;
+                    return out;
+                }
+                out.pruned += m1 - m + 1;
+                break;
+            }
+            const double j = jAt(m);
+            if (have && ev.sameAt(j)) {
+                ++out.reused;
+            } else {
+                f = ev.evaluate(Bm, j);
+                ++out.runs;
+                if (!have) floor = ev.floors();
+                have = true;
+            }
+            if (!meetsLimits(f, limits)) continue;
+            const double g = goalOf(f, goal);
+            if (g < bar) {
+                bar = g;
+                out.found = true;
+                out.Bm = Bm;
+                out.j = j;
+                out.best = f;
+            }
+        }
+    }
+    return out;
+}
+
+}  // namespace velmora
