@@ -140,7 +140,7 @@ struct WirePick {
 
 // One wire choice of a run: the winding's current (the numerator of Sreq = I / j),
 // whether a desired diameter fixed the size, and what was taken (wire_choice.hpp).
-struct WireChoice {
+struct WireRecord {
     int winding = 0;  // 1 the primary, 2..6 the secondaries
     double I = 0;     // A
     bool fixedSize = false;
@@ -186,7 +186,7 @@ struct RunResult {
     RunFigures figures;
     // Every wire the run chose, pass by pass, with the current it chose for: the run
     // depends on j through nothing else (wire_choice.hpp).
-    std::vector<WireChoice> wireChoices;
+    std::vector<WireRecord> wireChoices;
     // The winding that did not fit after an overfill: 1 the primary, 2..6 the
     // secondaries 2.1..2.5; 0 when the run did not overfill.
     int overfilled = 0;

@@ -37,7 +37,7 @@ private:
     bool rectOk_ = true;
     bool lossRises_ = false;
     // Of the last evaluation.
-    std::vector<WireChoice> choices_;
+    std::vector<WireRecord> choices_;
     DesignFloors floors_;
     double floorsBm_ = -1;  // the Bm floors_ belong to
 };

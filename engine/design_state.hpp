@@ -122,7 +122,7 @@ struct Design {
     std::vector<Message> messages;
     std::vector<Hint> hints;
     std::vector<Instruction> instructions;  // of the pass under way
-    std::vector<WireChoice> choices;        // every wire chosen, in order
+    std::vector<WireRecord> choices;        // every wire chosen, in order
     Layers layers;  // scratch of the ring layout
 
     const CoreShape& shape() const { return shapeOf(core); }

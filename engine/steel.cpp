@@ -18,23 +18,6 @@ int familyIndex(SteelFamily f) { return f == SteelFamily::grainOriented ? 0 : 1;
 
 bool positive(double v) { return std::isfinite(v) && v > 0; }
 
-// The points of one set with a value, in rising induction.
-struct Points {
-    std::array<double, 3> B{}, v{};
-    int n = 0;
-};
-
-Points pointsOf(const std::array<double, 3>& values) {
-    Points p;
-    for (int k = 0; k < 3; ++k)
-        if (values[k] > 0) {
-            p.B[p.n] = kGradeB[k];
-            p.v[p.n] = values[k];
-            ++p.n;
-        }
-    return p;
-}
-
 // v at B on the straight line through two points in log-log; exact at both points.
 double logLog(double B, double B1, double v1, double B2, double v2) {
     return v1 * std::exp(std::log(v2 / v1) * std::log(B / B1) / std::log(B2 / B1));
@@ -59,12 +42,27 @@ bool figuresUsable(const RunFigures& f) {
 
 }  // namespace
 
+GradePoints pointsOf(const std::array<double, 3>& values) {
+    GradePoints p;
+    for (int k = 0; k < 3; ++k)
+        if (values[k] > 0) {
+            p.B[p.n] = kGradeB[k];
+            p.v[p.n] = values[k];
+            ++p.n;
+        }
+    return p;
+}
+
+GradePoints lossPoints(const SteelGrade& g) {
+    return pointsOf(lossBasis(g) == LossBasis::typical ? g.lossTyp : g.lossMax);
+}
+
 LossBasis lossBasis(const SteelGrade& g) {
     return pointsOf(g.lossTyp).n > 0 ? LossBasis::typical : LossBasis::guaranteedMax;
 }
 
 double specificLoss(const SteelGrade& g, double B, double F) {
-    const Points p = pointsOf(lossBasis(g) == LossBasis::typical ? g.lossTyp : g.lossMax);
+    const GradePoints p = lossPoints(g);
     if (p.n == 0 || !(B > 0)) return 0;
     const int fam = familyIndex(g.family);
     const double beta = kSteel.beta[fam];
@@ -86,7 +84,7 @@ double specificLoss(const SteelGrade& g, double B, double F) {
 }
 
 std::optional<double> fieldStrength(const SteelGrade& g, double B) {
-    const Points p = pointsOf(g.H);
+    const GradePoints p = pointsOf(g.H);
     if (p.n == 0 || !(B >= 0) || B > p.B[p.n - 1]) return std::nullopt;
     if (B < p.B[0]) {
         // Below the 1.0 T point the permeability is taken as there (an assumption);

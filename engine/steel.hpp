@@ -209,6 +209,16 @@ struct SteelResult {
 double specificLoss(const SteelGrade& g, double B, double F);
 LossBasis lossBasis(const SteelGrade& g);
 
+// The points of one set of a grade with a value, in rising induction.
+struct GradePoints {
+    std::array<double, 3> B{}, v{};
+    int n = 0;
+};
+GradePoints pointsOf(const std::array<double, 3>& values);
+// The loss points the model reads: the typical ones where the grade has any, else its
+// guaranteed maxima.
+GradePoints lossPoints(const SteelGrade& g);
+
 // Field strength at B, A/m: log-log between the grade's points; below the lowest of
 // them in proportion to B only when that is the 1.0 T point; none above the highest
 // point or without points.

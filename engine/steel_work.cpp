@@ -11,23 +11,6 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 
-struct Points {
-    std::array<double, 3> B{}, v{};
-    int n = 0;
-};
-
-Points lossPoints(const SteelGrade& g) {
-    const auto& values = lossBasis(g) == LossBasis::typical ? g.lossTyp : g.lossMax;
-    Points p;
-    for (int k = 0; k < 3; ++k)
-        if (values[k] > 0) {
-            p.B[p.n] = kGradeB[k];
-            p.v[p.n] = values[k];
-            ++p.n;
-        }
-    return p;
-}
-
 bool grainOriented(const SteelGrade& g) { return g.family == SteelFamily::grainOriented; }
 
 }  // namespace
@@ -43,7 +26,7 @@ std::string_view reasonName(SteelReason r) {
 }
 
 std::optional<double> workingLoss(const SteelGrade& g, double B, double F) {
-    const Points p = lossPoints(g);
+    const GradePoints p = lossPoints(g);
     if (p.n == 0 || !(B > 0) || B > p.B[p.n - 1]) return std::nullopt;
     const double beta = kSteel.beta[grainOriented(g) ? 0 : 1];
     double at50;
@@ -94,7 +77,7 @@ WorkingFigures workingFigures(const RunFigures& f, const SteelGrade& g, const He
     }
 
     const MagnetisationCurve curve = curveOf(g);
-    const Points lp = lossPoints(g);
+    const GradePoints lp = lossPoints(g);
     w.dataTop_t = curve.empty() ? (lp.n > 0 ? lp.B[lp.n - 1] : 0) : curve.top();
     w.saturation_t = g.saturation;
     if (curve.empty()) {

@@ -60,7 +60,7 @@ constexpr std::string_view kHintD1 = "D1", kHintLpr1 = "Lpr1";
 Wire chooseWire(Design& d, const WireTable& wires, double Sreq, double& desired, int winding) {
     const int last = wires.last();
     Wire w;
-    WireChoice c;
+    WireRecord c;
     c.winding = winding;
     c.I = winding == kPrimary ? d.I1 : d.I2[winding - secondary(0)];
     c.fixedSize = d.use_d;

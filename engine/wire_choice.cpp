@@ -32,8 +32,8 @@ std::optional<double> strandsOf(const WireTable& wires, double Sreq, int k) {
     return *n < 1 ? 1.0 : *n;  // a section too small to count still takes one strand
 }
 
-bool sameWireChoices(const WireTable& wires, std::span<const WireChoice> choices, double j) {
-    for (const WireChoice& c : choices) {
+bool sameWireChoices(const WireTable& wires, std::span<const WireRecord> choices, double j) {
+    for (const WireRecord& c : choices) {
         const double Sreq = c.I / j;
         if (c.fixedSize) {
             const auto n = strandsOf(wires, Sreq, c.pick.k);

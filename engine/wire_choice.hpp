@@ -22,6 +22,6 @@ std::optional<double> strandsOf(const WireTable& wires, double Sreq, int k);
 // Whether every choice of a run comes out the same at current density j: then the
 // run at j is the same run, result for result (j enters nowhere else but the
 // shown figure Pgab).
-bool sameWireChoices(const WireTable& wires, std::span<const WireChoice> choices, double j);
+bool sameWireChoices(const WireTable& wires, std::span<const WireRecord> choices, double j);
 
 }  // namespace velmora

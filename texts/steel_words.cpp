@@ -35,12 +35,10 @@ std::string steelWarning(const SteelWarning& w, Lang lang) {
                  : "Winding rise " + num(w.value, 1) + " K is above " + num(w.limit, 0) +
                        " K: lower the current density or take a larger core.";
     if (w.code == SteelWarningCode::hotSpotAboveClass)
-        return r ? "Наиболее нагретая точка обмотки " + num(w.value, 0) + " °C выше предела класса "
-                       "изоляции " + num(w.limit, 0) + " °C: изоляция стареет быстрее; уменьшите "
-                       "плотность тока, пропитайте обмотку или возьмите сердечник больше."
-                 : "The winding's hot spot " + num(w.value, 0) + " °C is above the insulation class "
-                       "limit of " + num(w.limit, 0) + " °C: the insulation ages faster; lower the "
-                       "current density, impregnate the winding or take a larger core.";
+        return r ? "Нагретая точка " + num(w.value, 0) + " °C выше класса изоляции (" + num(w.limit, 0) +
+                       " °C): изоляция стареет быстрее."
+                 : "Hot spot " + num(w.value, 0) + " °C above the insulation class (" + num(w.limit, 0) +
+                       " °C): the insulation ages faster.";
     return r ? "Индукция холостого хода " + num(w.value, 2) + " Тл выше " + num(w.limit, 2) +
                    " Тл для этой стали: большой ток холостого хода, гудение, бросок тока при "
                    "включении."

@@ -16,6 +16,7 @@
 
 #include "advisor_words.hpp"
 #include "core_list_file.hpp"
+#include "core_shape.hpp"
 #include "figures.hpp"
 #include "language.hpp"
 #include "message_boxes.hpp"
@@ -60,7 +61,7 @@ std::optional<ListedCore> editCore(QWidget* parent, const ListedCore& c) {
     auto* form = new QFormLayout(&d);
     auto* name = new QLineEdit(q(c.name), &d);
     auto* kind = new QComboBox(&d);
-    for (int k = 0; k < 5; ++k) kind->addItem(coreKindText(k));
+    for (const CoreShape& s : kCoreShapes) kind->addItem(coreKindText(coreNumber(s.kind)));
     kind->setCurrentIndex(c.core);
     std::array<QDoubleSpinBox*, 4> sizes{};
     const std::array<double, 4> values{c.lst, c.hst, c.lok, c.hok};

@@ -166,7 +166,14 @@ const char* velmora_shown(const char* lang) {
              ", \"Udc\": " + json::jsonString(r.rec.Udc2[k]) + ", \"Idc\": " + json::jsonString(r.rec.Idc2[k]) +
              ", \"C\": " + json::jsonString(r.rec.C2[k]) + ", \"Vd\": " + json::jsonString(shortest(in.Vd)) +
              ", \"rd\": " + json::jsonString(shortest(in.rd)) + ", \"mark\": " + json::jsonString(mark) +
-             ", \"tip\": " + json::jsonString(tip) + "}";
+             ", \"tip\": " + json::jsonString(tip) + ", \"asks\": [";
+        // The question before each circuit that takes a centre-tapped winding whole.
+        for (int c = 0; c <= 4; ++c)
+            o += (c ? ", " : "") +
+                 json::jsonString(c > 0 && !needsCentreTap(static_cast<RectifierKind>(c))
+                                      ? texts::rectifierTapQuestion(i, c, l)
+                                      : std::string());
+        o += "]}";
     }
     return give(o + "]}");
 }

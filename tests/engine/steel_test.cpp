@@ -8,6 +8,7 @@
 
 #include "calculation.hpp"
 #include "steel.hpp"
+#include "test_grades.hpp"
 #include "test_wires.hpp"
 
 using namespace velmora;
@@ -18,19 +19,7 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 
-// A non-oriented grade with a maker's typical figures (the M800-50A row of the steel
-// reference: 2.60 / 5.52 / 7.08 W/kg, 198 / 680 / 3789 A/m) and its guaranteed maximum.
-SteelGrade nonOriented() {
-    SteelGrade g;
-    g.name = "NO test";
-    g.family = SteelFamily::nonOriented;
-    g.thickness = 0.5;
-    g.density = 7.65;
-    g.lossMax = {0, 8.00, 0};
-    g.lossTyp = {2.60, 5.52, 7.08};
-    g.H = {198, 680, 3789};
-    return g;
-}
+SteelGrade nonOriented() { return testgrades::m800(); }
 
 // A grain-oriented grade known by its name alone: at most 1.50 W/kg at 1.7 T.
 SteelGrade grainOriented() {

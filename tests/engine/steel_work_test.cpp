@@ -10,6 +10,7 @@
 #include "magnetising.hpp"
 #include "core_shape.hpp"
 #include "steel.hpp"
+#include "test_grades.hpp"
 #include "test_wires.hpp"
 #include "winding_heat.hpp"
 
@@ -35,18 +36,7 @@ SteelGrade cubic() {
     return g;
 }
 
-// The named maker's M800-50A at its three catalogue points.
-SteelGrade m800() {
-    SteelGrade g;
-    g.name = "M800";
-    g.family = SteelFamily::nonOriented;
-    g.thickness = 0.5;
-    g.density = 7.65;
-    g.lossMax = {0, 8.00, 0};
-    g.lossTyp = {2.60, 5.52, 7.08};
-    g.H = {198, 680, 3789};
-    return g;
-}
+using testgrades::m800;  // the named maker's M800-50A at its three catalogue points
 
 // AISI M-6 0.35 mm: guaranteed 1.11 / 1.57 W/kg at 1.5 / 1.7 T, B800 ≥ 1.80 T; the
 // typical DC points of the catalogue and 2.03 T saturation.

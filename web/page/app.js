@@ -301,6 +301,9 @@
     if ($('rectifier').returnValue !== 'apply' || !rectFor) return;
     var i = rectFor;
     take();
+    // As the window: a circuit without a tap asks before it takes a centre-tapped winding whole.
+    var ask = (page.shown.rectifiers[i - 1].asks || [])[Number($('rect-circuit').value)];
+    if (ask && String(state['double2_' + i]) === '1' && !window.confirm(ask)) return;
     state['rect2_' + i] = $('rect-circuit').value;
     RECT_KEYS.forEach(function (k) { state[k[1] + i] = $('rect-' + k[0]).value; });
     var res = calculate();

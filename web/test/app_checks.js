@@ -124,7 +124,9 @@ async function run({ browser, url, site, out, check, cliJson }) {
                [...document.querySelectorAll('#windings fieldset')].filter((s) => !s.hidden).length };
   });
   figures.phoneHeight = phone.height;
-  check('phone: the default design, inputs and results, at most 1688 px tall', () => assert.ok(phone.height <= 1688, `${phone.height}`));
+  // 1688 px before the steel group gained the hot spot, its margin and the class warning
+  // (two figures a line on a phone); those take about 45 px more.
+  check('phone: the default design, inputs and results, at most 1750 px tall', () => assert.ok(phone.height <= 1750, `${phone.height}`));
   check('phone: "Рассчитать" and the summary in view at the top', () => {
     assert.ok(phone.calculate <= 844 && phone.summary <= 844, JSON.stringify(phone));
   });
