@@ -6,6 +6,7 @@
 #include "core_shape.hpp"
 #include "core_typing.hpp"
 #include "numtext.hpp"
+#include "output_power.hpp"
 #include "rectifier_fields.hpp"
 #include "wire_choice.hpp"
 
@@ -43,32 +44,38 @@ bool nonFalling(const std::array<double, 3>& v) {
 bool lossRisesWithInduction(const SteelGrade& g) {
     // The model extrapolates with a positive exponent and interpolates log-log between
     // the points of one basis: rising points give a rising loss.
-    return nonFalling(lossBasis(g) == LossBasis::typical ? g.lossTyp : g.lossMax);
+    return nonFalling(lossPoints(g).v);
 }
 
 DesignFigures designFigures(const RunResult& run, const SteelResult& s) {
     DesignFigures d;
     const RunFigures& f = run.figures;
+    const WorkingFigures& w = s.work;
+    constexpr double nan = std::numeric_limits<double>::quiet_NaN();
     d.ran = run.status == RunStatus::ok && s.status == SteelStatus::ok;
-    d.feasible = true;
     d.overfilled = run.status == RunStatus::overfill;
-    for (const SteelWarning& w : s.warnings)
-        if (w.code == SteelWarningCode::inductionAboveKnee) d.feasible = false;
-    d.mass_kg = s.mass_total_kg;
-    d.loss_w = f.Pcu + s.loss_w;
-    d.rise_k = s.rise_k;
-    // The surface temperature stands for the hot spot until a model of the winding's
-    // inside is at hand.
-    d.hot_c = kSteel.ambient + s.rise_k;
+    // The figures at work: the physics' own verdict, the copper at its temperature, the
+    // hot spot against the class.
+    d.feasible = w.feasible && w.hot_spot_c && w.loss_w && w.Pcu_w;
+    d.steel_kg = w.mass_steel_kg;
+    d.copper_kg = s.mass_copper_kg;
+    d.mass_kg = d.steel_kg + d.copper_kg;
+    d.core_w = w.loss_w.value_or(nan);
+    d.copper_w = w.Pcu_w.value_or(nan);
+    d.loss_w = d.core_w + d.copper_w;
+    d.hot_c = w.hot_spot_c.value_or(nan);
+    d.rise_k = w.rise_k.value_or(nan);
+    d.efficiency_pct = w.efficiency_pct.value_or(nan);
     d.regulation_pct = 0;
     for (int i = 0; i < kSecondaries; ++i) {
         if (!f.used[i]) continue;
-        const double U2h = f.W2[i] * f.ew - kWarm * f.R2[i] * f.I2[i];
+        const double U2h = w.U2_load_v[i].value_or(nan);
         d.regulation_pct = std::fmax(d.regulation_pct, (f.U2xx[i] - U2h) / U2h * 100);
+        if (std::isnan(U2h)) d.regulation_pct = nan;
     }
-    d.noLoad_pct = s.I0_a && f.I1 > 0 ? *s.I0_a / f.I1 * 100 : std::numeric_limits<double>::quiet_NaN();
+    d.noLoad_pct = w.I0_a && f.I1 > 0 ? *w.I0_a / f.I1 * 100 : nan;
     d.fill = f.room > 0 ? (shapeOf(f.core).ring ? (f.room - lastBuild(f)) / f.room : lastBuild(f) / f.room)
-                        : std::numeric_limits<double>::quiet_NaN();
+                        : nan;
     return d;
 }
 
@@ -83,27 +90,30 @@ DesignGrid gridFor(int core, const SteelGrade& grade, double lowShare, double jM
     return g;
 }
 
-DesignFloors designFloors(const RunFigures& f, const SteelResult& s) {
+DesignFloors designFloors(const RunFigures& f, const SteelResult& s, double ambient) {
     DesignFloors out;
     // The steel's figures hold for every j at this Bm (the primary turns come from Bm
     // alone), whether or not the run ended ok.
-    if (s.status != SteelStatus::ok) return out;
-    out.mass_kg = s.mass_steel_kg;  // the copper comes on top
-    out.loss_w = s.loss_w;          // and the copper's loss
+    const WorkingFigures& w = s.work;
+    if (s.status != SteelStatus::ok || !w.loss_w) return out;
+    out.mass_kg = w.mass_steel_kg;  // the copper comes on top
+    out.loss_w = *w.loss_w;         // and the copper's loss
     // The surface only grows with the windings' build-up (the faces and their lengths
-    // with it), and a larger surface carries the same loss at a lower rise.
+    // with it), and a larger surface carries the same loss at a lower rise; the hot
+    // spot lies above the surface.
     RunFigures widest = f;
     const double build = shapeOf(f.core).ring ? 0 : f.room;
     widest.build1 = build;
     for (int i = 0; i < kSecondaries; ++i) widest.build2[i] = build;
-    out.rise_k = surfaceRise(outerSurface(widest), s.loss_w);
-    out.hot_c = kSteel.ambient + out.rise_k;
+    out.rise_k = surfaceRise(outerSurface(widest), *w.loss_w, nullptr, ambient);
+    out.hot_c = ambient + out.rise_k;
     return out;
 }
 
 RunEvaluator::RunEvaluator(const Record& design, const ListedCore& core, const WireTable& wires,
                            const SteelGrade& grade, double BmRef, double jRef)
     : base_(designOnCore(design, core)), wires_(wires), grade_(grade),
+      heat_(heatConditions(design.Tamb, design.Insulation, design.Impregnated).value_or(HeatConditions{})),
       lossRises_(lossRisesWithInduction(grade)) {
     if (anyRectifier(base_)) {
         Record r = base_;
@@ -130,9 +140,10 @@ DesignFigures RunEvaluator::evaluate(double Bm, double j) {
     // floors (they hold for every j at it, whether or not the run ended ok).
     const bool ok = run.status == RunStatus::ok;
     if (!ok && floorsBm_ == Bm) return notRun(run);
-    const SteelResult s = steelModel(run.figures, grade_);
+    const OutputPower p = outputPower(r, run.figures);
+    const SteelResult s = steelModel(run.figures, grade_, heat_, {p.delivered(), p.useful(), p.rectified});
     if (floorsBm_ != Bm) {
-        floors_ = designFloors(run.figures, s);
+        floors_ = designFloors(run.figures, s, heat_.ambient);
         floorsBm_ = Bm;
     }
     if (!ok) return notRun(run);

@@ -28,11 +28,13 @@ public:
     const Record& record() const { return base_; }  // the core's record, rectifiers solved
     const RectifierDesigns& rectifiers() const { return rect_; }
     bool rectifiersHold() const { return rectOk_; }
+    const HeatConditions& heat() const { return heat_; }
 
 private:
     Record base_;
     const WireTable& wires_;
     const SteelGrade& grade_;
+    HeatConditions heat_;  // the record's, else the defaults
     RectifierDesigns rect_{};
     bool rectOk_ = true;
     bool lossRises_ = false;
@@ -49,14 +51,15 @@ private:
 DesignGrid gridFor(int core, const SteelGrade& grade, double lowShare = 0.6, double jMin = 1.5,
                    double jMax = 4.5);
 
-// The figures of a run that ended ok and its steel model.
+// The figures of a run that ended ok and its steel model: the figures at work (the
+// copper at its temperature, the hot spot, the physics' verdict).
 DesignFigures designFigures(const RunResult& run, const SteelResult& steel);
 
 // The floors of every design at the Bm of this run (ok or overfilled): the steel mass,
 // the core loss, and the rise of the core loss alone from the largest surface the
 // windings can take (a steel core's build-up reaching the room, a ring's hole
-// closed); none where the steel model has no figures.
-DesignFloors designFloors(const RunFigures& f, const SteelResult& steel);
+// closed) at the ambient; none where the steel model has no core loss.
+DesignFloors designFloors(const RunFigures& f, const SteelResult& steel, double ambient);
 
 // Whether a grade's loss points never fall as the induction rises (then the core loss
 // never falls with Bm: the primary turns only fall as Bm rises, and B0 with them).

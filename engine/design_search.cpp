@@ -1,6 +1,7 @@
 #include "design_search.hpp"
 
 #include <cmath>
+#include <utility>
 
 namespace velmora {
 namespace {
@@ -26,6 +27,21 @@ bool hopeless(const DesignFloors& f, const DesignLimits& l, DesignGoal goal, dou
     return !(goalFloor(f, goal) < bar) || f.rise_k > l.rise_k || f.hot_c > l.hot_c;
 }
 
+// The miss of a row left for a floor above a limit (a goal floor is no miss).
+PointMiss floorMiss(const DesignFloors& f, const DesignLimits& l) {
+    if (f.hot_c > l.hot_c) return {DesignMiss::hotSpot, 1};
+    if (f.rise_k > l.rise_k) return {DesignMiss::rise, 1};
+    return {};
+}
+
+// Whether miss a came nearer to a design than b.
+bool nearer(const PointMiss& a, const PointMiss& b) {
+    const bool la = a.limits > 0, lb = b.limits > 0;
+    if (la != lb) return la;
+    if (la) return a.limits < b.limits || (a.limits == b.limits && a.miss < b.miss);
+    return a.miss > b.miss;
+}
+
 }  // namespace
 
 int bmIndexFrom(double BmMin) { return indexFrom(BmMin, 100); }
@@ -42,12 +58,27 @@ double goalOf(const DesignFigures& f, DesignGoal goal) {
     return f.mass_kg;
 }
 
-bool meetsLimits(const DesignFigures& f, const DesignLimits& l) {
+PointMiss missOf(const DesignFigures& f, const DesignLimits& l) {
+    if (!f.ran) return {f.overfilled ? DesignMiss::overfill : DesignMiss::refused, 0};
+    if (!f.feasible || !std::isfinite(f.mass_kg) || !std::isfinite(f.loss_w) || !std::isfinite(f.hot_c))
+        return {DesignMiss::infeasible, 0};
     // A NaN figure compares false: it fails any limit set on it.
-    return f.ran && f.feasible && within(f.hot_c, l.hot_c) && within(f.rise_k, l.rise_k) &&
-           within(f.regulation_pct, l.regulation_pct) && within(f.noLoad_pct, l.noLoad_pct) &&
-           within(f.fill, l.fill) && std::isfinite(f.mass_kg) && std::isfinite(f.loss_w) &&
-           std::isfinite(f.hot_c);
+    const std::pair<bool, DesignMiss> checks[] = {
+        {within(f.hot_c, l.hot_c), DesignMiss::hotSpot},
+        {within(f.rise_k, l.rise_k), DesignMiss::rise},
+        {within(f.regulation_pct, l.regulation_pct), DesignMiss::regulation},
+        {within(f.noLoad_pct, l.noLoad_pct), DesignMiss::noLoad},
+        {within(f.fill, l.fill), DesignMiss::fill}};
+    PointMiss out;
+    for (const auto& [met, miss] : checks) {
+        if (met) continue;
+        if (out.limits++ == 0) out.miss = miss;
+    }
+    return out;
+}
+
+bool meetsLimits(const DesignFigures& f, const DesignLimits& l) {
+    return missOf(f, l).miss == DesignMiss::none;
 }
 
 DesignSearch searchDesign(const DesignGrid& grid, const DesignLimits& limits, DesignGoal goal,
@@ -59,6 +90,10 @@ DesignSearch searchDesign(const DesignGrid& grid, const DesignLimits& limits, De
     const int row = m1 - m0 + 1;
     out.points = (i1 - i0 + 1) * row;
     double bar = beat;  // a point counts only below it
+    PointMiss nearest{DesignMiss::refused, 0};
+    auto note = [&](const PointMiss& m) {
+        if (m.miss != DesignMiss::none && nearer(m, nearest)) nearest = m;
+    };
 
     for (int i = i0; i <= i1; ++i) {
         const double Bm = bmAt(i);
@@ -69,8 +104,10 @@ DesignSearch searchDesign(const DesignGrid& grid, const DesignLimits& limits, De
             // A row that cannot go below the best is left, and so is every row above
             // it where the floor only rises.
             if (have && hopeless(floor, limits, goal, bar)) {
+                note(floorMiss(floor, limits));
                 if (ev.floorsRise()) {
                     out.pruned += (m1 - m + 1) + (i1 - i) * row;
+                    out.miss = out.found ? DesignMiss::none : nearest.miss;
                     return out;
                 }
                 out.pruned += m1 - m + 1;
@@ -85,7 +122,9 @@ DesignSearch searchDesign(const DesignGrid& grid, const DesignLimits& limits, De
                 if (!have) floor = ev.floors();
                 have = true;
             }
-            if (!meetsLimits(f, limits)) continue;
+            const PointMiss pm = missOf(f, limits);
+            note(pm);
+            if (pm.miss != DesignMiss::none) continue;
             const double g = goalOf(f, goal);
             if (g < bar) {
                 bar = g;
@@ -96,6 +135,7 @@ DesignSearch searchDesign(const DesignGrid& grid, const DesignLimits& limits, De
             }
         }
     }
+    out.miss = out.found ? DesignMiss::none : nearest.miss;
     return out;
 }
 

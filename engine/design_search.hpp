@@ -48,7 +48,13 @@ struct DesignFigures {
     double regulation_pct = 0;  // no-load over loaded voltage, the worst secondary
     double noLoad_pct = 0;      // no-load current over the full-load primary current
     double fill = 0;            // share of the room the windings take
+    // For the table: the parts of the mass and the loss, and the efficiency.
+    double steel_kg = 0, copper_kg = 0, core_w = 0, copper_w = 0, efficiency_pct = 0;
 };
+
+// Why a core has no design, in the order a point gets further: no run ended, the
+// windings did not fit, the design cannot work (the physics' reasons), or a limit.
+enum class DesignMiss { refused, overfill, infeasible, hotSpot, rise, regulation, noLoad, fill, none };
 
 // The builder's limits; kNoLimit: not set.
 struct DesignLimits {
@@ -106,7 +112,17 @@ struct DesignSearch {
     int runs = 0;     // evaluations
     int reused = 0;   // points that took an evaluation's figures (same run)
     int pruned = 0;   // points left out by a floor
+    // Without a design: why, from the point that came nearest (the furthest stage;
+    // among limits, the fewest missed, then the first of them in DesignMiss's order).
+    DesignMiss miss = DesignMiss::refused;
 };
+
+// Why one point is not a design (none: it meets every limit), and how many limits it misses.
+struct PointMiss {
+    DesignMiss miss = DesignMiss::none;
+    int limits = 0;
+};
+PointMiss missOf(const DesignFigures& f, const DesignLimits& limits);
 
 // The best point of the grid, or none (found false) where no point meets the limits.
 // `beat`: only a goal below it counts (the best of other cores, so that a core that

@@ -116,9 +116,11 @@ const Walked* bruteBest(const std::vector<Walked>& all, const DesignLimits& l, D
 std::vector<DesignLimits> limitLadder() {
     DesignLimits none;
     DesignLimits some;
+    some.hot_c = classLimit(InsulationClass::B);
     some.rise_k = 60;
     some.fill = 0.9;
     DesignLimits most = some;
+    most.hot_c = classLimit(InsulationClass::A);
     most.rise_k = 40;
     most.regulation_pct = 15;
     most.noLoad_pct = 30;
