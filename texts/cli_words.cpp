@@ -1,4 +1,5 @@
 // velmora-cli's own words.
+#include "designer_words.hpp"
 #include "wording.hpp"
 
 namespace velmora::texts {
@@ -74,6 +75,10 @@ std::string usageError(UsageError e, const std::string& what, Lang lang) {
         case UsageError::badTop:
             return r ? "--top ждет целое число от 1 до 100000, а не \"" + what + "\""
                      : "--top takes a whole number from 1 to 100000, not \"" + what + "\"";
+        case UsageError::badGoal:
+            return std::string(designerText(DesignerText::badGoal, lang)) + " \"" + what + "\"";
+        case UsageError::badLimit:
+            return std::string(designerText(DesignerText::badLimit, lang)) + " \"" + what + "\"";
         case UsageError::none:
             break;
     }
