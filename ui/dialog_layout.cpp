@@ -21,6 +21,7 @@
 #include <QVBoxLayout>
 
 #include "core_picture.hpp"
+#include "designer_words.hpp"
 #include "fill_diagram.hpp"
 #include "steel_group.hpp"
 #include "language.hpp"
@@ -311,6 +312,14 @@ void CBrevinorDlg::buildControls() {
     QAction* advise = menu->addAction(QString());
     advise->setObjectName(QString::fromLatin1(names::advise));
     keepText([advise] { advise->setText(tr("Подобрать &сердечник...")); });
+    QAction* design = menu->addAction(QString());  // "Спроектировать...": the designer
+    design->setObjectName(QStringLiteral("design"));
+    keepText([design] {
+        const auto lang = texts::langFromCode(languageInfo(uiLanguage()).code);
+        const std::string_view t = texts::designerText(texts::DesignerText::menuItem, lang);
+        design->setText(QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size())));
+    });
+    connect(design, &QAction::triggered, this, &CBrevinorDlg::OnDesign);
     QAction* help = menu->addAction(QString());
     QAction* about = menu->addAction(QString());
     help->setObjectName(QString::fromLatin1(names::help));

@@ -130,6 +130,7 @@ public:
     // What the rectifier helper came to in the last calculation.
     const RectifierDesigns& rectifiers() const { return rectifiers_; }
     void OnAdviseCore();                   // "Подобрать сердечник...": the advisor dialog
+    void OnDesign();                       // "Спроектировать...": the designer dialog
     // A core of the list put into the window as typing it would, then calculated.
     RunResult applyListedCore(const ListedCore& c);
     void OnUndo();                         // "Отменить", Ctrl+Z: the design before
