@@ -18,11 +18,15 @@ void CBrevinorDlg::OnDesign() {
     const CoreList own = LoadCoreList(options_.stateFile.parent_path() / pathFromUtf8(kCoreListFile));
     if (own.ok) in.cores.insert(in.cores.end(), own.cores.begin(), own.cores.end());
     DesignerDialog dialog(std::move(in), this);
-    if (dialog.exec() != QDialog::Accepted || !dialog.chosen()) return;
-    rec_ = *dialog.chosen();
+    if (dialog.exec() == QDialog::Accepted && dialog.chosen()) applyDesign(*dialog.chosen());
+}
+
+RunResult CBrevinorDlg::applyDesign(const Record& design) {
+    takeRecord();
+    rec_ = design;
     showRecord();
     applyCorePresentation();
-    OnCalculate();
+    return OnCalculate();
 }
 
 }  // namespace velmora::ui

@@ -202,7 +202,10 @@ void DesignerDialog::fill() {
     std::vector<chart::ChartPoint> points;
     for (int i = 0; i < static_cast<int>(outcome_.rows.size()); ++i) {
         const DesignedCore& d = outcome_.rows[static_cast<size_t>(i)];
-        table_->setItem(i, 0, cell(q(in_.cores[static_cast<size_t>(d.index)].name), i, i));
+        auto* name = new QTableWidgetItem(q(in_.cores[static_cast<size_t>(d.index)].name));  // sorts by text
+        name->setData(Qt::UserRole, i);
+        name->setFlags(name->flags() & ~Qt::ItemIsEditable);
+        table_->setItem(i, 0, name);
         int col = 1;
         for (const DesignColumn& c : kDesignColumns) {
             QTableWidgetItem* item = cell(q(fixed(c.read(d), c.shown)), c.read(d), i);

@@ -131,6 +131,7 @@ public:
     const RectifierDesigns& rectifiers() const { return rectifiers_; }
     void OnAdviseCore();                   // "Подобрать сердечник...": the advisor dialog
     void OnDesign();                       // "Спроектировать...": the designer dialog
+    RunResult applyDesign(const Record& design);  // the designer's choice, calculated
     // A core of the list put into the window as typing it would, then calculated.
     RunResult applyListedCore(const ListedCore& c);
     void OnUndo();                         // "Отменить", Ctrl+Z: the design before
