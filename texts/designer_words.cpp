@@ -47,7 +47,7 @@ constexpr Wording kWords[] = {
     {chartFront, "Фронт Парето", "Pareto front"},
     {chartChosen, "Выбранный проект", "Chosen design"},
     {dialogTitle, "Спроектировать", "Design"},
-    {menuItem, "Спроектировать...", "Design..."},
+    {menuItem, "Спрое&ктировать...", "&Design..."},
     {goal, "Цель:", "Goal:"},
     {hotLimit, "Горячая точка не выше, °C:", "Hot spot at most, °C:"},
     {riseLimit, "Перегрев не выше, К:", "Rise at most, K:"},

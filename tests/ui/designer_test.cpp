@@ -35,7 +35,7 @@ TEST_F(DesignerTest, TheTableSortsByEachColumnAndTheChartHasAPointPerDesign) {
     openClean();
     auto* action = dlg_->findChild<QAction*>(QStringLiteral("design"));
     ASSERT_NE(action, nullptr);
-    EXPECT_EQ(action->text(), QStringLiteral("Спроектировать..."));
+    EXPECT_EQ(action->text(), QStringLiteral("Спрое&ктировать..."));
     auto d = designer();
     d->redesign();
     const auto& rows = d->outcome().rows;
