@@ -9,6 +9,8 @@
 #include "advise.hpp"
 #include "cli_texts.hpp"
 #include "sheet.hpp"
+#include "design.hpp"
+#include "designer_words.hpp"
 #include "design_file.hpp"
 #include "options.hpp"
 #include "platform.hpp"
@@ -45,12 +47,12 @@ int main(int argc, char** argv) {
     const texts::Lang lang = texts::langFromCode(parsed.lang);
     if (!parsed.options) {
         std::cerr << "velmora-cli: " << texts::usageError(parsed.error, parsed.what, lang) << "\n\n"
-                  << texts::usage(lang);
+                  << texts::usage(lang) << texts::designerText(texts::DesignerText::usage, lang);
         return kTrouble;
     }
     const cli::Options& opt = *parsed.options;
     if (opt.help) {
-        std::cout << texts::usage(lang);
+        std::cout << texts::usage(lang) << texts::designerText(texts::DesignerText::usage, lang);
         return kOk;
     }
     if (opt.keys) {
@@ -89,6 +91,11 @@ int main(int argc, char** argv) {
     in.lang = lang;
     in.diagWidth = opt.diagramWidth;
 
+    if (opt.designer) {
+        const WireChoice wires = chooseWires(rec, in);
+        if (!wires.table) return fail(texts::message(*wires.failure, lang).text);
+        return cli::design(opt, rec, *wires.table, *folder, executableDir(argv[0]), lang);
+    }
     if (opt.advise) {
         const WireChoice wires = chooseWires(rec, in);
         if (!wires.table) return fail(texts::message(*wires.failure, lang).text);

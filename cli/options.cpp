@@ -1,6 +1,9 @@
 #include "options.hpp"
 
+#include <algorithm>
 #include <charconv>
+#include <cmath>
+#include <iterator>
 
 #include "languages.hpp"
 #include "record.hpp"
@@ -14,6 +17,20 @@ std::optional<int> parseWidth(const std::string& s) {
     auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
     if (ec != std::errc() || p != s.data() + s.size() || v < 1 || v > 100000) return std::nullopt;
     return v;
+}
+
+// KEY=VALUE of --limit: a known key and a finite number not below zero.
+std::optional<std::pair<std::string, double>> parseLimit(const std::string& s) {
+    const size_t eq = s.find('=');
+    if (eq == std::string::npos) return std::nullopt;
+    const std::string key = s.substr(0, eq);
+    if (std::find(std::begin(kLimitKeys), std::end(kLimitKeys), key) == std::end(kLimitKeys)) return std::nullopt;
+    double v = 0;
+    const char* b = s.data() + eq + 1;
+    const char* e = s.data() + s.size();
+    auto [p, ec] = std::from_chars(b, e, v);
+    if (ec != std::errc() || p != e || b == e || !std::isfinite(v) || v < 0) return std::nullopt;
+    return std::pair{key, v};
 }
 
 }  // namespace
@@ -42,6 +59,21 @@ Parsed parseArguments(const std::vector<std::string>& args) {
             o.json = true;
         } else if (a == "--advise") {
             o.advise = true;
+        } else if (a == "--design") {
+            o.designer = true;
+        } else if (a == "--goal" || a == "--limit" || a == "--chart") {
+            auto v = value();
+            if (!v) return fail(UsageError::needsValue, a);
+            if (a == "--chart") {
+                o.chart = *v;
+            } else if (a == "--goal") {
+                if (*v != "mass" && *v != "loss" && *v != "hotspot") return fail(UsageError::badGoal, *v);
+                o.goal = *v;
+            } else {
+                auto l = parseLimit(*v);
+                if (!l) return fail(UsageError::badLimit, *v);
+                o.limits.push_back(*l);
+            }
         } else if (a == "--data" || a == "--report" || a == "--save" || a == "--set" ||
                    a == "--diagram-width" || a == "--lang" || a == "--cores" || a == "--top") {
             auto v = value();

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <optional>
+#include <string_view>
 #include <string>
 #include <utility>
 #include <vector>
@@ -24,7 +25,15 @@ struct Options {
     bool advise = false;                // --advise
     std::optional<std::string> cores;   // --cores FILE
     int top = 0;                        // --top N; 0: every core that fits
+    bool designer = false;              // --design
+    std::string goal = "mass";          // --goal mass|loss|hotspot
+    std::vector<std::pair<std::string, double>> limits;  // --limit KEY=VALUE, in order
+    std::optional<std::string> chart;   // --chart FILE.svg
 };
+
+// The keys --limit takes.
+inline constexpr std::string_view kLimitKeys[] = {"hot_spot_c", "rise_k", "regulation_pct", "no_load_pct",
+                                                  "fill", "j_min", "j_max"};
 
 using texts::UsageError;  // worded by the texts module
 

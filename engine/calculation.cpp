@@ -177,6 +177,7 @@ RunResult calculatePasses(Record& r, const WireTable& wires, int passes) {
     out.repetitions = d.repetitionsAll;
     out.figures = figuresOf(d);
     out.instructions = std::move(d.instructions);
+    out.wireChoices = std::move(d.choices);
     if (!stop) return out;
     if (stop->status == RunStatus::overfill) {
         out.overfilled = stop->winding;

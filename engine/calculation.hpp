@@ -131,6 +131,22 @@ struct Instruction {
 
 enum class RunStatus { ok, overfill, refused };
 
+// The wire of one winding: n parallel strands of size entry k.
+struct WirePick {
+    int k = 0;
+    double n = 1;
+    bool operator==(const WirePick&) const = default;
+};
+
+// One wire choice of a run: the winding's current (the numerator of Sreq = I / j),
+// whether a desired diameter fixed the size, and what was taken (wire_choice.hpp).
+struct WireRecord {
+    int winding = 0;  // 1 the primary, 2..6 the secondaries
+    double I = 0;     // A
+    bool fixedSize = false;
+    WirePick pick;
+};
+
 // The run's own quantities, as numbers, for the modules that work on after it (steel
 // and heating, rectifier loads): nothing has to be read back from the result texts.
 // Units: mm, mm2, m, g/m, ohm (cold), V, W, Hz. Meaningful for a run that ended ok.
@@ -168,6 +184,9 @@ struct RunResult {
     // 100 a pass, so that every run ends.
     std::array<int, kSecondaries> repetitions{};
     RunFigures figures;
+    // Every wire the run chose, pass by pass, with the current it chose for: the run
+    // depends on j through nothing else (wire_choice.hpp).
+    std::vector<WireRecord> wireChoices;
     // The winding that did not fit after an overfill: 1 the primary, 2..6 the
     // secondaries 2.1..2.5; 0 when the run did not overfill.
     int overfilled = 0;

@@ -73,4 +73,10 @@ void typeCore(Record& r, int core, double lst, double hst, double lok, double ho
     if (s && !s->tapeWound && number(Bm) > s->inductionLimit) r.Bm = std::string(s->inductionOnChoice);
 }
 
+Record designOnCore(const Record& design, const ListedCore& c) {
+    Record r = design;
+    typeCore(r, c.core, c.lst, c.hst, c.lok, c.hok);
+    return r;
+}
+
 }  // namespace velmora

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "core_shape.hpp"
+#include "advisor.hpp"
 #include "record.hpp"
 
 namespace velmora {
@@ -33,5 +34,9 @@ void chooseCore(Record& r, int core);
 // its hok is left as it was), then every derivation of that kind, as the window's
 // handlers run them. Laminated kinds lower an induction above their limit to theirs.
 void typeCore(Record& r, int core, double lst, double hst, double lok, double hok);
+
+// The record as the advisor and the designer run it on one core of a list: the
+// design with that core typed in.
+Record designOnCore(const Record& design, const ListedCore& c);
 
 }  // namespace velmora

@@ -11,6 +11,7 @@
 #include "calculation.hpp"
 #include "core_shape.hpp"
 #include "record.hpp"
+#include "wire_choice.hpp"
 
 namespace velmora::calc {
 
@@ -121,6 +122,7 @@ struct Design {
     std::vector<Message> messages;
     std::vector<Hint> hints;
     std::vector<Instruction> instructions;  // of the pass under way
+    std::vector<WireRecord> choices;        // every wire chosen, in order
     Layers layers;  // scratch of the ring layout
 
     const CoreShape& shape() const { return shapeOf(core); }

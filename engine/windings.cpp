@@ -4,6 +4,7 @@
 
 #include "design_state.hpp"
 #include "numtext.hpp"
+#include "wire_choice.hpp"
 
 namespace velmora::calc {
 namespace {
@@ -12,11 +13,6 @@ constexpr int kMaxRepetitions = 100;  // of the drop compensation of a secondary
 constexpr double kRho = 0.0175;       // ohm mm2 / m, cold copper
 constexpr double kDropFactor = 1.2;
 
-// A value whose integer part is below it gets integer part + 1.
-double raised(double v, int winding) {
-    const double ip = toInt32(v, Quantity::strands, winding);
-    return ip < v ? ip + 1 : ip;
-}
 
 void diameterNotice(Design& d, double desired, double chosen, int winding) {
     Message m{MessageCode::diameterReplaced};
@@ -64,20 +60,28 @@ constexpr std::string_view kHintD1 = "D1", kHintLpr1 = "Lpr1";
 Wire chooseWire(Design& d, const WireTable& wires, double Sreq, double& desired, int winding) {
     const int last = wires.last();
     Wire w;
-    int k = 0;
+    WireRecord c;
+    c.winding = winding;
+    c.I = winding == kPrimary ? d.I1 : d.I2[winding - secondary(0)];
+    c.fixedSize = d.use_d;
     if (d.use_d) {
+        int k = 0;
         if (desired > wires.D[last]) desired = wires.D[last];
         while (k < last && wires.D[k] < desired) ++k;
         if (wires.D[k] != desired)
             diameterNotice(d, desired, wires.D[k], winding);
         desired = wires.D[k];
-        w.n = raised(Sreq / wires.S[k], winding);
-        if (w.n < 1) w.n = 1;  // a section too small to count still takes one strand
+        const auto n = strandsOf(wires, Sreq, k);
+        if (!n) toInt32(Sreq / wires.S[k], Quantity::strands, winding);  // refuses
+        c.pick = {k, *n};
     } else {
-        w.n = Sreq <= wires.S[last] ? 1 : raised(Sreq / wires.S[last], winding);
-        const double per = Sreq / w.n;
-        while (k < last && !(wires.S[k] > per)) ++k;
+        const auto p = pickWire(wires, Sreq);
+        if (!p) toInt32(Sreq / wires.S[last], Quantity::strands, winding);  // refuses
+        c.pick = *p;
     }
+    d.choices.push_back(c);
+    const int k = c.pick.k;
+    w.n = c.pick.n;
     w.k = k;
     w.D = wires.D[k];
     w.S = wires.S[k];

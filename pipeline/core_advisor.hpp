@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "advisor.hpp"
+#include "core_typing.hpp"
 #include "wires.hpp"
 
 namespace velmora {

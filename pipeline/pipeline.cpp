@@ -1,5 +1,6 @@
 #include "pipeline.hpp"
 
+#include "output_power.hpp"
 #include "rectifier_fields.hpp"
 
 namespace velmora {
@@ -34,9 +35,16 @@ namespace {
 
 SteelOutcome steelOf(const EvaluationInputs& in, const Record& rec, const RunResult& run) {
     if (!in.grade) return in.steels ? RunSteel(*in.steels, rec, run) : SteelOutcome{};
+    // The grade given, at the record's own heat conditions and output, as RunSteel runs it.
     SteelOutcome o;
     o.choice.grade = *in.grade;
-    if (run.status == RunStatus::ok) o.result = steelModel(run.figures, *in.grade);
+    const std::optional<HeatConditions> c = heatConditions(rec.Tamb, rec.Insulation, rec.Impregnated);
+    o.conditionsDefaulted = !c;
+    if (c) o.conditions = *c;
+    if (run.status == RunStatus::ok) {
+        const OutputPower p = outputPower(rec, run.figures);
+        o.result = steelModel(run.figures, *in.grade, o.conditions, {p.delivered(), p.useful(), p.rectified});
+    }
     return o;
 }
 

@@ -99,6 +99,11 @@ const Evaluation& DesignSession::applyCore(const ListedCore& c, const Calculatio
     return calculate(s);
 }
 
+const Evaluation& DesignSession::applyDesign(const Record& design, const CalculationSettings& s) {
+    rec_ = design;
+    return calculate(s);
+}
+
 ReadOutcome DesignSession::readState(const std::filesystem::path& path) { return ReadDesign(path, rec_); }
 
 SessionStep DesignSession::load(const std::filesystem::path& path, const CalculationSettings& s,

@@ -66,6 +66,8 @@ public:
     // A hand edit of a secondary's voltage or current detaches its rectifier.
     bool detachRectifier(int secondary);
     const Evaluation& applyRectifier(int secondary, const RectifierInputs& in, const CalculationSettings& s);
+    // A whole design in place of the inputs (the designer's choice), then calculated.
+    const Evaluation& applyDesign(const Record& design, const CalculationSettings& s);
     const Evaluation& applyCore(const ListedCore& c, const CalculationSettings& s, bool designSteel = true);
 
     // The inputs a state file keeps, read without naming a design.

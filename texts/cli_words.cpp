@@ -7,6 +7,7 @@
 #include "record.hpp"
 #include "rectifier_texts.hpp"
 #include "say.hpp"
+#include "designer_words.hpp"
 #include "wording.hpp"
 
 namespace velmora::texts {
@@ -37,6 +38,10 @@ std::string usageError(UsageError e, const std::string& what, Lang lang) {
         case UsageError::twoDesigns: return std::string(say("cli.twoDesigns", lang));
         case UsageError::badLang: return say("cli.badLang", lang, {codes(", ", say("word.or", lang)), what});
         case UsageError::badTop: return say("cli.badTop", lang, {what});
+        case UsageError::badGoal:
+            return std::string(designerText(DesignerText::badGoal, lang)) + " \"" + what + "\"";
+        case UsageError::badLimit:
+            return std::string(designerText(DesignerText::badLimit, lang)) + " \"" + what + "\"";
         case UsageError::none:
             break;
     }

@@ -95,7 +95,7 @@ std::string summary(const Record& r, const RunResult& run, const std::vector<Mes
 
 // velmora-cli's own words: its usage, its usage errors and why it cannot go on.
 enum class UsageError { none, needsValue, badWidth, badSet, unknownKey, unknownOption, twoDesigns, badLang,
-                        badTop };
+                        badTop, badGoal, badLimit };
 enum class CliFailure { cannotReadDesign, noCatalogue, badSteels };
 std::string usage(Lang lang);
 std::string usageError(UsageError e, const std::string& what, Lang lang);

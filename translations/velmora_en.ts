@@ -374,6 +374,10 @@ To make the sections alike, wind them at the same time, with two wires in hand.<
         <translation>&amp;Choose a core...</translation>
     </message>
     <message>
+        <source>Спрое&amp;ктировать...</source>
+        <translation>&amp;Design...</translation>
+    </message>
+    <message>
         <source>По&amp;мощь</source>
         <translation>&amp;Help</translation>
     </message>

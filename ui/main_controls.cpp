@@ -20,6 +20,7 @@
 #include <QVBoxLayout>
 
 #include "core_picture.hpp"
+#include "designer_words.hpp"
 #include "fill_diagram.hpp"
 #include "main_controls.hpp"
 #include "steel_group.hpp"

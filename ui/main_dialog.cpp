@@ -188,6 +188,12 @@ RunResult CBrevinorDlg::applyListedCore(const ListedCore& core, bool designSteel
     return session_.last()->run;
 }
 
+RunResult CBrevinorDlg::applyDesign(const Record& design) {
+    session_.applyDesign(design, settings());
+    view_->presentCore();
+    showCalculated();
+    return session_.last()->run;
+}
 
 DesignSheet CBrevinorDlg::currentSheet() { return files_->sheet(); }
 

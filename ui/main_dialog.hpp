@@ -67,8 +67,9 @@ public:
     void OnLanguage(texts::Lang lang);
     void OnRectifier(int secondary) { dialogs_->rectifier(secondary); }
     void OnAdviseCore() { dialogs_->advisor(); }
-    // A listed core as typed in, then calculated; with the kind's default grade and
-    // proposed induction unless the design's are kept.
+    void OnDesign() { dialogs_->designer(); }
+    RunResult applyDesign(const Record& design);  // the designer's choice, calculated
+    // A listed core typed in and calculated, with its kind's grade and Bm unless designSteel.
     RunResult applyListedCore(const ListedCore& c, bool designSteel = true);
     DesignSheet currentSheet();
     void loadDesign(const QString& file, bool tellIfMissing) { files_->load(file, tellIfMissing); }

@@ -2,6 +2,9 @@
 
 #include "about_dialog.hpp"
 #include "advisor_dialog.hpp"
+#include "core_list.hpp"
+#include "designer_dialog.hpp"
+#include "ei_series.hpp"
 #include "help_dialog.hpp"
 #include "main_dialog.hpp"
 #include "message_boxes.hpp"
@@ -22,6 +25,17 @@ void WindowDialogs::rectifier(int secondary) {
     const RectifierDesign& d = w_.rectifiers()[static_cast<std::size_t>(secondary)];
     if (d.status != RectifierDesignStatus::settled && d.status != RectifierDesignStatus::none)
         w_.warn(QString::fromStdString(texts::rectifierStatus(d, rectifierInputs(s.record(), secondary), uiTextsLang())));
+}
+
+void WindowDialogs::designer() {
+    // The candidates: the built-in E-I series and the user's own list of cores.
+    w_.takeInputs();
+    const DialogOptions& o = w_.options();
+    DesignerInputs in{w_.record(), w_.wires(), w_.session().steels().grades, eiSeries()};
+    const CoreList own = LoadCoreList(o.stateFile.parent_path() / pathFromUtf8(kCoreListFile));
+    if (own.ok) in.cores.insert(in.cores.end(), own.cores.begin(), own.cores.end());
+    DesignerDialog dialog(std::move(in), &w_);
+    if (dialog.exec() == QDialog::Accepted && dialog.chosen()) w_.applyDesign(*dialog.chosen());
 }
 
 void WindowDialogs::advisor() {

@@ -12,6 +12,7 @@ public:
     explicit WindowDialogs(CBrevinorDlg& window) : w_(window) {}
     void rectifier(int secondary);  // "Применить" sets it and calculates
     void advisor();                 // a core chosen is typed in and calculated
+    void designer();                // a design chosen replaces the window's, calculated
     void help();
     void about();
 

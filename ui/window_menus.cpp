@@ -29,6 +29,7 @@ std::vector<MenuCommand> menuCommands() {
         {MenuPlace::edit, names::redo, QT_TRANSLATE_NOOP("velmora::ui::CBrevinorDlg", "&Повторить"),
          {K(Qt::CTRL | Qt::Key_Y), K(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}, &W::OnRedo},
         {MenuPlace::bar, names::advise, QT_TRANSLATE_NOOP("velmora::ui::CBrevinorDlg", "Подобрать &сердечник..."), {}, &W::OnAdviseCore},
+        {MenuPlace::bar, "design", QT_TRANSLATE_NOOP("velmora::ui::CBrevinorDlg", "Спрое&ктировать..."), {}, &W::OnDesign},
         {MenuPlace::bar, names::help, QT_TRANSLATE_NOOP("velmora::ui::CBrevinorDlg", "По&мощь"), {}, &W::OnHelp},
         {MenuPlace::bar, names::about, QT_TRANSLATE_NOOP("velmora::ui::CBrevinorDlg", "&О программе..."), {}, &W::OnAbout},
     };

@@ -48,3 +48,34 @@ TEST(CliOptions, UsageErrors) {
     EXPECT_TRUE(parseArguments({"--diagram-width", "100000"}).options);
     EXPECT_TRUE(parseArguments({"--set", "core=9"}).options);  // kept: the run refuses it
 }
+
+TEST(CliOptions, TheDesignersGoalAndLimits) {
+    using velmora::texts::UsageError;
+    struct Case {
+        std::vector<std::string> args;
+        UsageError error;
+    };
+    for (const Case& c : {Case{{"--design", "--goal", "heat"}, UsageError::badGoal},
+                          Case{{"--limit", "fill"}, UsageError::badLimit},
+                          Case{{"--limit", "fil=0.9"}, UsageError::badLimit},
+                          Case{{"--limit", "fill=0,9"}, UsageError::badLimit},
+                          Case{{"--limit", "fill=-1"}, UsageError::badLimit},
+                          Case{{"--limit", "rise_k=inf"}, UsageError::badLimit},
+                          Case{{"--limit", "rise_k="}, UsageError::badLimit},
+                          Case{{"--chart"}, UsageError::needsValue}}) {
+        const auto p = parseArguments(c.args);
+        EXPECT_FALSE(p.options) << c.args.back();
+        EXPECT_EQ(p.error, c.error) << c.args.back();
+        EXPECT_NE(velmora::texts::usageError(p.error, p.what, velmora::texts::Lang::ru).find(p.what),
+                  std::string::npos);
+    }
+    const auto p = parseArguments({"--design", "--goal", "hotspot", "--limit", "fill=0.85", "--limit",
+                                   "hot_spot_c=120", "--chart", "c.svg"});
+    ASSERT_TRUE(p.options) << p.what;
+    EXPECT_TRUE(p.options->designer);
+    EXPECT_EQ(p.options->goal, "hotspot");
+    EXPECT_EQ(*p.options->chart, "c.svg");
+    ASSERT_EQ(p.options->limits.size(), 2u);
+    EXPECT_EQ(p.options->limits[0], (std::pair<std::string, double>{"fill", 0.85}));
+    EXPECT_EQ(p.options->limits[1], (std::pair<std::string, double>{"hot_spot_c", 120}));
+}

@@ -332,7 +332,7 @@ TEST_F(LanguageTest, ASwitchAppliesAtOnceAndARestartKeepsIt) {
     EXPECT_EQ(shownInputs(), inputsBefore);  // the user's inputs stay as they are
     EXPECT_EQ(dlg_->windowTitle(),
               QStringLiteral("Velmora - Mains power transformer design (Version 3.8)"));
-    EXPECT_EQ(menuTexts(dlg_.get()), (QStringList{"&File", "&Edit", "&Choose a core...", "&Help", "&About...", "Язык / &Language"}));
+    EXPECT_EQ(menuTexts(dlg_.get()), (QStringList{"&File", "&Edit", "&Choose a core...", "&Design...", "&Help", "&About...", "Язык / &Language"}));
     EXPECT_TRUE(languageAction("en")->isChecked());
     EXPECT_FALSE(languageAction("ru")->isChecked());
     for (auto [name, english] : {std::pair{ui::names::calculate, "Calculate"},
@@ -388,7 +388,7 @@ TEST_F(LanguageTest, ASwitchAppliesAtOnceAndARestartKeepsIt) {
     // And back: Russian exactly as before, and a state file that is a design file.
     switchTo("ru");
     EXPECT_EQ(dlg_->windowTitle(), russianTitle);
-    EXPECT_EQ(menuTexts(dlg_.get()), (QStringList{"&Файл", "&Правка", "Подобрать &сердечник...", "По&мощь", "&О программе...", "Язык / &Language"}));
+    EXPECT_EQ(menuTexts(dlg_.get()), (QStringList{"&Файл", "&Правка", "Подобрать &сердечник...", "Спрое&ктировать...", "По&мощь", "&О программе...", "Язык / &Language"}));
     EXPECT_EQ(find<QPushButton>(ui::names::calculate)->text(), QStringLiteral("Рассчитать"));
     EXPECT_EQ(edit("lst")->toolTip(), QStringLiteral("Ширина стали"));
     for (const ui::HintText& h : ui::startHints()) {

@@ -114,7 +114,7 @@ TEST_F(WindowTest, EveryFieldHasItsControlAndLabel) {
 
     QStringList menu;
     for (QAction* a : dlg.findChild<QMenuBar*>()->actions()) menu << a->text();
-    EXPECT_EQ(menu, (QStringList{"&Файл", "&Правка", "Подобрать &сердечник...", "По&мощь", "&О программе...", "Язык / &Language"}));
+    EXPECT_EQ(menu, (QStringList{"&Файл", "&Правка", "Подобрать &сердечник...", "Спрое&ктировать...", "По&мощь", "&О программе...", "Язык / &Language"}));
 
     // A window of about 900 x 530 at the normal font, that can be resized.
     EXPECT_LT(dlg.minimumSizeHint().width(), dlg.maximumSize().width());
