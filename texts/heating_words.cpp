@@ -15,6 +15,7 @@ constexpr std::array kIds{
     std::pair{HeatingText::impregnatedTip, std::string_view{"heating.impregnatedTip"}},
     std::pair{HeatingText::nominalAboveMax, std::string_view{"heating.nominalAboveMax"}},
     std::pair{HeatingText::cannotWorkHeading, std::string_view{"heating.cannotWorkHeading"}},
+    std::pair{HeatingText::insulationOption, std::string_view{"heating.insulationOption"}},
 };
 
 }  // namespace

@@ -14,6 +14,7 @@ enum class HeatingText {
     impregnatedTip,      // the impregnation's tool-tip
     nominalAboveMax,     // the mark on U1nom when it exceeds U1max
     cannotWorkHeading,   // the banner's first line
+    insulationOption,    // a class in the list: its letter and limit
 };
 
 std::string_view heatingText(HeatingText id, Lang lang);

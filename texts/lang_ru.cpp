@@ -7,7 +7,7 @@
 namespace velmora::texts {
 
 std::span<const TextRow> russianTexts() {
-    static constexpr std::array<TextRow, 516> kRows{{
+    static constexpr std::array<TextRow, 517> kRows{{
         {"label.core", "Форма сердечника"},
         {"label.lst", "Ls, мм"},
         {"label.hst", "Hs, мм"},
@@ -553,7 +553,7 @@ std::span<const TextRow> russianTexts() {
         {"page.appDescription", "Расчёт сетевых трансформаторов питания"},
         {"heating.ambientTip", "Температура воздуха, в котором будет работать трансформатор, °C. По ней считаются перегрев и горячая точка обмотки."},
         {"heating.insulationTip", "Класс нагревостойкости всей системы изоляции обмотки (A 105, E 120, B 130, F 155, H 180 °C): горячая точка сравнивается с его пределом. Эмаль провода одна его не задаёт."},
-        {"heating.impregnatedTip", "Пропитанная лаком обмотка лучше проводит тепло поперёк слоёв: горячая точка ниже."},
+        {"heating.impregnatedTip", "Пропитанная лаком намотка лучше проводит тепло поперек слоев: 0,5 Вт/(м·К) по измерениям пропитанного провода, у непропитанной взято 0,25 Вт/(м·К) — допущение (см. справку)."},
         {"heating.nominalAboveMax", "Номинальное напряжение выше максимального напряжения сети: трансформатор не будет работать."},
         {"heating.cannotWorkHeading", "Этот трансформатор не будет работать:"},
         {"page.insulationOption", "{class} ({limit} °C)"},
@@ -652,6 +652,7 @@ std::span<const TextRow> russianTexts() {
         {"designer.undoText", "Спроектировать"},
         {"designer.chartNotWritten", "не удалось записать диаграмму"},
         {"designer.noGrade", "в каталоге сталей нет марки"},
+        {"heating.insulationOption", "%1 (%2 °C)"},
     }};
     return kRows;
 }

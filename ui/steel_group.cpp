@@ -9,6 +9,8 @@
 #include "heating_words.hpp"
 #include "hints.hpp"
 #include "input_marks.hpp"
+#include "numtext.hpp"
+#include "say.hpp"
 #include "steel_texts.hpp"
 #include "ui_texts.hpp"
 #include "winding_heat.hpp"
@@ -48,8 +50,7 @@ SteelGroup::SteelGroup(QWidget* parent) : QGroupBox(parent) {
     insulationLabel_ = new QLabel(this);
     insulation_ = new QComboBox(this);
     insulation_->setObjectName(QStringLiteral("Insulation"));
-    for (std::size_t k = 0; k < kClassLetter.size(); ++k)
-        insulation_->addItem(QStringLiteral("%1 (%2 °C)").arg(QChar::fromLatin1(kClassLetter[k])).arg(kClassLimit[k]));
+    for (std::size_t k = 0; k < kClassLetter.size(); ++k) insulation_->addItem(QString());  // named in retranslate
     impregnated_ = new QCheckBox(this);
     impregnated_->setObjectName(QStringLiteral("Impregnated"));
     ambientLabel_->setWordWrap(true);  // as the figures' names: the column keeps its width
@@ -179,6 +180,9 @@ void SteelGroup::retranslate() {
     impregnated_->setText(fieldLabel(*findField("Impregnated")));
     setHint(ambient_, qs(texts::heatingText(texts::HeatingText::ambientTip, lang)));
     insulation_->setToolTip(qs(texts::heatingText(texts::HeatingText::insulationTip, lang)));
+    for (std::size_t k = 0; k < kClassLetter.size(); ++k)
+        insulation_->setItemText(static_cast<int>(k), qs(texts::fill(texts::heatingText(texts::HeatingText::insulationOption, lang),
+                                                                     {std::string(1, kClassLetter[k]), shortest(kClassLimit[k])})));
     impregnated_->setToolTip(qs(texts::heatingText(texts::HeatingText::impregnatedTip, lang)));
     for (std::size_t k = 0; k < names_.size(); ++k)
         names_[k]->setText(qs(texts::figureLabel(figures_[k]->id, lang)));
