@@ -66,14 +66,7 @@ constexpr std::string_view kIds[] = {
     "designer.chartNotWritten",
     "designer.noGrade",
 };
-static_assert(std::size(kWords) == static_cast<size_t>(count_));
-
-constexpr bool inOrder() {
-    for (size_t i = 0; i < std::size(kWords); ++i)
-        if (static_cast<size_t>(kWords[i].id) != i) return false;
-    return true;
-}
-static_assert(inOrder(), "one row per id, in the order of the ids");
+static_assert(std::size(kIds) == static_cast<size_t>(DesignerText::count_), "one id per text");
 
 }  // namespace
 
