@@ -92,14 +92,18 @@ TEST_F(PseudoWindow, EveryTextOfTheWindowItsDialogsAndTheSheetIsMarked) {
         checkBoxes();
         // The design sheet of the kind, every table and line of it.
         Record r = dlg_->record();
-        const ui::DesignSheet sheet = ui::designSheet(r, Calculate(r, dlg_->wires()), QStringLiteral("x.sav"));
-        check(QStringLiteral("sheet"), sheet.instructionHeading);
-        check(QStringLiteral("sheet instruction"), sheet.instruction.join(QLatin1Char('\n')));  // marks span lines
-        for (const ui::SheetTable& t : sheet.tables) {
-            check(QStringLiteral("sheet heading"), t.heading);
-            for (const QString& h : t.head) check(QStringLiteral("sheet head"), h);
-            for (const QStringList& row : t.rows)
-                for (const QString& cell : row) check(QStringLiteral("sheet cell"), cell);
+        const ui::DesignSheet sheet = ui::designSheet(r, dlg_->session().last()->run, &dlg_->session().last()->steel, QStringLiteral("x.sav"));
+        auto q = [](const std::string& s) { return QString::fromStdString(s); };
+        check(QStringLiteral("sheet"), q(sheet.content.instructionHeading));
+        check(QStringLiteral("sheet pictures"), q(sheet.content.picturesHeading));
+        std::string instruction;  // marks span lines
+        for (const std::string& line : sheet.content.instruction) instruction += line + "\n";
+        check(QStringLiteral("sheet instruction"), q(instruction));
+        for (const texts::SheetTable& t : sheet.content.tables) {
+            check(QStringLiteral("sheet heading"), q(t.heading));
+            for (const std::string& h : t.head) check(QStringLiteral("sheet head"), q(h));
+            for (const auto& row : t.rows)
+                for (const std::string& cell : row) check(QStringLiteral("sheet cell"), q(cell));
         }
     }
     // An overfill and a refusal say so in their boxes and the comment.
