@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "languages.hpp"
+#include "numtext.hpp"
 #include "record.hpp"
 
 namespace velmora::cli {
@@ -25,12 +26,9 @@ std::optional<std::pair<std::string, double>> parseLimit(const std::string& s) {
     if (eq == std::string::npos) return std::nullopt;
     const std::string key = s.substr(0, eq);
     if (std::find(std::begin(kLimitKeys), std::end(kLimitKeys), key) == std::end(kLimitKeys)) return std::nullopt;
-    double v = 0;
-    const char* b = s.data() + eq + 1;
-    const char* e = s.data() + s.size();
-    auto [p, ec] = std::from_chars(b, e, v);
-    if (ec != std::errc() || p != e || b == e || !std::isfinite(v) || v < 0) return std::nullopt;
-    return std::pair{key, v};
+    const std::optional<double> v = wholeNumber(std::string_view(s).substr(eq + 1));
+    if (!v || !std::isfinite(*v) || *v < 0) return std::nullopt;
+    return std::pair{key, *v};
 }
 
 }  // namespace

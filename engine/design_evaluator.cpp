@@ -13,8 +13,6 @@
 namespace velmora {
 namespace {
 
-constexpr double kWarm = 1.2;  // the calculation's warm factor of copper resistance
-
 double lastBuild(const RunFigures& f) {
     double last = f.build1;
     for (int i = 0; i < kSecondaries; ++i)
