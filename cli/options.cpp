@@ -26,7 +26,9 @@ std::optional<std::pair<std::string, double>> parseLimit(const std::string& s) {
     if (eq == std::string::npos) return std::nullopt;
     const std::string key = s.substr(0, eq);
     if (std::find(std::begin(kLimitKeys), std::end(kLimitKeys), key) == std::end(kLimitKeys)) return std::nullopt;
-    const std::optional<double> v = wholeNumber(std::string_view(s).substr(eq + 1));
+    const std::string_view text = std::string_view(s).substr(eq + 1);
+    if (text.find(',') != std::string_view::npos) return std::nullopt;  // '.' only, as every option
+    const std::optional<double> v = wholeNumber(text);
     if (!v || !std::isfinite(*v) || *v < 0) return std::nullopt;
     return std::pair{key, *v};
 }
