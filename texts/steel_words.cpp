@@ -129,7 +129,10 @@ std::string steelReport(const SteelResult& s, const SteelGrade& g, Lang lang) {
 }
 
 std::string steelSummary(const SteelResult& s, const SteelGrade& g, Lang lang) {
-    return "\n" + steelGroupTitle(lang) + "\n" + lines(s, g, lang, "  ", "\n");
+    // Appended, not "\n" + title: GCC 12 at -O3 sees a false overlap in that form.
+    std::string o = "\n";
+    o.append(steelGroupTitle(lang)).append("\n").append(lines(s, g, lang, "  ", "\n"));
+    return o;
 }
 
 }  // namespace velmora::texts

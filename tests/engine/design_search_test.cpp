@@ -37,8 +37,8 @@ const SteelGrade& gradeFor(int core) {
 }
 
 void secondary(Record& r, int i, const char* U, const char* I, bool centre = false) {
-    r.U2[i] = U;
-    r.I2[i] = I;
+    r.U2[i] = std::string(U);  // moved in: GCC 12 at -O3 sees a false overlap in = const char*
+    r.I2[i] = std::string(I);
     r.double2[i] = centre ? 1 : 0;
 }
 

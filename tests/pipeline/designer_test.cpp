@@ -30,12 +30,12 @@ const std::vector<SteelGrade>& grades() {
 std::vector<Record> loadSets() {
     Record plain;
     Record tapped;
-    tapped.U2[0] = "12";
-    tapped.I2[0] = "2";
+    tapped.U2[0] = std::string("12");
+    tapped.I2[0] = std::string("2");
     tapped.double2[0] = 1;
-    tapped.U2[1] = "6,3";
-    tapped.I2[1] = "1";
-    tapped.Insulation = "A";
+    tapped.U2[1] = std::string("6,3");
+    tapped.I2[1] = std::string("1");
+    tapped.Insulation = std::string("A");
     Record rect;
     RectifierInputs s;
     s.circuit = 1;

@@ -28,7 +28,7 @@ inline std::string unmarked(std::string_view s, const std::vector<std::string>& 
         }
     }
     for (const std::string& d : data)
-        for (std::size_t at; !d.empty() && (at = out.find(d)) != std::string::npos;) out.replace(at, d.size(), " ");
+        for (std::size_t at; !d.empty() && (at = out.find(d)) != std::string::npos;) out.replace(at, d.size(), 1, ' ');
     return out;
 }
 
@@ -41,7 +41,7 @@ inline std::string wordIn(std::string rest) {
             const bool before = at == 0 || std::string_view(" (,\t\n\r\"").find(rest[at - 1]) != std::string_view::npos;
             const std::size_t end = at + letters.size();
             const bool after = end == rest.size() || std::string_view(" ),\t\n\r\"").find(rest[end]) != std::string_view::npos;
-            if (before && after) rest.replace(at, letters.size(), " ");
+            if (before && after) rest.replace(at, letters.size(), 1, ' ');
             else at = end;
         }
     std::string word;
