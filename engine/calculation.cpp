@@ -193,4 +193,11 @@ RunResult Calculate(Record& r, const WireTable& wires) {
     return calc::calculatePasses(r, wires, calc::kDefaultPasses);
 }
 
+double lastBuild(const RunFigures& f) {
+    double build = f.build1;
+    for (int i = 0; i < kSecondaries; ++i)
+        if (f.used[i]) build = f.build2[i];
+    return build;
+}
+
 }  // namespace velmora

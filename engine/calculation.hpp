@@ -167,6 +167,9 @@ struct RunFigures {
     std::array<double, kSecondaries> W2{}, I2{}, R2{}, U2xx{}, Lpr2{}, M2{}, n2{}, Diz2{},
         build2{};
 };
+
+// The winding wound last: where the build-up (or a ring's hole) ends, mm.
+double lastBuild(const RunFigures& f);
 std::string_view statusName(RunStatus s);  // "ok", "overfill", "refused"
 
 struct RunResult {

@@ -13,13 +13,6 @@
 namespace velmora {
 namespace {
 
-double lastBuild(const RunFigures& f) {
-    double last = f.build1;
-    for (int i = 0; i < kSecondaries; ++i)
-        if (f.used[i]) last = f.build2[i];
-    return last;
-}
-
 // A run that did not end ok: nothing but why.
 DesignFigures notRun(const RunResult& run) {
     DesignFigures d;

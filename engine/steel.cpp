@@ -25,14 +25,6 @@ double logLog(double B, double B1, double v1, double B2, double v2) {
 
 CoreDims dimsOf(const RunFigures& f) { return {f.lst, f.hst, f.lok, f.hok}; }
 
-// The winding wound last: where the build-up (or a ring's hole) ends.
-double lastBuild(const RunFigures& f) {
-    double build = f.build1;
-    for (int i = 0; i < kSecondaries; ++i)
-        if (f.used[i]) build = f.build2[i];
-    return build;
-}
-
 bool figuresUsable(const RunFigures& f) {
     return positive(f.W1) && positive(f.F) && positive(f.U1nom) &&
            positive(f.Sst) && positive(f.lm) && positive(f.lst) && positive(f.hst) &&

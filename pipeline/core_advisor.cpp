@@ -12,14 +12,6 @@ namespace velmora {
 
 namespace {
 
-// The build-up after the last winding wound, mm.
-double lastBuild(const RunFigures& f) {
-    double last = f.build1;
-    for (int i = 0; i < kSecondaries; ++i)
-        if (f.used[i]) last = f.build2[i];
-    return last;
-}
-
 // The catalogue grade of that name (case aside), or nullptr.
 const SteelGrade* gradeNamed(const std::vector<SteelGrade>& grades, std::string_view name) {
     auto lower = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c + 32 : c; };
