@@ -545,7 +545,7 @@
         return calculate(quiet);
       }
     });
-    B.ready().then(function () {
+    B.ready(take(), lang).then(function () {
       document.body.removeAttribute('data-loading');
       calculate();
       document.body.dataset.ready = '1';
