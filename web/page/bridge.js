@@ -5,7 +5,7 @@ var VelmoraBridge = (function () {
   // Until the page's own engine is needed: the module the worker compiled and its
   // calculation of the design the page opened with ({inputs, lang, result, shown,
   // overfilled}, texts as the engine gave them).
-  var module = null, first = null;
+  var module = null, first = null, glue = null;
   function pack(inputs) {
     return Object.keys(inputs).map(function (k) { return k + '\x1f' + inputs[k]; }).join('\x1e');
   }
@@ -14,6 +14,12 @@ var VelmoraBridge = (function () {
   // calculates that design too, so that it holds what the worker held.
   function engine() {
     if (M || !module) return M;
+    // The engine's script, fetched as text while loading, runs only now.
+    if (typeof createVelmora !== 'function') {
+      var s = document.createElement('script');
+      s.textContent = glue;
+      document.head.appendChild(s);
+    }
     var m = {
       instantiateWasm: function (imports, done) {
         var instance = new WebAssembly.Instance(module, imports);
@@ -52,25 +58,32 @@ var VelmoraBridge = (function () {
     });
   }
   return {
-    // The engine's script is loaded here, after the page has painted from the words
-    // the build took from it (boot.js). A worker (engine_warm.js) compiles its module
-    // (engine.wasm) and calculates the design on the page; the page starts its own
-    // engine from that module only when a call needs it, so that loading holds the
-    // page's thread for no long task. A page opened from disk may fetch nothing (and
-    // start no worker): it takes the module from a script and starts at once.
+    // The engine is loaded here, after the page has painted from the words the build
+    // took from it (boot.js). A worker (engine_warm.js) compiles its module (engine.wasm)
+    // and calculates the design on the page; the page fetches the engine's script as
+    // text and starts its own engine from that module only when a call needs it, so
+    // that loading holds the page's thread for no long task. A page opened from disk
+    // may fetch nothing (and start no worker): it takes the module from a script and
+    // starts at once, as a browser without workers does.
     ready: function (inputs, lang) {
       var disk = location.protocol === 'file:';
-      return Promise.all([script('engine.js', typeof createVelmora === 'function'),
-                          script('engine-wasm.js', !disk || typeof VelmoraWasm === 'string'),
-                          disk ? null : warm(inputs || {}, lang || 'ru')])
+      var text = disk || typeof createVelmora === 'function' ? null
+        : fetch('engine.js').then(function (r) { return r.ok ? r.text() : null; }).catch(function () { return null; });
+      return Promise.all([text, disk ? null : warm(inputs || {}, lang || 'ru')])
         .then(function (got) {
-          if (got[2]) {
-            module = got[2].module;
-            first = got[2];
+          if (got[1] && (got[0] || typeof createVelmora === 'function')) {
+            glue = got[0];
+            module = got[1].module;
+            first = got[1];
             return;
           }
-          var wasm = disk ? { wasmBinary: Uint8Array.from(atob(VelmoraWasm), function (c) { return c.charCodeAt(0); }) } : {};
-          return createVelmora(wasm).then(function (m) { M = m; });
+          return Promise.all([script('engine.js', typeof createVelmora === 'function'),
+                              script('engine-wasm.js', !disk || typeof VelmoraWasm === 'string')])
+            .then(function () {
+              var wasm = disk ? { wasmBinary: Uint8Array.from(atob(VelmoraWasm), function (c) { return c.charCodeAt(0); }) } : {};
+              return createVelmora(wasm);
+            })
+            .then(function (m) { M = m; });
         })
         // The module's start and the first calculation in separate tasks: neither holds the
         // page's thread for long.

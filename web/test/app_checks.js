@@ -60,17 +60,14 @@ async function slowPhone(browser, url) {
     new PerformanceObserver((list) => {
       for (const e of list.getEntries()) if (!e.hadRecentInput) window.__cls += e.value;
     }).observe({ type: 'layout-shift', buffered: true });
-    // What the page shows at the moment the engine's script defines its factory.
-    Object.defineProperty(window, 'createVelmora', {
-      configurable: true,
-      get() { return undefined; },
-      set(v) {
-        const b = document.getElementById('calculate');
-        window.__beforeEngine = { loading: !document.body.hasAttribute('data-building') && document.body.dataset.loading === '1',
-                                  button: b ? b.textContent : '', labels: document.querySelectorAll('.label').length };
-        Object.defineProperty(window, 'createVelmora', { value: v, writable: true, configurable: true });
-      },
-    });
+    // What the page shows at the moment the engine's script has arrived (the page runs
+    // it only when a call needs it; a worker starts the engine meanwhile).
+    new PerformanceObserver((list) => {
+      if (window.__beforeEngine || !list.getEntries().some((e) => /engine\.js$/.test(e.name))) return;
+      const b = document.getElementById('calculate');
+      window.__beforeEngine = { loading: !document.body.hasAttribute('data-building') && document.body.dataset.loading === '1',
+                                button: b ? b.textContent : '', labels: document.querySelectorAll('.label').length };
+    }).observe({ type: 'resource' });
   });
   const t0 = Date.now();
   await page.goto(url);
