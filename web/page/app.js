@@ -171,7 +171,8 @@
     });
     byName.hok.el.parentNode.hidden = ring;
     byName.lkar.el.disabled = ring;
-    $('picture').src = shapeOf(core).picture;
+    // Set only when the kind's picture changes: every setting decodes the image again.
+    if ($('picture').getAttribute('src') !== shapeOf(core).picture) $('picture').src = shapeOf(core).picture;
     $('picture').alt = table.cores[core];
   }
 

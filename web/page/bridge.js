@@ -14,10 +14,10 @@ var VelmoraBridge = (function () {
   // calculates that design too, so that it holds what the worker held.
   function engine() {
     if (M || !module) return M;
-    // The engine's script, fetched as text while loading, runs only now.
+    // The engine's script, fetched while loading, is decoded and run only now.
     if (typeof createVelmora !== 'function') {
       var s = document.createElement('script');
-      s.textContent = glue;
+      s.textContent = new TextDecoder().decode(glue);
       document.head.appendChild(s);
     }
     var m = {
@@ -60,15 +60,15 @@ var VelmoraBridge = (function () {
   return {
     // The engine is loaded here, after the page has painted from the words the build
     // took from it (boot.js). A worker (engine_warm.js) compiles its module (engine.wasm)
-    // and calculates the design on the page; the page fetches the engine's script as
-    // text and starts its own engine from that module only when a call needs it, so
-    // that loading holds the page's thread for no long task. A page opened from disk
+    // and calculates the design on the page; the page fetches the engine's script but
+    // runs it, and starts its own engine from that module, only when a call needs it,
+    // so that loading holds the page's thread for no long task. A page opened from disk
     // may fetch nothing (and start no worker): it takes the module from a script and
     // starts at once, as a browser without workers does.
     ready: function (inputs, lang) {
       var disk = location.protocol === 'file:';
       var text = disk || typeof createVelmora === 'function' ? null
-        : fetch('engine.js').then(function (r) { return r.ok ? r.text() : null; }).catch(function () { return null; });
+        : fetch('engine.js').then(function (r) { return r.ok ? r.arrayBuffer() : null; }).catch(function () { return null; });
       return Promise.all([text, disk ? null : warm(inputs || {}, lang || 'ru')])
         .then(function (got) {
           if (got[1] && (got[0] || typeof createVelmora === 'function')) {
