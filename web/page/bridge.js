@@ -75,6 +75,11 @@ var VelmoraBridge = (function () {
             glue = got[0];
             module = got[1].module;
             first = got[1];
+            // A touch, a key or a focused control comes before the edit that needs the
+            // engine: it starts then, while the user has yet to type.
+            ['pointerdown', 'keydown', 'focusin'].forEach(function (type) {
+              document.addEventListener(type, function () { engine(); }, { once: true, capture: true, passive: true });
+            });
             return;
           }
           return Promise.all([script('engine.js', typeof createVelmora === 'function'),
