@@ -78,7 +78,7 @@ async function slowPhone(browser, url) {
     const engine = performance.getEntriesByType('resource').find((r) => r.name.endsWith('engine.js'));
     return { cls: window.__cls, before: window.__beforeEngine, fcp: fcp ? fcp.startTime : null,
              engineEnd: engine ? engine.responseEnd : null, engineBytes: engine ? engine.transferSize : null,
-             result: window.velmoraPage.firstResult };
+             result: window.velmoraPage.firstResult, engineRan: typeof window.createVelmora === 'function' };
   });
   got.wall = Date.now() - t0;
   await ctx.close();
@@ -97,6 +97,8 @@ async function run({ browser, url, site, out, check, cliJson }) {
     assert.ok(slow.fcp < slow.engineEnd, `first paint ${slow.fcp} ms, engine loaded ${slow.engineEnd} ms`);
   });
   check('slow phone: the engine comes compressed', () => assert.ok(slow.engineBytes < 400e3, `${slow.engineBytes}`));
+  // The worker calculated the first result: the engine's script has not run on the page's thread.
+  check('slow phone: no engine started on the page while loading', () => assert.equal(slow.engineRan, false));
   check('slow phone: layout shift while loading at most 0.05', () => assert.ok(slow.cls <= 0.05, `${slow.cls}`));
   console.log(`web: slow phone: first paint ${slow.fcp.toFixed(0)} ms, engine loaded ${slow.engineEnd.toFixed(0)} ms, ` +
               `first result ${slow.result.toFixed(0)} ms, layout shift ${slow.cls.toFixed(3)}`);
