@@ -1,13 +1,70 @@
 #include "printf_chars.hpp"
 
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
 namespace velmora::printf_chars {
 
+namespace {
+
+// The exact case of decimal reading: a whole number w of at most 15 digits and a power
+// of ten 10^q with |q| <= 22 are both exact doubles, so w * 10^q (or w / 10^-q) is one
+// correctly rounded operation, the value strtod gives. Catalogue sizes and typed inputs
+// ("0.355", "12,6") all are; strtod, slow where long double is soft float (WebAssembly),
+// reads the rest.
+constexpr double kPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                             1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+std::optional<double> exactCase(std::string_view t) {
+    auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    size_t i = 0;
+    const bool negative = i < t.size() && t[i] == '-';
+    if (negative) ++i;
+    std::uint64_t w = 0;
+    int significant = 0, q = 0;
+    bool any = false, point = false;
+    for (; i < t.size(); ++i) {
+        const char c = t[i];
+        if (c == '.' && !point) {
+            point = true;
+            continue;
+        }
+        if (!digit(c)) break;
+        any = true;
+        if (w == 0 && c == '0') {  // a leading zero counts no digit
+            if (point) --q;
+            continue;
+        }
+        if (++significant > 15) return std::nullopt;
+        w = w * 10 + static_cast<std::uint64_t>(c - '0');
+        if (point) --q;
+    }
+    if (!any) return std::nullopt;
+    if (i < t.size()) {
+        if (t[i] != 'e' && t[i] != 'E') return std::nullopt;
+        ++i;
+        const bool down = i < t.size() && t[i] == '-';
+        if (i < t.size() && (t[i] == '-' || t[i] == '+')) ++i;
+        int e = 0, n = 0;
+        for (; i < t.size() && digit(t[i]); ++i, ++n) e = e * 10 + (t[i] - '0');
+        if (n == 0 || n > 4 || i != t.size()) return std::nullopt;
+        q += down ? -e : e;
+    }
+    double v = static_cast<double>(w);
+    if (w != 0) {
+        if (q < -22 || q > 22) return std::nullopt;
+        v = q < 0 ? v / kPow10[-q] : v * kPow10[q];
+    }
+    return negative ? -v : v;
+}
+
+}  // namespace
+
 double parse(std::string_view num) {
+    if (const auto v = exactCase(num)) return *v;
     // strtod reads '.' here: the C locale is the only one these builds have, and the
     // window's locale never reaches this path (native builds use from_chars).
     const std::string text(num);
@@ -46,7 +103,7 @@ std::string shortest(double v) {
     int p = 1;
     for (; p < 17; ++p) {
         std::snprintf(buf, sizeof buf, "%.*e", p - 1, a);
-        if (std::strtod(buf, nullptr) == a) break;
+        if (parse(buf) == a) break;
     }
     if (p == 17) std::snprintf(buf, sizeof buf, "%.*e", p - 1, a);
     // "d.ddde+XX" (no point for one digit): the digits and the decimal exponent. The

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <random>
 #include <string>
+#include <vector>
 
 using namespace velmora;
 
@@ -83,4 +84,28 @@ TEST(PrintfChars, ParseWholeTakesOneDecimalNumberOnly) {
     EXPECT_EQ(printf_chars::parseWhole(".5"), 0.5);
     for (const char* bad : {"", "+1", " 1", "1 ", "0x10", "inf", "nan", "1.2.3", "e5", "1,5", "-"})
         EXPECT_FALSE(printf_chars::parseWhole(bad).has_value()) << bad;
+}
+
+// Texts of every shape a catalogue or a user writes, and the edges of the exact case
+// (15 and 16 digits, powers 10^±22 and 10^±23), read bit for bit as from_chars reads them.
+TEST(PrintfChars, ParseMatchesFromCharsOnShortDecimals) {
+    std::vector<std::string> texts = {"0.355", "12.6", "-0", "0", "000.0100", "999999999999999",
+                                      "9999999999999999", "1234567890.12345", "1e22", "1e23", "3e-22",
+                                      "3e-23", "123456789012345e22", "0.1e-21", "5E+3", "7.e1", ".25e-1",
+                                      "1.7976931348623157e308", "2.675", "0.000000000000000000001"};
+    std::mt19937_64 gen(13);
+    for (int i = 0; i < 20000; ++i) {
+        std::string t = std::to_string(gen() % 1000000000000000ULL);  // up to 15 digits
+        const size_t dot = gen() % (t.size() + 1);
+        if (dot < t.size()) t.insert(dot, ".");
+        if (i % 3 == 0) t += "e" + std::to_string(static_cast<int>(gen() % 61) - 30);
+        texts.push_back(t);
+    }
+    for (const std::string& t : texts) {
+        double want = 0;
+        auto [p, ec] = std::from_chars(t.data(), t.data() + t.size(), want);
+        ASSERT_EQ(p, t.data() + t.size()) << t;
+        ASSERT_EQ(ec, std::errc()) << t;
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(printf_chars::parse(t)), std::bit_cast<std::uint64_t>(want)) << t;
+    }
 }

@@ -171,7 +171,8 @@
     });
     byName.hok.el.parentNode.hidden = ring;
     byName.lkar.el.disabled = ring;
-    $('picture').src = shapeOf(core).picture;
+    // Set only when the kind's picture changes: every setting decodes the image again.
+    if ($('picture').getAttribute('src') !== shapeOf(core).picture) $('picture').src = shapeOf(core).picture;
     $('picture').alt = table.cores[core];
   }
 
@@ -545,7 +546,7 @@
         return calculate(quiet);
       }
     });
-    B.ready().then(function () {
+    B.ready(take(), lang).then(function () {
       document.body.removeAttribute('data-loading');
       calculate();
       document.body.dataset.ready = '1';
