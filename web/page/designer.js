@@ -45,8 +45,8 @@
     el('button', { type: 'submit', id: 'designer-run' }, buttons);
     el('button', { type: 'button', id: 'designer-close' }, buttons);
     el('p', { id: 'designer-status', className: 'designer-status', role: 'status' }, form);
+    el('div', { id: 'designer-chart', className: 'designer-chart' }, dlg);
     var results = el('div', { className: 'designer-results', id: 'designer-results', hidden: true }, dlg);
-    el('div', { id: 'designer-chart', className: 'designer-chart' }, results);
     var wrap = el('div', { className: 'designer-table', tabIndex: 0, role: 'region', 'aria-labelledby': 'designer-title' }, results);
     var table = el('table', { id: 'designer-table' }, wrap);
     el('thead', {}, table);
