@@ -6,7 +6,7 @@
 namespace velmora::texts {
 
 std::span<const TextRow> englishTexts() {
-    static constexpr std::array<TextRow, 517> kRows{{
+    static constexpr std::array<TextRow, 520> kRows{{
         {"label.core", "Core shape"},
         {"label.lst", "Ls, mm"},
         {"label.hst", "Hs, mm"},
@@ -549,6 +549,9 @@ std::span<const TextRow> englishTexts() {
         {"page.tambTip", "The temperature of the air around the transformer where it will work (inside its case, if it has one). Default 40 °C."},
         {"page.insulationTip", "The thermal class of the whole insulation system — wire, interlayer and interwinding insulation, bobbin, varnish — not of the wire's enamel alone: the limit of the hot spot A 105, E 120, B 130, F 155, H 180 °C. Default B."},
         {"page.impregnatedTip", "A varnish-impregnated winding conducts heat across its layers better: 0.5 W/(m·K) as measured on impregnated wire; 0.25 W/(m·K) is taken for a dry one, an assumption (see the help)."},
+        {"page.designer", "Design..."},
+        {"page.designerBusy", "Searching the cores…"},
+        {"page.designerBadLimit", "A limit is a number not below zero; an empty field sets none."},
         {"cli.keysTitle", "Design keys (design file, --set KEY=VALUE):"},
         {"cli.keysRingNote", "on a ring: "},
         {"cli.keysCoreNote", "0 toroid, 1 C-core (ПЛ), 2 cut shell core (ШЛ), 3 E-I laminations (Ш), 4 U-I laminations (Г)"},

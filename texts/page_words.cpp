@@ -8,7 +8,7 @@
 namespace velmora::texts {
 
 std::span<const std::string_view> pageKeys() {
-    static constexpr std::array<std::string_view, 53> kKeys{
+    static constexpr std::array<std::string_view, 56> kKeys{
         "language", "core", "totals", "calculate", "load", "save", "saveReport", "help", "about",
         "fill", "comment", "primary", "secondary", "bobbinWidth", "bobbinHeight", "ringDHint",
         "ringdHint", "ringHHint", "steelLsHint", "steelHsHint", "steelLokHint", "hole", "noFit",
@@ -16,7 +16,8 @@ std::span<const std::string_view> pageKeys() {
         "rectifierC", "rectifierVd", "rectifierRd", "rectifierDiodeTip", "apply", "close",
         "loading", "calculated", "stale", "notCalculated", "addSecondary", "reset", "copyLink",
         "linkCopied", "linkShown", "updateReady", "reload", "fillShares", "fillFree",
-        "appDescription", "insulationOption", "tambTip", "insulationTip", "impregnatedTip"};
+        "appDescription", "insulationOption", "tambTip", "insulationTip", "impregnatedTip",
+        "designer", "designerBusy", "designerBadLimit"};
     return kKeys;
 }
 

@@ -29,6 +29,7 @@
 #include "texts.hpp"
 #include "winding_heat.hpp"
 #include "wires.hpp"
+#include "engine_parts.hpp"
 
 using namespace velmora;
 
@@ -54,6 +55,10 @@ const WireSizes& sizesOf(const std::string& kind) {
     return it->second;
 }
 
+}  // namespace
+
+namespace velmora::web {
+
 Record recordFrom(std::string_view inputs) {
     Record r;
     while (!inputs.empty()) {
@@ -70,32 +75,47 @@ Record recordFrom(std::string_view inputs) {
     return r;
 }
 
+}  // namespace velmora::web
+
+using web::recordFrom;
+
+namespace {
+
 // One evaluation as velmora-cli has it, with the record it was made of.
 struct Run {
     Record rec;
     Evaluation e;
 };
 
-const SteelCatalogue& steels() {
-    static const SteelCatalogue c = LoadSteels(kData);
-    return c;
-}
 
 Run run(const char* inputs, texts::Lang lang) {
     Run out;
     out.rec = recordFrom(inputs);
-    EvaluationInputs in;
-    in.kinds = &catalogue().kinds;
-    in.sizesOf = sizesOf;
-    in.steels = &steels();
-    in.lang = lang;
-    out.e = evaluate(out.rec, in);
+    out.e = evaluate(out.rec, web::catalogueInputs(lang));
     return out;
 }
 
 // The catalogue cannot be used: why, worded; empty when it can.
 std::string failure(const Run& r, texts::Lang lang) {
     return r.e.status == EvaluationStatus::noWires ? texts::message(*r.e.failure, lang).text : std::string();
+}
+
+}  // namespace
+
+namespace velmora::web {
+
+const SteelCatalogue& steels() {
+    static const SteelCatalogue c = LoadSteels(kData);
+    return c;
+}
+
+EvaluationInputs catalogueInputs(texts::Lang lang) {
+    EvaluationInputs in;
+    in.kinds = &catalogue().kinds;
+    in.sizesOf = sizesOf;
+    in.steels = &steels();
+    in.lang = lang;
+    return in;
 }
 
 // The design on the page: its inputs as last calculated and the outcome, for what the
@@ -113,14 +133,25 @@ DesignSession& session() {
     return s;
 }
 
-std::string text_;   // the last text result
-int overfilled_ = 0; // the winding that did not fit in the last calculation, 0 none
-std::string bytes_;  // the last byte result
+namespace {
+std::string text_;  // the last text result
+}  // namespace
 
 const char* give(std::string s) {
     text_ = std::move(s);
     return text_.c_str();
 }
+
+}  // namespace velmora::web
+
+using web::give;
+using web::session;
+using web::steels;
+
+namespace {
+
+int overfilled_ = 0; // the winding that did not fit in the last calculation, 0 none
+std::string bytes_;  // the last byte result
 
 std::string failureJson(const std::string& why) {
     return "{\"failure\": " + json::jsonString(why) + "}";

@@ -37,6 +37,27 @@ var VelmoraBridge = (function () {
     return M.HEAPU8.slice(p, p + n);
   }
   function call(name, types, args) { return engine().ccall(name, 'string', types, args); }
+  // The designer's search runs in an engine of its own in a worker, so that the page
+  // stays responsive; where no worker can start (a page opened from disk), here, after
+  // the page has painted its busy state.
+  var worker = null, jobs = {}, job = 0;
+  function designer() {
+    if (worker !== null) return worker;
+    try { worker = location.protocol === 'file:' ? false : new Worker('designer_worker.js'); } catch (e) { worker = false; }
+    if (!worker) return worker;
+    worker.onmessage = function (e) { var j = jobs[e.data.id]; delete jobs[e.data.id]; j.done(e.data.out); };
+    // A worker that cannot start its engine: what it was asked is done here.
+    worker.onerror = function () {
+      worker = false;
+      Object.keys(jobs).forEach(function (id) { var j = jobs[id]; delete jobs[id]; designHere(j.args).then(j.done); });
+    };
+    return worker;
+  }
+  function designHere(args) {
+    return new Promise(function (done) {
+      setTimeout(function () { done(call('velmora_design', ['string', 'string', 'string'], args)); }, 50);
+    });
+  }
   function script(src, have) {
     return new Promise(function (done, fail) {
       if (have) return done();
@@ -138,6 +159,17 @@ var VelmoraBridge = (function () {
     misreadNotice: function (reads, lang) {
       return call('velmora_misread_notice', ['number', 'string'], [reads, lang]);
     },
-    help: function (lang) { return call('velmora_help', ['string'], [lang]); }
+    help: function (lang) { return call('velmora_help', ['string'], [lang]); },
+    // The designer dialog's words and the request's keys with velmora-cli's defaults.
+    designerWords: function (lang) { return JSON.parse(call('velmora_designer_words', ['string'], [lang])); },
+    // velmora-cli --design of the inputs, with each design's inputs, the chart and the
+    // summary; request: {goal, limit key: text}. A promise.
+    design: function (inputs, request, lang) {
+      var args = [pack(inputs), pack(request), lang], w = designer();
+      var out = w ? new Promise(function (done) { jobs[++job] = { done: done, args: args }; w.postMessage({ id: job, args: args }); }) : designHere(args);
+      return out.then(JSON.parse);
+    },
+    // The design sheet of the last calculation (the window's PDF's content).
+    sheet: function (lang) { return JSON.parse(call('velmora_sheet', ['string'], [lang])); }
   };
 })();

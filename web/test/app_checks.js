@@ -238,6 +238,12 @@ async function run({ browser, url, site, out, check, cliJson }) {
   await tap(page, '#rect-button-1');
   await axeIn('rectifier open');
   await page.click('#rect-close');
+  await tap(page, '#designer-open');
+  await page.click('#designer-run');
+  await page.waitForFunction(() => window.velmoraPage.design && !document.getElementById('designer').hasAttribute('aria-busy'),
+    { timeout: 120000 });
+  await axeIn('designer-open');
+  await page.keyboard.press('Escape');
   await page.select('#lang', 'en');
   await axeIn('English');
   await page.emulateMediaFeatures([{ name: 'prefers-color-scheme', value: 'dark' }]);
@@ -252,16 +258,20 @@ async function run({ browser, url, site, out, check, cliJson }) {
   await page.pdf({ path: pdf, format: 'A4', printBackground: false });
   figures.printPages = Number(/Pages:\s*(\d+)/.exec(execFileSync('pdfinfo', [pdf], { encoding: 'utf8' }))[1]);
   check('print: one or two pages', () => assert.ok(figures.printPages >= 1 && figures.printPages <= 2, `${figures.printPages}`));
-  // No button's word on the sheet, and the comment whole (the words of its last line).
+  // No button's word on the sheet; the design sheet's own texts (its title, each table's
+  // heading, the winding instruction's) as the engine gives them.
   const printed = execFileSync('pdftotext', [pdf, '-'], { encoding: 'utf8' }).replace(/\s+/g, ' ');
   const sheet = await page.evaluate(() => {
-    const w = window.velmoraPage.words(), lines = window.velmoraPage.last.comment.split(/\r?\n/).filter((l) => l.trim());
-    return { buttons: ['calculate', 'load', 'saveReport', 'help', 'copyLink', 'addSecondary'].map((k) => w[k]),
-             last: lines[lines.length - 1].trim().split(/\s+/) };
+    const w = window.velmoraPage.words(), c = VelmoraBridge.sheet('ru');
+    return { buttons: ['calculate', 'load', 'saveReport', 'help', 'copyLink', 'addSecondary', 'designer'].map((k) => w[k]),
+             texts: [c.title, ...c.tables.map((t) => t.heading), c.picturesHeading, c.instructionHeading,
+                     c.tables[0].rows[0][0], c.instruction[0]].map((t) => t.replace(/\s+/g, ' ').trim()) };
   });
-  check('print: no buttons, the comment whole', () => {
+  figures.sheetTexts = sheet.texts.length;
+  check('print: no buttons, the design sheet\'s texts from the engine', () => {
     for (const b of sheet.buttons) assert.ok(!printed.includes(b), b);
-    for (const word of sheet.last) assert.ok(printed.includes(word), word);
+    assert.ok(sheet.texts.length >= 6, JSON.stringify(sheet.texts));
+    for (const t of sheet.texts) assert.ok(t && printed.includes(t), t);
   });
   await page.emulateMediaType(null);
 

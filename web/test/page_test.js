@@ -458,6 +458,9 @@ async function main() {
     await disk.waitForFunction(() => window.velmoraPage && window.velmoraPage.firstResult !== null, { timeout: 10000 });
     compare('opened from disk', await shown(disk), cliJson({}));
 
+    // The designer against velmora-cli --design (designer_checks.js).
+    await require('./designer_checks').run({ page, disk, url, out, check, cli, data, cliJson, compare, shown });
+
     // Transferred size: every file of the site, gzip.
     let gz = 0;
     for (const f of fs.readdirSync(site)) gz += zlib.gzipSync(fs.readFileSync(path.join(site, f)), { level: 9 }).length;
