@@ -114,6 +114,15 @@ DesignSearch searchDesign(const DesignGrid& grid, const DesignLimits& limits, De
                 break;
             }
             const double j = jAt(m);
+            // Nor is the rest of a row whose floor from this j on cannot.
+            if (have) {
+                const DesignFloors from = ev.floorsFrom(j);
+                if (hopeless(from, limits, goal, bar)) {
+                    note(floorMiss(from, limits));
+                    out.pruned += m1 - m + 1;
+                    break;
+                }
+            }
             if (have && ev.sameAt(j)) {
                 ++out.reused;
             } else {

@@ -97,6 +97,9 @@ public:
     virtual bool sameAt(double /*j*/) const { return false; }
     // After evaluate(Bm, j0): the floors of every design at this Bm.
     virtual DesignFloors floors() const { return {}; }
+    // After evaluate(Bm, j0): the floors of every design at this Bm with a current
+    // density of j or above (they may rise with j, not fall as Bm rises).
+    virtual DesignFloors floorsFrom(double /*j*/) const { return floors(); }
     // Whether no floor ever falls as Bm rises.
     virtual bool floorsRise() const { return false; }
 };

@@ -125,7 +125,10 @@ std::vector<DesignLimits> limitLadder() {
     most.regulation_pct = 15;
     most.noLoad_pct = 30;
     most.fill = 0.8;
-    return {none, some, most};
+    // A hot spot near the ambient: the copper's floor ends rows early.
+    DesignLimits hot = most;
+    hot.hot_c = 75;
+    return {none, some, most, hot};
 }
 
 constexpr DesignGoal kGoals[] = {DesignGoal::mass, DesignGoal::loss, DesignGoal::hotSpot};
@@ -201,6 +204,45 @@ TEST(DesignSearch, FindsTheBestPointOfTheWholeGrid) {
     EXPECT_GT(found, 50);
     EXPECT_LT(runs, points / 2);
     std::printf("search: %d runs for %d grid points\n", runs, points);
+}
+
+TEST(DesignSearch, TheFloorsFromAJHoldForEveryRunAtItOrAbove) {
+    // Along each row, before each point: the floors of the rest of the row lie below
+    // the figures of the point (and of every point after it, the floors rising with j).
+    // Each load set has a point where the copper's floor takes more than half the
+    // copper's loss: a floor that loose-fitting a bug would go unseen is no test.
+    const auto sets = loadSets();
+    const auto list = cores();
+    int checked = 0;
+    for (int s = 0; s < static_cast<int>(sets.size()); ++s) {
+        double tightest = 0;  // of the copper's floor over its loss
+        for (const ListedCore& c : list) {
+            RunEvaluator ev = evaluatorFor(sets[s], c);
+            const DesignGrid g = gridOf(c.core);
+            for (int i = bmIndexFrom(g.BmMin); i <= bmIndexTo(g.BmMax); ++i) {
+                double lastLoss = -kNoLimit;
+                for (int m = jIndexFrom(g.jMin); m <= jIndexTo(g.jMax); ++m) {
+                    const bool first = m == jIndexFrom(g.jMin);
+                    const DesignFloors from = first ? DesignFloors{} : ev.floorsFrom(jAt(m));
+                    const DesignFigures f = ev.evaluate(bmAt(i), jAt(m));
+                    if (first) continue;
+                    EXPECT_GE(from.loss_w, lastLoss);  // the floors rise with j
+                    lastLoss = from.loss_w;
+                    if (!f.ran || !f.feasible) continue;
+                    ++checked;
+                    SCOPED_TRACE(testing::Message() << "loads " << s << " core " << c.name << " Bm "
+                                                    << bmAt(i) << " j " << jAt(m));
+                    EXPECT_LE(from.loss_w, f.loss_w);
+                    EXPECT_LE(from.hot_c, f.hot_c);
+                    EXPECT_LE(from.rise_k, f.rise_k);
+                    tightest = std::fmax(tightest, (from.loss_w - f.core_w) / f.copper_w);
+                }
+            }
+        }
+        EXPECT_GT(tightest, 0.5) << "loads " << s;
+        std::printf("loads %d: the copper's floor takes up to %.3f of its loss\n", s, tightest);
+    }
+    EXPECT_GT(checked, 5000);
 }
 
 TEST(DesignSearch, ATighterLimitNeverGivesABetterGoal) {
