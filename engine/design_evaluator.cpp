@@ -160,6 +160,9 @@ RunEvaluator::RunEvaluator(const Record& design, const ListedCore& core, const W
     : base_(designOnCore(design, core)), wires_(wires), grade_(grade), noLoad_(noLoad),
       heat_(heatConditions(design.Tamb, design.Insulation, design.Impregnated).value_or(HeatConditions{})),
       lossRises_(lossRisesWithInduction(grade)), bounds_(wireBounds(wires, base_.use_d != 0)) {
+    dizRises_ = !wires.Diz.empty();
+    for (int k = 1; k <= wires.last(); ++k)
+        dizRises_ = dizRises_ && wires.S[k] >= wires.S[k - 1] && wires.Diz[k] >= wires.Diz[k - 1];
     if (anyRectifier(base_)) {
         Record r = base_;
         r.Bm = shortest(BmRef);
@@ -181,6 +184,8 @@ DesignFigures RunEvaluator::evaluate(double Bm, double j) {
     r.j = shortest(j);
     RunResult run = Calculate(r, wires_);
     choices_ = std::move(run.wireChoices);
+    // The first pass's primary is its only choice so far.
+    primaryOverfill_ = run.status == RunStatus::overfill && run.overfilled == 1 && choices_.size() == 1;
     // The steel model: for the figures of a run that ended ok, and once per Bm for the
     // floors (they hold for every j at it, whether or not the run ended ok).
     const bool ok = run.status == RunStatus::ok;
@@ -213,6 +218,18 @@ DesignFigures RunEvaluator::evaluate(double Bm, double j) {
 }
 
 bool RunEvaluator::sameAt(double j) const { return sameWireChoices(wires_, choices_, j); }
+
+// The first pass sizes the primary for the current of no loss (no copper loss yet, no
+// drop), which Bm alone sets; a lower j asks more section of it. Where that takes as
+// many strands of a size no smaller, each strand is as thick or thicker: fewer turns
+// go in a layer (a ring's layer), each layer is as thick or thicker, and the winding
+// that did not fit does not fit again.
+bool RunEvaluator::overfillsAt(double j) const {
+    if (!primaryOverfill_ || !dizRises_ || choices_[0].fixedSize) return false;
+    const WireRecord& c = choices_[0];
+    const std::optional<WirePick> p = pickWire(wires_, c.I / j);
+    return p && p->n == c.pick.n && p->k >= c.pick.k;
+}
 
 DesignFloors RunEvaluator::floors() const { return floors_; }
 

@@ -49,6 +49,7 @@ public:
     bool sameAt(double j) const override;
     DesignFloors floors() const override;
     DesignFloors floorsFrom(double j) const override;
+    bool overfillsAt(double j) const override;
     bool floorsRise() const override { return lossRises_; }
 
     const Record& record() const { return base_; }  // the core's record, rectifiers solved
@@ -67,8 +68,10 @@ private:
     bool lossRises_ = false;
     WireBounds bounds_;
     double rho_ = 0;  // the run's own cold copper resistivity, once an ok run gives it
+    bool dizRises_ = false;  // the enamelled diameters rise with the sections
     // Of the last evaluation.
     std::vector<WireRecord> choices_;
+    bool primaryOverfill_ = false;  // the primary did not fit in the first pass
     // Of the row under way.
     DesignFloors floors_;
     double floorsBm_ = -1;  // the Bm floors_ belong to

@@ -5,8 +5,9 @@
 // transformer.
 //
 // The method, for the help text:
-//  - The grid is walked row by row, Bm rising, and along each row j rising. The best
-//    point is the one with the least goal; of equal goals the first in that order.
+//  - The grid is walked row by row, Bm rising, and along each row j falling. The best
+//    point is the one with the least goal; of equal goals the first in the order of
+//    Bm rising, then j rising (the order of the table).
 //  - A point is left out only where a bound proves it cannot win; every other point
 //    is evaluated. Two bounds are used, both the evaluator's to prove:
 //    1. Same run: after an evaluation at (Bm, j0) the evaluator may say the run at
@@ -102,6 +103,8 @@ public:
     virtual DesignFloors floorsFrom(double /*j*/) const { return floors(); }
     // Whether no floor ever falls as Bm rises.
     virtual bool floorsRise() const { return false; }
+    // After evaluate(Bm, j0): whether the run at j below j0 overfills as surely.
+    virtual bool overfillsAt(double /*j*/) const { return false; }
 };
 
 double goalOf(const DesignFigures& f, DesignGoal goal);

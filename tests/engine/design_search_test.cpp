@@ -1,8 +1,9 @@
 // The exact grid search: on three load sets and five cores, with the calculation and
 // the steel model as the evaluator, the search's best point is the best of a walk
-// over every point of the same grid; a tighter limit never gives a better goal; the
-// wire choices of a run stand exactly where they say; and the window fill is not
-// monotone in j, which is why the search does not prune on it.
+// over every point of the same grid; the floors of a row from a j on and a foreseen
+// overfill of the primary hold wherever they are given; a tighter limit never gives a
+// better goal; the wire choices of a run stand exactly where they say; and the window
+// fill is not monotone in j, which is why the search does not prune on it.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -243,6 +244,28 @@ TEST(DesignSearch, TheFloorsFromAJHoldForEveryRunAtItOrAbove) {
         std::printf("loads %d: the copper's floor takes up to %.3f of its loss\n", s, tightest);
     }
     EXPECT_GT(checked, 5000);
+}
+
+TEST(DesignSearch, APrimaryThatDidNotFitDoesNotFitAtALowerJ) {
+    // Along each row, j falling: wherever the evaluator says a run overfills as surely
+    // as the last, a run of its own overfills.
+    int claimed = 0;
+    const auto sets = loadSets();
+    for (const Record& loads : sets)
+        for (const ListedCore& c : cores()) {
+            RunEvaluator ev = evaluatorFor(loads, c);
+            const DesignGrid g = gridOf(c.core);
+            for (int i = bmIndexFrom(g.BmMin); i <= bmIndexTo(g.BmMax); ++i)
+                for (int m = jIndexTo(g.jMax), first = m; m >= jIndexFrom(g.jMin); --m) {
+                    const bool sure = m != first && ev.overfillsAt(jAt(m));
+                    const DesignFigures f = ev.evaluate(bmAt(i), jAt(m));
+                    if (!sure) continue;
+                    ++claimed;
+                    EXPECT_TRUE(f.overfilled) << c.name << " Bm " << bmAt(i) << " j " << jAt(m);
+                }
+        }
+    EXPECT_GT(claimed, 100);
+    std::printf("overfills foreseen: %d\n", claimed);
 }
 
 TEST(DesignSearch, ATighterLimitNeverGivesABetterGoal) {
