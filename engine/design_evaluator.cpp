@@ -117,15 +117,17 @@ Surface widestSurface(const RunFigures& f) {
 WireBounds wireBounds(const WireTable& wires, bool desiredSize) {
     const int last = wires.last();
     if (desiredSize || last < 1 || !(wires.S[0] > 0) || !(2 * wires.S[0] <= wires.S[last])) return {};
-    WireBounds b{1, wires.S[0]};
+    WireBounds b{1, wires.S[0], wires.M[0] / wires.S[0]};
     for (int k = 1; k <= last; ++k) {
         if (!(wires.S[k] > wires.S[k - 1])) return {};
         b.ratio = std::fmax(b.ratio, wires.S[k] / wires.S[k - 1]);
+        b.density = std::fmin(b.density, wires.M[k] / wires.S[k]);
     }
+    if (!(b.density > 0)) b.density = 0;
     return b;
 }
 
-CopperFloor copperFloor(const RunFigures& f, const Record& r, double rho) {
+CopperFloor copperFloor(const RunFigures& f, const Record& r, double rho, const WireBounds& b) {
     CopperFloor c;
     const double Lturn0 = 2 * f.hkar + 2 * f.hkar1;  // mm, the first turn's
     if (!(rho > 0) || !(Lturn0 > 0) || !(f.W1 > 0) || !(f.U1nom > 0)) return c;
@@ -142,6 +144,10 @@ CopperFloor copperFloor(const RunFigures& f, const Record& r, double rho) {
         c.k[1 + i] = perTurn * W2 * (f.centre[i] ? 2 : 1);
         c.I[1 + i] = f.I2[i];
     }
+    // Σ W · I, each W as in k (W1 for the primary).
+    double WI = 0;
+    for (size_t w = 0; w < c.k.size(); ++w) WI += c.k[w] / perTurn * std::fabs(c.I[w]);
+    c.massJ = b.density * Lturn0 * 1e-6 * WI;  // g/(m·mm2) · mm · A/(A/mm2) → kg at j = 1
     c.known = true;
     return c;
 }
@@ -206,9 +212,9 @@ DesignFigures RunEvaluator::evaluate(double Bm, double j) {
         floors_ = designFloors(run.figures, s, heat_.ambient);
         floorsBm_ = Bm;
         widest_ = widestSurface(run.figures);
-        copper_ = copperFloor(run.figures, base_, rho_);
+        copper_ = copperFloor(run.figures, base_, rho_, bounds_);
     } else if (!copper_.known && rho_ > 0) {
-        copper_ = copperFloor(run.figures, base_, rho_);
+        copper_ = copperFloor(run.figures, base_, rho_, bounds_);
     }
     if (!ok) return notRun(run);
     DesignFigures d = designFigures(run, s);
@@ -218,6 +224,11 @@ DesignFigures RunEvaluator::evaluate(double Bm, double j) {
 }
 
 bool RunEvaluator::sameAt(double j) const { return sameWireChoices(wires_, choices_, j); }
+
+double RunEvaluator::massFloorBelow(double j) const {
+    if (!copper_.known || !std::isfinite(floors_.mass_kg)) return floors_.mass_kg;
+    return floors_.mass_kg + copper_.massJ / j * (1 - 1e-9);
+}
 
 // The first pass sizes the primary for the current of no loss (no copper loss yet, no
 // drop), which Bm alone sets; a lower j asks more section of it. Where that takes as

@@ -22,6 +22,7 @@ namespace velmora {
 // largest (then only one strand takes the smallest size), or with a desired diameter.
 struct WireBounds {
     double ratio = 0, smallest = 0;
+    double density = 0;  // the least mass of one metre per mm2 of copper section, g/(m·mm2)
 };
 WireBounds wireBounds(const WireTable& wires, bool desiredSize);
 
@@ -30,11 +31,14 @@ WireBounds wireBounds(const WireTable& wires, bool desiredSize);
 // of no drop (the primary's W1, a secondary's U2·W1 / U1nom less one for the
 // rounding), the primary's current at least that of no loss, and its copper section
 // at most as WireBounds say for I / j. The floor rises with j.
+// Likewise the copper's mass at least density · Σ W · Lturn0 · I / j (the section at
+// least I / j), which falls as j rises.
 struct CopperFloor {
     bool known = false;
     std::array<double, 1 + kSecondaries> k{}, I{};  // I² R ≥ k · I² / max(ratio · I / j, smallest)
+    double massJ = 0;  // kg·A/mm2: the mass at j at least massJ / j
 };
-CopperFloor copperFloor(const RunFigures& f, const Record& r, double rho);
+CopperFloor copperFloor(const RunFigures& f, const Record& r, double rho, const WireBounds& b);
 double coldCopperFloor(const CopperFloor& c, const WireBounds& b, double j);
 
 class RunEvaluator final : public DesignEvaluator {
@@ -50,6 +54,7 @@ public:
     DesignFloors floors() const override;
     DesignFloors floorsFrom(double j) const override;
     bool overfillsAt(double j) const override;
+    double massFloorBelow(double j) const override;
     bool floorsRise() const override { return lossRises_; }
 
     const Record& record() const { return base_; }  // the core's record, rectifiers solved

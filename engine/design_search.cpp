@@ -126,8 +126,10 @@ DesignSearch searchDesign(const DesignGrid& grid, const DesignLimits& limits, De
                     ++out.pruned;
                     continue;
                 }
-                // The rest of a row whose windings overfill as surely.
-                if (ev.overfillsAt(j)) {
+                // The rest of a row whose windings overfill as surely, or whose mass
+                // cannot go below the best.
+                const double massFloor = goal == DesignGoal::mass ? ev.massFloorBelow(j) : -kNoLimit;
+                if (ev.overfillsAt(j) || (tieWins ? massFloor > bar : !(massFloor < bar))) {
                     out.pruned += m - m0 + 1;
                     break;
                 }

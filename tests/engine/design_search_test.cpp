@@ -210,13 +210,13 @@ TEST(DesignSearch, FindsTheBestPointOfTheWholeGrid) {
 TEST(DesignSearch, TheFloorsFromAJHoldForEveryRunAtItOrAbove) {
     // Along each row, before each point: the floors of the rest of the row lie below
     // the figures of the point (and of every point after it, the floors rising with j).
-    // Each load set has a point where the copper's floor takes more than half the
-    // copper's loss: a floor that loose-fitting a bug would go unseen is no test.
+    // Each load set has a point where the copper's floors take more than half the
+    // copper's loss and mass: a floor so loose that a bug would go unseen is no test.
     const auto sets = loadSets();
     const auto list = cores();
     int checked = 0;
     for (int s = 0; s < static_cast<int>(sets.size()); ++s) {
-        double tightest = 0;  // of the copper's floor over its loss
+        double tightest = 0, tightestMass = 0;  // of the copper's floors over its loss, its mass
         for (const ListedCore& c : list) {
             RunEvaluator ev = evaluatorFor(sets[s], c);
             const DesignGrid g = gridOf(c.core);
@@ -225,6 +225,7 @@ TEST(DesignSearch, TheFloorsFromAJHoldForEveryRunAtItOrAbove) {
                 for (int m = jIndexFrom(g.jMin); m <= jIndexTo(g.jMax); ++m) {
                     const bool first = m == jIndexFrom(g.jMin);
                     const DesignFloors from = first ? DesignFloors{} : ev.floorsFrom(jAt(m));
+                    const double massBelow = first ? 0 : ev.massFloorBelow(jAt(m));
                     const DesignFigures f = ev.evaluate(bmAt(i), jAt(m));
                     if (first) continue;
                     EXPECT_GE(from.loss_w, lastLoss);  // the floors rise with j
@@ -236,12 +237,16 @@ TEST(DesignSearch, TheFloorsFromAJHoldForEveryRunAtItOrAbove) {
                     EXPECT_LE(from.loss_w, f.loss_w);
                     EXPECT_LE(from.hot_c, f.hot_c);
                     EXPECT_LE(from.rise_k, f.rise_k);
+                    EXPECT_LE(massBelow, f.mass_kg);  // holds at j and below
                     tightest = std::fmax(tightest, (from.loss_w - f.core_w) / f.copper_w);
+                    tightestMass = std::fmax(tightestMass, (massBelow - f.steel_kg) / f.copper_kg);
                 }
             }
         }
         EXPECT_GT(tightest, 0.5) << "loads " << s;
-        std::printf("loads %d: the copper's floor takes up to %.3f of its loss\n", s, tightest);
+        EXPECT_GT(tightestMass, 0.5) << "loads " << s;
+        std::printf("loads %d: the copper's floors take up to %.3f of its loss, %.3f of its mass\n", s,
+                    tightest, tightestMass);
     }
     EXPECT_GT(checked, 5000);
 }
