@@ -22,9 +22,11 @@ double goalFloor(const DesignFloors& f, DesignGoal goal) {
     return f.mass_kg;
 }
 
-// Whether no design with these floors can meet the limits or go below `bar`.
-bool hopeless(const DesignFloors& f, const DesignLimits& l, DesignGoal goal, double bar) {
-    return !(goalFloor(f, goal) < bar) || f.rise_k > l.rise_k || f.hot_c > l.hot_c;
+// Whether no design with these floors can meet the limits or go below `bar` (reach it,
+// where a tie wins).
+bool hopeless(const DesignFloors& f, const DesignLimits& l, DesignGoal goal, double bar, bool tieWins) {
+    const double g = goalFloor(f, goal);
+    return (tieWins ? g > bar : !(g < bar)) || f.rise_k > l.rise_k || f.hot_c > l.hot_c;
 }
 
 // The miss of a row left for a floor above a limit (a goal floor is no miss).
@@ -100,20 +102,38 @@ DesignSearch searchDesign(const DesignGrid& grid, const DesignLimits& limits, De
         DesignFigures f;
         bool have = false;  // an evaluation at this Bm stands in the evaluator
         DesignFloors floor;
-        for (int m = m0; m <= m1; ++m) {
-            // A row that cannot go below the best is left, and so is every row above
-            // it where the floor only rises.
-            if (have && hopeless(floor, limits, goal, bar)) {
-                note(floorMiss(floor, limits));
-                if (ev.floorsRise()) {
-                    out.pruned += (m1 - m + 1) + (i1 - i) * row;
-                    out.miss = out.found ? DesignMiss::none : nearest.miss;
-                    return out;
-                }
-                out.pruned += m1 - m + 1;
-                break;
-            }
+        for (int m = m1; m >= m0; --m) {
             const double j = jAt(m);
+            // A tie with the best wins in its own row: a lower j comes first in the order.
+            const bool tieWins = out.found && out.Bm == Bm;
+            if (have) {
+                // A row that cannot go below the best is left, and so is every row
+                // above it where the floor only rises.
+                if (hopeless(floor, limits, goal, bar, tieWins)) {
+                    note(floorMiss(floor, limits));
+                    if (ev.floorsRise()) {
+                        out.pruned += (m - m0 + 1) + (i1 - i) * row;
+                        out.miss = out.found ? DesignMiss::none : nearest.miss;
+                        return out;
+                    }
+                    out.pruned += m - m0 + 1;
+                    break;
+                }
+                // A point whose own floor cannot (those above it in the row cannot either).
+                const DesignFloors at = ev.floorsFrom(j);
+                if (hopeless(at, limits, goal, bar, tieWins)) {
+                    note(floorMiss(at, limits));
+                    ++out.pruned;
+                    continue;
+                }
+                // The rest of a row whose windings overfill as surely, or whose mass
+                // cannot go below the best.
+                const double massFloor = goal == DesignGoal::mass ? ev.massFloorBelow(j) : -kNoLimit;
+                if (ev.overfillsAt(j) || (tieWins ? massFloor > bar : !(massFloor < bar))) {
+                    out.pruned += m - m0 + 1;
+                    break;
+                }
+            }
             if (have && ev.sameAt(j)) {
                 ++out.reused;
             } else {
@@ -126,7 +146,7 @@ DesignSearch searchDesign(const DesignGrid& grid, const DesignLimits& limits, De
             note(pm);
             if (pm.miss != DesignMiss::none) continue;
             const double g = goalOf(f, goal);
-            if (g < bar) {
+            if (g < bar || (g == bar && out.found && out.Bm == Bm)) {
                 bar = g;
                 out.found = true;
                 out.Bm = Bm;

@@ -5,10 +5,11 @@
 // transformer.
 //
 // The method, for the help text:
-//  - The grid is walked row by row, Bm rising, and along each row j rising. The best
-//    point is the one with the least goal; of equal goals the first in that order.
+//  - The grid is walked row by row, Bm rising, and along each row j falling. The best
+//    point is the one with the least goal; of equal goals the first in the order of
+//    Bm rising, then j rising (the order of the table).
 //  - A point is left out only where a bound proves it cannot win; every other point
-//    is evaluated. Two bounds are used, both the evaluator's to prove:
+//    is evaluated. These bounds are used, each the evaluator's to prove:
 //    1. Same run: after an evaluation at (Bm, j0) the evaluator may say the run at
 //       (Bm, j) is the very same run (the calculation depends on j only through the
 //       standard wire each winding takes for I / j: where every choice stands, every
@@ -20,7 +21,15 @@
 //       surface the windings can have). A row whose goal floor is not below the best
 //       so far, or whose rise or hot-spot floor is above its limit, is not walked
 //       further. Where the floors never fall as Bm rises, such a row ends the search.
-//  - Nothing is pruned by the window fill, the regulation or the no-load current:
+//    3. Floors from j on (floorsFrom): values no design at Bm with j or above goes
+//       below (the copper's loss rises with j). A point whose own floor is hopeless is
+//       left; walking j down, such points are the top of a row.
+//    4. The mass from j down (massFloorBelow), for the mass goal: where it is not
+//       below the best, the rest of the row is left.
+//    5. Overfill (overfillsAt): after a run that did not fit, whether a lower j does
+//       not fit as surely; then the rest of the row is left.
+//  - Nothing is pruned by the window fill (the first pass's primary of 5 aside), the
+//    regulation or the no-load current:
 //    lowering j thickens a winding, but it also lowers the primary's drop, which
 //    raises the volts per turn and takes turns off the secondaries, and the strands
 //    of the standard sizes come in steps; a lower j can take less of the window than
@@ -97,8 +106,16 @@ public:
     virtual bool sameAt(double /*j*/) const { return false; }
     // After evaluate(Bm, j0): the floors of every design at this Bm.
     virtual DesignFloors floors() const { return {}; }
+    // After evaluate(Bm, j0): the floors of every design at this Bm with a current
+    // density of j or above (they may rise with j, not fall as Bm rises).
+    virtual DesignFloors floorsFrom(double /*j*/) const { return floors(); }
     // Whether no floor ever falls as Bm rises.
     virtual bool floorsRise() const { return false; }
+    // After evaluate(Bm, j0): whether the run at j below j0 overfills as surely.
+    virtual bool overfillsAt(double /*j*/) const { return false; }
+    // After evaluate(Bm, j0): a floor of the mass of every design at this Bm with a
+    // current density of j or below.
+    virtual double massFloorBelow(double /*j*/) const { return floors().mass_kg; }
 };
 
 double goalOf(const DesignFigures& f, DesignGoal goal);

@@ -7,6 +7,7 @@
 
 #include "core_shape.hpp"
 #include "magnetising.hpp"
+#include "steel_parts.hpp"
 
 namespace velmora {
 namespace {
@@ -25,11 +26,14 @@ double logLog(double B, double B1, double v1, double B2, double v2) {
 
 CoreDims dimsOf(const RunFigures& f) { return {f.lst, f.hst, f.lok, f.hok}; }
 
-bool figuresUsable(const RunFigures& f) {
-    return positive(f.W1) && positive(f.F) && positive(f.U1nom) &&
-           positive(f.Sst) && positive(f.lm) && positive(f.lst) && positive(f.hst) &&
-           positive(f.lok) && (shapeOf(f.core).ring || positive(f.hok)) && std::isfinite(f.Pzad) &&
-           std::isfinite(f.Pcu) && f.Pcu >= 0;
+// The figures the steel reads (see sameSteel), and those the windings add.
+bool steelUsable(const RunFigures& f) {
+    return positive(f.W1) && positive(f.F) && positive(f.U1nom) && positive(f.Sst) && positive(f.lm) &&
+           positive(f.lst) && positive(f.hst) && positive(f.lok) && (shapeOf(f.core).ring || positive(f.hok));
+}
+bool windingsUsable(const RunFigures& f, const DeliveredPower& out) {
+    return std::isfinite(f.Pzad) && std::isfinite(f.Pcu) && f.Pcu >= 0 && std::isfinite(out.delivered) &&
+           std::isfinite(out.useful);
 }
 
 }  // namespace
@@ -127,11 +131,16 @@ double surfaceRise(const Surface& s, double P, int* steps, double ambient) {
     return x;
 }
 
-SteelResult steelModel(const RunFigures& f, const SteelGrade& g, const HeatConditions& c,
-                       const DeliveredPower& out) {
+bool sameSteel(const RunFigures& a, const RunFigures& b) {
+    return a.core == b.core && a.lst == b.lst && a.hst == b.hst && a.lok == b.lok && a.hok == b.hok &&
+           a.F == b.F && a.U1nom == b.U1nom && a.U1max == b.U1max && a.W1 == b.W1 && a.Sst == b.Sst &&
+           a.lm == b.lm;
+}
+
+SteelResult steelPart(const RunFigures& f, const SteelGrade& g, const HeatConditions& c, bool noLoad) {
     SteelResult r;
     r.construction = shapeOf(f.core).construction;
-    if (!figuresUsable(f) || !std::isfinite(out.delivered) || !std::isfinite(out.useful)) {
+    if (!steelUsable(f)) {
         r.status = SteelStatus::badFigures;
         return r;
     }
@@ -143,7 +152,6 @@ SteelResult steelModel(const RunFigures& f, const SteelGrade& g, const HeatCondi
         r.status = SteelStatus::noLossData;
         return r;
     }
-    const int fam = familyIndex(g.family);
     const int built = static_cast<int>(r.construction);
 
     r.volume_mm3 = shapeOf(f.core).geometry.volume(dimsOf(f));
@@ -162,7 +170,20 @@ SteelResult steelModel(const RunFigures& f, const SteelGrade& g, const HeatCondi
         r.I_mag_a = IW / (kSqrt2 * f.W1);
         r.I0_a = std::hypot(r.I_loss_a, *r.I_mag_a);
     }
+    r.work = workingSteel(f, g, c, r.construction, r.volume_mm3, noLoad);
+    return r;
+}
 
+SteelResult withWindings(SteelResult r, const RunFigures& f, const SteelGrade& g, const HeatConditions& c,
+                         const DeliveredPower& out) {
+    if (!windingsUsable(f, out)) {
+        SteelResult bad;
+        bad.construction = r.construction;
+        bad.status = SteelStatus::badFigures;
+        return bad;
+    }
+    if (r.status != SteelStatus::ok) return r;
+    const int fam = familyIndex(g.family);
     r.mass_cu1_kg = f.Lpr1 * f.M1 * 1e-3;
     r.mass_copper_kg = r.mass_cu1_kg;
     for (int i = 0; i < kSecondaries; ++i) {
@@ -183,8 +204,8 @@ SteelResult steelModel(const RunFigures& f, const SteelGrade& g, const HeatCondi
         r.warnings.push_back({SteelWarningCode::riseAboveLimit, r.rise_k, kSteel.riseLimit});
     if (r.B0_t > kSteel.knee[fam])
         r.warnings.push_back({SteelWarningCode::inductionAboveKnee, r.B0_t, kSteel.knee[fam]});
-    r.work = workingFigures(f, g, c, r.construction, r.volume_mm3);
     WorkingFigures& w = r.work;
+    workingHeat(w, f, c);
     if (w.Pcu_w && w.loss_w) {
         w.input_w = out.delivered + *w.Pcu_w + *w.loss_w;
         w.efficiency_pct = out.delivered / *w.input_w * 100;
@@ -194,6 +215,11 @@ SteelResult steelModel(const RunFigures& f, const SteelGrade& g, const HeatCondi
     if (w.class_margin_k && *w.class_margin_k < 0)
         r.warnings.push_back({SteelWarningCode::hotSpotAboveClass, *w.hot_spot_c, w.class_limit_c});
     return r;
+}
+
+SteelResult steelModel(const RunFigures& f, const SteelGrade& g, const HeatConditions& c,
+                       const DeliveredPower& out) {
+    return withWindings(steelPart(f, g, c), f, g, c, out);
 }
 
 }  // namespace velmora

@@ -5,6 +5,7 @@
 #include "core_shape.hpp"
 #include "magnetising.hpp"
 #include "steel.hpp"
+#include "steel_parts.hpp"
 
 namespace velmora {
 namespace {
@@ -49,8 +50,8 @@ std::optional<double> workingLoss(const SteelGrade& g, double B, double F) {
     return at50 * std::pow(F / kSteel.frequencyOfData, alpha);
 }
 
-WorkingFigures workingFigures(const RunFigures& f, const SteelGrade& g, const HeatConditions& c,
-                              Construction construction, double volume_mm3) {
+WorkingFigures workingSteel(const RunFigures& f, const SteelGrade& g, const HeatConditions& c,
+                            Construction construction, double volume_mm3, bool noLoad) {
     WorkingFigures w;
     const int built = static_cast<int>(construction);
     w.stacking = g.stacking > 0 ? g.stacking : kSteel.stackingBy[built];
@@ -86,14 +87,18 @@ WorkingFigures workingFigures(const RunFigures& f, const SteelGrade& g, const He
     } else if (w.B0_t > curve.top()) {
         w.magnetisingGap = FigureGap::aboveCurve;
         w.reasons.push_back(SteelReason::inductionAboveData);
-    } else {
+    } else if (noLoad) {
         w.H_peak_a_m = curveField(curve, w.B0_t);
         w.I_mag_a = magnetisingRms(curve, w.B0_t, w.lm_mm * 1e-3, gap, f.W1);
         if (w.I_loss_a) w.I0_a = std::hypot(*w.I_loss_a, *w.I_mag_a);
     }
     if (g.saturation > 0 && w.B0_t > g.saturation)
         w.reasons.push_back(SteelReason::inductionAboveSaturation);
+    w.feasible = w.reasons.empty();
+    return w;
+}
 
+void workingHeat(WorkingFigures& w, const RunFigures& f, const HeatConditions& c) {
     if (!w.loss_w) {
         w.heatingGap = FigureGap::noLoss;
     } else {
@@ -120,6 +125,12 @@ WorkingFigures workingFigures(const RunFigures& f, const SteelGrade& g, const He
         }
     }
     w.feasible = w.reasons.empty();
+}
+
+WorkingFigures workingFigures(const RunFigures& f, const SteelGrade& g, const HeatConditions& c,
+                              Construction construction, double volume_mm3) {
+    WorkingFigures w = workingSteel(f, g, c, construction, volume_mm3);
+    workingHeat(w, f, c);
     return w;
 }
 

@@ -31,7 +31,7 @@ CoreDesign designOne(const Record& design, const ListedCore& c, int index, const
     const DesignGrid grid = gridFor(c.core, grade, 0.6, q.jMin, q.jMax);
     double BmRef = kBmRef, jRef = kJRef;
     for (int round = 0; round < 2; ++round) {
-        RunEvaluator ev(design, c, wires, grade, BmRef, jRef);
+        RunEvaluator ev(design, c, wires, grade, BmRef, jRef, limits.noLoad_pct != kNoLimit);
         const DesignSearch s = searchDesign(grid, limits, q.goal, ev);
         out.points += s.points;
         out.runs += s.runs;

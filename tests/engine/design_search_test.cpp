@@ -1,8 +1,9 @@
 // The exact grid search: on three load sets and five cores, with the calculation and
 // the steel model as the evaluator, the search's best point is the best of a walk
-// over every point of the same grid; a tighter limit never gives a better goal; the
-// wire choices of a run stand exactly where they say; and the window fill is not
-// monotone in j, which is why the search does not prune on it.
+// over every point of the same grid; the floors of a row from a j on and a foreseen
+// overfill of the primary hold wherever they are given; a tighter limit never gives a
+// better goal; the wire choices of a run stand exactly where they say; and the window
+// fill is not monotone in j, which is why the search does not prune on it.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -125,7 +126,10 @@ std::vector<DesignLimits> limitLadder() {
     most.regulation_pct = 15;
     most.noLoad_pct = 30;
     most.fill = 0.8;
-    return {none, some, most};
+    // A hot spot near the ambient: the copper's floor ends rows early.
+    DesignLimits hot = most;
+    hot.hot_c = 75;
+    return {none, some, most, hot};
 }
 
 constexpr DesignGoal kGoals[] = {DesignGoal::mass, DesignGoal::loss, DesignGoal::hotSpot};
@@ -201,6 +205,72 @@ TEST(DesignSearch, FindsTheBestPointOfTheWholeGrid) {
     EXPECT_GT(found, 50);
     EXPECT_LT(runs, points / 2);
     std::printf("search: %d runs for %d grid points\n", runs, points);
+}
+
+TEST(DesignSearch, TheFloorsFromAJHoldForEveryRunAtItOrAbove) {
+    // Along each row, before each point: the floors of the rest of the row lie below
+    // the figures of the point (and of every point after it, the floors rising with j).
+    // Each load set has a point where the copper's floors take more than half the
+    // copper's loss and mass: a floor so loose that a bug would go unseen is no test.
+    const auto sets = loadSets();
+    const auto list = cores();
+    int checked = 0;
+    for (int s = 0; s < static_cast<int>(sets.size()); ++s) {
+        double tightest = 0, tightestMass = 0;  // of the copper's floors over its loss, its mass
+        for (const ListedCore& c : list) {
+            RunEvaluator ev = evaluatorFor(sets[s], c);
+            const DesignGrid g = gridOf(c.core);
+            for (int i = bmIndexFrom(g.BmMin); i <= bmIndexTo(g.BmMax); ++i) {
+                double lastLoss = -kNoLimit;
+                for (int m = jIndexFrom(g.jMin); m <= jIndexTo(g.jMax); ++m) {
+                    const bool first = m == jIndexFrom(g.jMin);
+                    const DesignFloors from = first ? DesignFloors{} : ev.floorsFrom(jAt(m));
+                    const double massBelow = first ? 0 : ev.massFloorBelow(jAt(m));
+                    const DesignFigures f = ev.evaluate(bmAt(i), jAt(m));
+                    if (first) continue;
+                    EXPECT_GE(from.loss_w, lastLoss);  // the floors rise with j
+                    lastLoss = from.loss_w;
+                    if (!f.ran || !f.feasible) continue;
+                    ++checked;
+                    SCOPED_TRACE(testing::Message() << "loads " << s << " core " << c.name << " Bm "
+                                                    << bmAt(i) << " j " << jAt(m));
+                    EXPECT_LE(from.loss_w, f.loss_w);
+                    EXPECT_LE(from.hot_c, f.hot_c);
+                    EXPECT_LE(from.rise_k, f.rise_k);
+                    EXPECT_LE(massBelow, f.mass_kg);  // holds at j and below
+                    tightest = std::fmax(tightest, (from.loss_w - f.core_w) / f.copper_w);
+                    tightestMass = std::fmax(tightestMass, (massBelow - f.steel_kg) / f.copper_kg);
+                }
+            }
+        }
+        EXPECT_GT(tightest, 0.5) << "loads " << s;
+        EXPECT_GT(tightestMass, 0.5) << "loads " << s;
+        std::printf("loads %d: the copper's floors take up to %.3f of its loss, %.3f of its mass\n", s,
+                    tightest, tightestMass);
+    }
+    EXPECT_GT(checked, 5000);
+}
+
+TEST(DesignSearch, APrimaryThatDidNotFitDoesNotFitAtALowerJ) {
+    // Along each row, j falling: wherever the evaluator says a run overfills as surely
+    // as the last, a run of its own overfills.
+    int claimed = 0;
+    const auto sets = loadSets();
+    for (const Record& loads : sets)
+        for (const ListedCore& c : cores()) {
+            RunEvaluator ev = evaluatorFor(loads, c);
+            const DesignGrid g = gridOf(c.core);
+            for (int i = bmIndexFrom(g.BmMin); i <= bmIndexTo(g.BmMax); ++i)
+                for (int m = jIndexTo(g.jMax), first = m; m >= jIndexFrom(g.jMin); --m) {
+                    const bool sure = m != first && ev.overfillsAt(jAt(m));
+                    const DesignFigures f = ev.evaluate(bmAt(i), jAt(m));
+                    if (!sure) continue;
+                    ++claimed;
+                    EXPECT_TRUE(f.overfilled) << c.name << " Bm " << bmAt(i) << " j " << jAt(m);
+                }
+        }
+    EXPECT_GT(claimed, 100);
+    std::printf("overfills foreseen: %d\n", claimed);
 }
 
 TEST(DesignSearch, ATighterLimitNeverGivesABetterGoal) {
