@@ -12,8 +12,12 @@
 namespace velmora::chart {
 namespace {
 
-// Layout, px.
+// Layout, px. The right margin holds the legend: at least kRight, more for longer words.
 constexpr double kLeft = 70, kRight = 120, kTop = 40, kBottom = 52;
+constexpr double kLegendGap = 24, kBandW = 16, kBandText = 6;
+// A generous advance of one character of a sans-serif face, in ems: the legend's
+// widest text is given this room, so no language's words run off the chart.
+constexpr double kAdvance = 0.62;
 constexpr double kDot = 4, kChosenDot = 6.5;
 constexpr int kFont = 12;
 constexpr const char* kFontFamily = "sans-serif";
@@ -61,6 +65,21 @@ struct Svg {
     }
 };
 
+// Characters, not bytes: a UTF-8 text's width in advances.
+double textWidth(std::string_view s) {
+    const auto chars = std::count_if(s.begin(), s.end(), [](char c) { return (c & 0xC0) != 0x80; });
+    return static_cast<double>(chars) * kAdvance * kFont;
+}
+
+// Room from the plot's right edge to the chart's: the legend's heading runs from the
+// scale's left edge, its other texts from beside the bands.
+double rightMargin(const ChartWords& w, const std::vector<std::string>& ticks) {
+    double texts = std::max(textWidth(w.front), textWidth(w.chosen));
+    for (const std::string& t : ticks) texts = std::max(texts, textWidth(t));
+    const double widest = std::max(textWidth(w.hot), kBandW + kBandText + texts);
+    return std::max(kRight, kLegendGap + widest + 8);
+}
+
 bool usable(const ChartPoint& p) {
     return std::isfinite(p.mass_kg) && std::isfinite(p.loss_w) && std::isfinite(p.hot_c);
 }
@@ -100,8 +119,6 @@ std::string tradeOffSvg(std::span<const ChartPoint> points, int chosenRow, const
         if (usable(p)) pts.push_back(p);
 
     const double W = std::max(size.width, 320), H = std::max(size.height, 240);
-    const double x0 = kLeft, x1 = W - kRight, y0 = H - kBottom, y1 = kTop;  // plot area
-
     auto rangeOf = [&](auto get) {
         double lo = INFINITY, hi = -INFINITY;
         for (const ChartPoint& p : pts) lo = std::min(lo, get(p)), hi = std::max(hi, get(p));
@@ -111,6 +128,9 @@ std::string tradeOffSvg(std::span<const ChartPoint> points, int chosenRow, const
     const auto [lLo, lHi] = rangeOf([](const ChartPoint& p) { return p.loss_w; });
     const auto [hLo, hHi] = rangeOf([](const ChartPoint& p) { return p.hot_c; });
     const Ticks tx = niceTicks(mLo, mHi, 6), ty = niceTicks(lLo, lHi, 5), th = niceTicks(hLo, hHi, 5);
+    std::vector<std::string> hotTicks;
+    for (double v : th.values) hotTicks.push_back(tickText(v, th.decimals));
+    const double x0 = kLeft, x1 = W - rightMargin(words, hotTicks), y0 = H - kBottom, y1 = kTop;  // plot area
     auto X = [&](double m) { return x0 + (m - tx.lo) / (tx.hi - tx.lo) * (x1 - x0); };
     auto Y = [&](double l) { return y0 - (l - ty.lo) / (ty.hi - ty.lo) * (y0 - y1); };
     auto T = [&](double h) { return (h - th.lo) / (th.hi - th.lo); };
@@ -178,7 +198,7 @@ std::string tradeOffSvg(std::span<const ChartPoint> points, int chosenRow, const
     svg << "</g>\n";
 
     // The legend: the colour scale, band by band of its ticks, then the line and the ring.
-    const double lx = x1 + 24, bandW = 16;
+    const double lx = x1 + kLegendGap, bandW = kBandW;
     svg << "<g id=\"legend\">\n";
     svg.text(lx, y1 - 8, words.hot, "start");
     const double scaleH = std::min(200.0, (y0 - y1) * 0.6);
@@ -190,14 +210,14 @@ std::string tradeOffSvg(std::span<const ChartPoint> points, int chosenRow, const
             << "\" stroke=\"none\"/>\n";
     }
     for (int k = 0; k <= bands; ++k)
-        svg.text(lx + bandW + 6, y1 + scaleH - k * scaleH / bands + kFont / 3.0,
-                 tickText(th.values[static_cast<std::size_t>(k)], th.decimals), "start");
+        svg.text(lx + bandW + kBandText, y1 + scaleH - k * scaleH / bands + kFont / 3.0,
+                 hotTicks[static_cast<std::size_t>(k)], "start");
     const double ly = y1 + scaleH + 28;
     svg.line(lx, ly, lx + bandW, ly, kFrontInk, 1.5);
-    svg.text(lx + bandW + 6, ly + kFont / 3.0, words.front, "start");
+    svg.text(lx + bandW + kBandText, ly + kFont / 3.0, words.front, "start");
     svg << "<circle cx=\"" << num(lx + bandW / 2) << "\" cy=\"" << num(ly + 20) << "\" r=\""
         << num(kChosenDot) << "\" fill=\"#ffffff\" stroke=\"#000000\" stroke-width=\"2.5\"/>\n";
-    svg.text(lx + bandW + 6, ly + 20 + kFont / 3.0, words.chosen, "start");
+    svg.text(lx + bandW + kBandText, ly + 20 + kFont / 3.0, words.chosen, "start");
     svg << "</g>\n</svg>\n";
     return svg.s;
 }

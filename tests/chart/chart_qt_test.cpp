@@ -10,6 +10,8 @@
 #include <cstdlib>
 #include <regex>
 
+#include "designer_words.hpp"
+#include "languages.hpp"
 #include "trade_off_svg.hpp"
 
 using namespace velmora::chart;
@@ -45,6 +47,27 @@ TEST(ChartInQtSvg, PointsAreFoundAndPaintedInTheirColour) {
     }
     EXPECT_EQ(seen, 8);
     EXPECT_TRUE(renderer.elementExists("front"));
+}
+
+// The legend and the title stay on the chart in every language, at the smallest size
+// and the usual one, hot spots of three digits and of one decimal.
+TEST(ChartInQtSvg, EveryLanguagesLegendStaysOnTheChart) {
+    using velmora::texts::DesignerText;
+    for (std::size_t i = 0; i < velmora::texts::languages().size(); ++i) {
+        const velmora::texts::Lang lang = velmora::texts::langAt(i);
+        auto w = [&](DesignerText id) { return std::string(velmora::texts::designerText(id, lang)); };
+        const ChartWords words{w(DesignerText::chartTitle), w(DesignerText::chartMass), w(DesignerText::chartLoss),
+                               w(DesignerText::chartHot),   w(DesignerText::chartFront), w(DesignerText::chartChosen)};
+        for (const ChartSize size : {ChartSize{320, 240}, ChartSize{}})
+            for (const double hotSpan : {140.0, 0.4}) {
+                const std::vector<ChartPoint> pts{{0, 1, 20, 100, true}, {1, 2, 10, 100 + hotSpan, true}};
+                QSvgRenderer renderer(QByteArray::fromStdString(tradeOffSvg(pts, 1, words, size)));
+                ASSERT_TRUE(renderer.elementExists("legend"));
+                const QRectF legend = renderer.boundsOnElement("legend");
+                EXPECT_GT(legend.width(), 0);
+                EXPECT_LE(legend.right(), size.width) << velmora::texts::language(lang).code << " " << size.width;
+            }
+    }
 }
 
 int main(int argc, char** argv) {
