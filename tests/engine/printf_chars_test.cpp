@@ -97,8 +97,8 @@ TEST(PrintfChars, ParseMatchesFromCharsOnShortDecimals) {
     for (int i = 0; i < 20000; ++i) {
         std::string t = std::to_string(gen() % 1000000000000000ULL);  // up to 15 digits
         const size_t dot = gen() % (t.size() + 1);
-        if (dot < t.size()) t.insert(dot, ".");
-        if (i % 3 == 0) t += "e" + std::to_string(static_cast<int>(gen() % 61) - 30);
+        if (dot < t.size()) t.insert(dot, 1, '.');
+        if (i % 3 == 0) t.append(1, 'e').append(std::to_string(static_cast<int>(gen() % 61) - 30));
         texts.push_back(t);
     }
     for (const std::string& t : texts) {
