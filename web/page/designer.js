@@ -173,8 +173,15 @@
     page.replace(inputs);
   }
 
+  // Asked before the engine has come: opened with the first result.
+  var asked = false;
   function open() {
-    if (!B.loaded()) return;
+    if (dlg.open) return;
+    if (!B.loaded()) {
+      if (!asked) document.addEventListener('velmora:calculated', function () { asked = false; open(); }, { once: true });
+      asked = true;
+      return;
+    }
     words = B.designerWords(page.lang());
     if (!built) {
       build();

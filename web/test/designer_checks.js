@@ -190,7 +190,8 @@ async function run({ page, disk, url, out, check, cli, data, cliJson, compare, s
   });
 
   // The phone: the dialog open with the first request's designs.
-  await page.setViewport(PHONE);
+  await page.setViewport(PHONE);  // a change to a phone's viewport reloads the page
+  await ready(page);
   await page.evaluate(() => window.velmoraPage.replace({}));
   await settle(page);
   await designOn(page, REQUESTS[0].request);
