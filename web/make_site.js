@@ -24,6 +24,21 @@ function pack(inputs) {
   return Object.keys(inputs).map((k) => k + '\x1f' + inputs[k]).join('\x1e');
 }
 
+// The core kinds' pictures as symbols of one hidden drawing in the page, which the
+// picture uses: drawn with the page instead of decoded as documents of their own. Their
+// own titles stay out: the picture is named by the kind.
+function sprite(site, shapes) {
+  const symbols = [...new Set(shapes.map((s) => s.picture))].map((file) => {
+    const svg = fs.readFileSync(path.join(site, file), 'utf8');
+    const box = /<svg[^>]*\sviewBox="([^"]+)"/.exec(svg);
+    if (!box) throw new Error(file + ': no viewBox');
+    const body = svg.slice(svg.indexOf('>', svg.indexOf('<svg')) + 1, svg.lastIndexOf('</svg>'))
+      .replace(/<title>[^<]*<\/title>\s*/, '').trim();
+    return `<symbol id="picture-${file.replace(/\.svg$/, '')}" viewBox="${box[1]}">${body}</symbol>`;
+  });
+  return '<svg hidden aria-hidden="true">' + symbols.join('') + '</svg>';
+}
+
 async function main() {
   const M = await createVelmora();
   const call = (name, types, args) => M.ccall(name, 'string', types, args);
@@ -60,10 +75,12 @@ async function main() {
   const index = path.join(site, 'index.html'), css = path.join(site, 'style.css');
   const fields = boot.ru.fields, core = Number(fields.fields.find((f) => f.name === 'core').def);
   let html = fs.readFileSync(index, 'utf8');
-  const sheet = '<link rel="stylesheet" href="style.css">', img = '<img id="picture" class="picture" alt="">';
+  const sheet = '<link rel="stylesheet" href="style.css">', img = '<svg id="picture" class="picture" role="img" aria-label=""><use></use></svg>';
   if (!html.includes(sheet) || !html.includes(img)) throw new Error('index.html: no style sheet link or picture');
+  const name = fields.shapes[core].picture.replace(/\.svg$/, '');
   html = html.replace(sheet, () => '<style>\n' + fs.readFileSync(css, 'utf8') + '</style>')
-    .replace(img, `<img id="picture" class="picture" alt="" src="${fields.shapes[core].picture}">`);
+    .replace(img, () => sprite(site, fields.shapes) + '\n      ' +
+      `<svg id="picture" class="picture" role="img" aria-label="${fields.cores[core]}"><use href="#picture-${name}"></use></svg>`);
   const scripts = [...html.matchAll(/<script src="([^"]+)"><\/script>\n/g)];
   fs.writeFileSync(path.join(site, 'page.js'), scripts.map((m) => fs.readFileSync(path.join(site, m[1]), 'utf8')).join('\n'));
   scripts.forEach((m, k) => { html = html.replace(m[0], k ? '' : '<script src="page.js"></script>\n'); });

@@ -171,9 +171,11 @@
     });
     byName.hok.el.parentNode.hidden = ring;
     byName.lkar.el.disabled = ring;
-    // Set only when the kind's picture changes: every setting decodes the image again.
-    if ($('picture').getAttribute('src') !== shapeOf(core).picture) $('picture').src = shapeOf(core).picture;
-    $('picture').alt = table.cores[core];
+    // The kind's picture from the page's own (make_site.js): drawn with the page, not
+    // decoded as a document of its own; set only when it changes.
+    var use = $('picture').firstElementChild, href = '#picture-' + shapeOf(core).picture.replace(/\.svg$/, '');
+    if (use.getAttribute('href') !== href) use.setAttribute('href', href);
+    $('picture').setAttribute('aria-label', table.cores[core]);
   }
 
   function applyWords() {
