@@ -3,8 +3,9 @@
 //    and inputs as calculated, in both languages, so that the page paints its real layout
 //    (and the default design its results) before the engine loads;
 //  - manifest.webmanifest: the installed application's name and icons, worded by the engine;
-//  - index.html: the style sheet inlined (no request before the first paint) and the
-//    default core kind's picture named, so that the browser fetches it with the page;
+//  - index.html: the style sheet inlined (no request before the first paint), the core
+//    kinds' pictures inline as symbols, and the controls as markup (controls.js), so that the
+//    page adopts what the parser made instead of building them in script;
 //  - page.js: the page's scripts in the order index.html names them, in one file, so that
 //    a phone waits for one request instead of eight before the controls are built;
 //  - engine-wasm.js: the module as a script, for a page opened from disk (fetching
@@ -37,6 +38,28 @@ function sprite(site, shapes) {
     return `<symbol id="picture-${file.replace(/\.svg$/, '')}" viewBox="${box[1]}">${body}</symbol>`;
   });
   return '<svg hidden aria-hidden="true">' + symbols.join('') + '</svg>';
+}
+
+// The controls as markup in their containers, so that the page adopts what the parser
+// made. One markup serves every language (the words are set by the page): the build
+// refuses languages whose tables would build different controls.
+function withControls(html, controls, boot) {
+  const m = controls.markup(boot.ru.fields);
+  for (const lang of Object.keys(boot))
+    if (JSON.stringify(controls.markup(boot[lang].fields)) !== JSON.stringify(m)) throw new Error(lang + ': other controls');
+  const into = [
+    ['<div class="kinds" id="kinds">', m.kinds, '</div>'],
+    ['<div class="grid" id="core-inputs">', m.core, '</div>'],
+    ['<div class="grid" id="totals">', m.totals, '</div>'],
+    ['<select id="Conductor" data-field="Conductor">', m.wires, '</select>'],
+    ['<select id="Steel"></select></label>', m.heat, ''],
+    ['<div class="windings" id="windings">', m.windings, '</div>'],
+  ];
+  for (const [open, inner, close] of into) {
+    if (!html.includes(open + close)) throw new Error('index.html: no ' + open + close);
+    html = html.replace(open + close, () => open + inner + close);
+  }
+  return html;
 }
 
 async function main() {
@@ -81,6 +104,7 @@ async function main() {
   html = html.replace(sheet, () => '<style>\n' + fs.readFileSync(css, 'utf8') + '</style>')
     .replace(img, () => sprite(site, fields.shapes) + '\n      ' +
       `<svg id="picture" class="picture" role="img" aria-label="${fields.cores[core]}"><use href="#picture-${name}"></use></svg>`);
+  html = withControls(html, require(path.join(site, 'controls.js')), boot);
   const scripts = [...html.matchAll(/<script src="([^"]+)"><\/script>\n/g)];
   fs.writeFileSync(path.join(site, 'page.js'), scripts.map((m) => fs.readFileSync(path.join(site, m[1]), 'utf8')).join('\n'));
   scripts.forEach((m, k) => { html = html.replace(m[0], k ? '' : '<script src="page.js"></script>\n'); });

@@ -1,0 +1,71 @@
+// The main window's controls as markup, from the engine's field table: the build writes
+// it into index.html (make_site.js), so that the page adopts controls the parser made
+// instead of building them in script; a page without them (its sources served as they
+// are) puts the same markup in. Structure only: the words are the page's (app.js).
+var VelmoraControls = (function () {
+  'use strict';
+  var CORE_FIELDS = ['lst', 'hst', 'lok', 'hok', 'hkar', 'hkar1', 'lkar', 'megsl', 'megob', 'razmery',
+                     'Bm', 'j', 'F'];
+
+  function esc(s) {
+    return String(s).replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/>/g, '&gt;').replace(/"/g, '&quot;');
+  }
+  function named(f) {
+    return ' id="f-' + esc(f.name) + '" data-field="' + esc(f.name) + '" name="' + esc(f.name) + '"';
+  }
+  // One field's label and control; `kind` overrides the table's control (the heating's
+  // inputs), `cls` the label's classes.
+  function control(f, kind, cls) {
+    kind = kind || f.control;
+    var span = '<span class="label"></span>';
+    if (kind === 'check')
+      return '<label class="' + ['check'].concat(cls || []).join(' ') + '"><input type="checkbox"' + named(f) + '>' + span + '</label>';
+    var open = cls ? '<label class="' + cls.join(' ') + '">' : '<label>';
+    var el;
+    if (f.role === 'result') el = '<output' + named(f) + ' aria-live="off"></output>';  // one summary is announced (live.js)
+    else if (kind === 'combo') el = '<select' + named(f) + '></select>';
+    // A minus must be at hand for an edit of the heating (the ambient): the full keyboard.
+    else if (cls) el = '<input type="text" autocomplete="off"' + named(f) + '>';
+    else el = '<input type="text" inputmode="decimal" autocomplete="off"' + named(f) + '>';
+    return open + span + el + '</label>';
+  }
+
+  // {kinds, core, totals, wires, heat, windings}: the inner markup of each container.
+  function markup(table) {
+    var by = {};
+    table.fields.forEach(function (f) { by[f.name] = f; });
+    var kinds = '';
+    for (var k = 0; k < 5; ++k)
+      kinds += '<label><input type="radio" name="core" value="' + k + '" id="core-' + k + '"><span></span></label>';
+    // The heating's appended inputs, under the steel grade: the yes/no checks first (one
+    // shares the grade's line on a phone), then the others, each in the table's order.
+    var checks = '', others = '';
+    table.fields.forEach(function (f) {
+      if (f.role !== 'appended' || f.control !== 'none' || f.winding !== 0) return;
+      var kind = f.integer ? 'check' : f.name === 'Insulation' ? 'combo' : 'edit';
+      var html = control(f, kind, ['heat', 'heat-' + f.name]);
+      if (kind === 'check') checks += html; else others += html;
+    });
+    var windings = '';
+    for (var w = 1; w <= 6; ++w) {
+      windings += '<fieldset data-winding="' + w + '"><legend></legend><div class="grid">';
+      table.fields.forEach(function (f) { if (f.winding === w && f.control !== 'none') windings += control(f); });
+      windings += '</div>';
+      // Under a secondary: the rectifier helper's button and the mark of what it set.
+      if (w >= 2)
+        windings += '<div class="rect"><button type="button" id="rect-button-' + (w - 1) + '" data-word="rectifier"></button>' +
+                    '<span class="rect-mark" id="rect-mark-' + (w - 1) + '"></span></div>';
+      windings += '</fieldset>';
+    }
+    return {
+      kinds: kinds,
+      core: CORE_FIELDS.map(function (n) { return control(by[n]); }).join(''),
+      totals: table.totals.map(function (n) { return control(by[n]); }).join(''),
+      wires: table.wires.map(function (n) { return '<option value="' + esc(n) + '">' + esc(n) + '</option>'; }).join(''),
+      heat: checks + others,
+      windings: windings
+    };
+  }
+  return { markup: markup };
+})();
+if (typeof module === 'object') module.exports = VelmoraControls;
