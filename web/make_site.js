@@ -41,12 +41,19 @@ function sprite(site, shapes) {
 }
 
 // The controls as markup in their containers, so that the page adopts what the parser
-// made. One markup serves every language (the words are set by the page): the build
-// refuses languages whose tables would build different controls.
+// made, worded as the page opens (the page words them again, changing what differs).
+// One structure serves every language: the build refuses tables that would build
+// different controls.
 function withControls(html, controls, boot) {
-  const m = controls.markup(boot.ru.fields);
+  const bare = JSON.stringify(controls.markup(boot.ru.fields));
   for (const lang of Object.keys(boot))
-    if (JSON.stringify(controls.markup(boot[lang].fields)) !== JSON.stringify(m)) throw new Error(lang + ': other controls');
+    if (JSON.stringify(controls.markup(boot[lang].fields)) !== bare) throw new Error(lang + ': other controls');
+  // Worded as the page opens: Russian, the default core kind.
+  const table = boot.ru.fields, esc = controls.esc;
+  const m = controls.markup(table, Number(table.fields.find((f) => f.name === 'core').def));
+  html = html.replace(/(<[^<>]*\sdata-word="(\w+)"[^<>]*>)(<\/)/g,
+    (all, open, id, close) => typeof table.words[id] === 'string' ? open + esc(table.words[id]) + close : all);
+  const wire = table.fields.find((f) => f.name === 'Conductor');
   const into = [
     ['<div class="kinds" id="kinds">', m.kinds, '</div>'],
     ['<div class="grid" id="core-inputs">', m.core, '</div>'],
@@ -54,6 +61,7 @@ function withControls(html, controls, boot) {
     ['<select id="Conductor" data-field="Conductor">', m.wires, '</select>'],
     ['<select id="Steel"></select></label>', m.heat, ''],
     ['<div class="windings" id="windings">', m.windings, '</div>'],
+    ['<label class="wire"><span>', esc(controls.labelOf(table, wire)), '</span>'],
   ];
   for (const [open, inner, close] of into) {
     if (!html.includes(open + close)) throw new Error('index.html: no ' + open + close);

@@ -79,7 +79,7 @@
     var core = coreKind(), w = words(), ring = shapeOf(core).ring, sizes = table.sizes[core];
     var hints = ring ? [w.ringDHint, w.ringdHint, w.ringHHint] : [w.steelLsHint, w.steelHsHint, w.steelLokHint];
     ['lst', 'hst', 'lok', 'hok'].forEach(function (n, k) {
-      byName[n].span.textContent = sizes[n];
+      put(byName[n].span, sizes[n]);
       if (k < 3) byName[n].el.title = hints[k];
     });
     byName.hok.el.parentNode.hidden = ring;
@@ -94,19 +94,19 @@
   function applyWords() {
     var w = words();
     document.documentElement.lang = lang;
-    document.querySelectorAll('[data-word]').forEach(function (e) { e.textContent = w[e.dataset.word]; });
+    document.querySelectorAll('[data-word]').forEach(function (e) { put(e, w[e.dataset.word]); });
     table.fields.forEach(function (f) {
       var c = byName[f.name];
       if (!c.span) return;
-      c.span.textContent = f.label + (f.unit ? ', ' + f.unit : '');
+      put(c.span, f.label + (f.unit ? ', ' + f.unit : ''));
     });
     heatWords();
-    byName.hkar.span.textContent = w.bobbinWidth;
-    byName.hkar1.span.textContent = w.bobbinHeight;
-    document.querySelectorAll('#kinds label').forEach(function (l, k) { l.lastChild.textContent = table.cores[k]; });
+    put(byName.hkar.span, w.bobbinWidth);
+    put(byName.hkar1.span, w.bobbinHeight);
+    document.querySelectorAll('#kinds label').forEach(function (l, k) { put(l.lastChild, table.cores[k]); });
     document.querySelectorAll('#windings fieldset').forEach(function (s) {
       var n = Number(s.dataset.winding);
-      s.firstChild.textContent = n === 1 ? w.primary : w.secondary + '2.' + (n - 1);
+      put(s.firstChild, n === 1 ? w.primary : w.secondary + '2.' + (n - 1));
     });
     presentCore();
   }
@@ -115,7 +115,7 @@
   // A text set only when it changes: the engine's first results are mostly the ones the
   // build painted, and an unchanged page is not laid out again.
   function put(el, text) {
-    text = String(text);
+    text = text === undefined || text === null ? '' : String(text);
     if (el.textContent !== text) el.textContent = text;
   }
   function show(values) {

@@ -189,8 +189,10 @@ async function run({ page, disk, url, out, check, cli, data, cliJson, compare, s
     assert.deepEqual(closed, [false, 'designer-open']);
   });
 
-  // The phone: the dialog open with the first request's designs.
+  // The phone: the dialog open with the first request's designs. A touch screen reloads
+  // the page: its engine is awaited before the button is used.
   await page.setViewport(PHONE);
+  await page.waitForFunction(() => document.body.dataset.ready === '1');
   await page.evaluate(() => window.velmoraPage.replace({}));
   await settle(page);
   await designOn(page, REQUESTS[0].request);
