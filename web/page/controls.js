@@ -62,7 +62,8 @@ var VelmoraControls = (function () {
     });
     var windings = '';
     for (var k = 1; k <= 6; ++k) {
-      windings += '<fieldset data-winding="' + k + '"><legend>' + word(said && (k === 1 ? w.primary : w.secondary + '2.' + (k - 1))) +
+      // The secondaries after the first wait hidden until used or added (live.js).
+      windings += '<fieldset data-winding="' + k + '"' + (k >= 3 ? ' hidden' : '') + '><legend>' + word(said && (k === 1 ? w.primary : w.secondary + '2.' + (k - 1))) +
                   '</legend><div class="grid">';
       table.fields.forEach(function (f) { if (f.winding === k && f.control !== 'none') windings += control(f); });
       windings += '</div>';
