@@ -3,8 +3,9 @@
 //    and inputs as calculated, in both languages, so that the page paints its real layout
 //    (and the default design its results) before the engine loads;
 //  - manifest.webmanifest: the installed application's name and icons, worded by the engine;
-//  - index.html: the style sheet inlined (no request before the first paint) and the
-//    default core kind's picture named, so that the browser fetches it with the page;
+//  - index.html: the style sheet inlined (no request before the first paint), the core
+//    kinds' pictures inline as symbols, and the controls as markup (controls.js), so that the
+//    page adopts what the parser made instead of building them in script;
 //  - page.js: the page's scripts in the order index.html names them, in one file, so that
 //    a phone waits for one request instead of eight before the controls are built;
 //  - engine-wasm.js: the module as a script, for a page opened from disk (fetching
@@ -22,6 +23,51 @@ const createVelmora = require(path.join(site, 'engine.js'));
 
 function pack(inputs) {
   return Object.keys(inputs).map((k) => k + '\x1f' + inputs[k]).join('\x1e');
+}
+
+// The core kinds' pictures as symbols of one hidden drawing in the page, which the
+// picture uses: drawn with the page instead of decoded as documents of their own. Their
+// own titles stay out: the picture is named by the kind.
+function sprite(site, shapes) {
+  const symbols = [...new Set(shapes.map((s) => s.picture))].map((file) => {
+    const svg = fs.readFileSync(path.join(site, file), 'utf8');
+    const box = /<svg[^>]*\sviewBox="([^"]+)"/.exec(svg);
+    if (!box) throw new Error(file + ': no viewBox');
+    const body = svg.slice(svg.indexOf('>', svg.indexOf('<svg')) + 1, svg.lastIndexOf('</svg>'))
+      .replace(/<title>[^<]*<\/title>\s*/, '').trim();
+    return `<symbol id="picture-${file.replace(/\.svg$/, '')}" viewBox="${box[1]}">${body}</symbol>`;
+  });
+  return '<svg hidden aria-hidden="true">' + symbols.join('') + '</svg>';
+}
+
+// The controls as markup in their containers, so that the page adopts what the parser
+// made, worded as the page opens (the page words them again, changing what differs).
+// One structure serves every language: the build refuses tables that would build
+// different controls.
+function withControls(html, controls, boot) {
+  const bare = JSON.stringify(controls.markup(boot.ru.fields));
+  for (const lang of Object.keys(boot))
+    if (JSON.stringify(controls.markup(boot[lang].fields)) !== bare) throw new Error(lang + ': other controls');
+  // Worded as the page opens: Russian, the default core kind.
+  const table = boot.ru.fields, esc = controls.esc;
+  const m = controls.markup(table, Number(table.fields.find((f) => f.name === 'core').def));
+  html = html.replace(/(<[^<>]*\sdata-word="(\w+)"[^<>]*>)(<\/)/g,
+    (all, open, id, close) => typeof table.words[id] === 'string' ? open + esc(table.words[id]) + close : all);
+  const wire = table.fields.find((f) => f.name === 'Conductor');
+  const into = [
+    ['<div class="kinds" id="kinds">', m.kinds, '</div>'],
+    ['<div class="grid" id="core-inputs">', m.core, '</div>'],
+    ['<div class="grid" id="totals">', m.totals, '</div>'],
+    ['<select id="Conductor" data-field="Conductor">', m.wires, '</select>'],
+    ['<select id="Steel"></select></label>', m.heat, ''],
+    ['<div class="windings" id="windings">', m.windings, '</div>'],
+    ['<label class="wire"><span>', esc(controls.labelOf(table, wire)), '</span>'],
+  ];
+  for (const [open, inner, close] of into) {
+    if (!html.includes(open + close)) throw new Error('index.html: no ' + open + close);
+    html = html.replace(open + close, () => open + inner + close);
+  }
+  return html;
 }
 
 async function main() {
@@ -60,10 +106,13 @@ async function main() {
   const index = path.join(site, 'index.html'), css = path.join(site, 'style.css');
   const fields = boot.ru.fields, core = Number(fields.fields.find((f) => f.name === 'core').def);
   let html = fs.readFileSync(index, 'utf8');
-  const sheet = '<link rel="stylesheet" href="style.css">', img = '<img id="picture" class="picture" alt="">';
+  const sheet = '<link rel="stylesheet" href="style.css">', img = '<svg id="picture" class="picture" role="img" aria-label=""><use></use></svg>';
   if (!html.includes(sheet) || !html.includes(img)) throw new Error('index.html: no style sheet link or picture');
+  const name = fields.shapes[core].picture.replace(/\.svg$/, '');
   html = html.replace(sheet, () => '<style>\n' + fs.readFileSync(css, 'utf8') + '</style>')
-    .replace(img, `<img id="picture" class="picture" alt="" src="${fields.shapes[core].picture}">`);
+    .replace(img, () => sprite(site, fields.shapes) + '\n      ' +
+      `<svg id="picture" class="picture" role="img" aria-label="${fields.cores[core]}"><use href="#picture-${name}"></use></svg>`);
+  html = withControls(html, require(path.join(site, 'controls.js')), boot);
   const scripts = [...html.matchAll(/<script src="([^"]+)"><\/script>\n/g)];
   fs.writeFileSync(path.join(site, 'page.js'), scripts.map((m) => fs.readFileSync(path.join(site, m[1]), 'utf8')).join('\n'));
   scripts.forEach((m, k) => { html = html.replace(m[0], k ? '' : '<script src="page.js"></script>\n'); });

@@ -6,8 +6,6 @@
   'use strict';
   var B = VelmoraBridge;
   var STORE = 'velmora.inputs', LANG = 'velmora.lang';
-  var CORE_FIELDS = ['lst', 'hst', 'lok', 'hok', 'hkar', 'hkar1', 'lkar', 'megsl', 'megob', 'razmery',
-                     'Bm', 'j', 'F'];
   var lang = 'ru', table = null, state = {}, byName = {}, queue = [];
   var $ = function (id) { return document.getElementById(id); };
   var page = window.velmoraPage = { calcMs: [], firstResult: null, last: null };
@@ -22,95 +20,27 @@
   }
 
   // ---- controls -------------------------------------------------------------------
-  function control(f) {
-    var label = document.createElement('label');
-    var span = document.createElement('span');
-    span.className = 'label';
-    var el;
-    if (f.control === 'check') {
-      label.className = 'check';
-      el = document.createElement('input');
-      el.type = 'checkbox';
-      label.appendChild(el);
-      label.appendChild(span);
-    } else {
-      el = document.createElement(f.role === 'result' ? 'output' : 'input');
-      if (f.role !== 'result') { el.type = 'text'; el.inputMode = 'decimal'; el.autocomplete = 'off'; }
-      // One summary per calculation is announced (live.js), not every figure.
-      else el.setAttribute('aria-live', 'off');
-      label.appendChild(span);
-      label.appendChild(el);
-    }
-    el.id = 'f-' + f.name;
-    el.dataset.field = f.name;
-    el.name = f.name;
-    byName[f.name] = { field: f, el: el, span: span };
-    return label;
-  }
-
+  // The controls the build wrote into the page (controls.js, make_site.js), or the same
+  // markup put in here; then each field's control and label found by its name.
   function build() {
     table.fields.forEach(function (f) { byName[f.name] = { field: f }; });
-    var kinds = $('kinds');
-    for (var k = 0; k < 5; ++k) {
-      var l = document.createElement('label');
-      var r = document.createElement('input');
-      r.type = 'radio'; r.name = 'core'; r.value = String(k); r.id = 'core-' + k;
-      l.appendChild(r);
-      l.appendChild(document.createElement('span'));
-      kinds.appendChild(l);
+    if (!$('windings').firstChild) {
+      var m = VelmoraControls.markup(table);
+      $('kinds').innerHTML = m.kinds;
+      $('core-inputs').innerHTML = m.core;
+      $('totals').innerHTML = m.totals;
+      $('Conductor').innerHTML = m.wires;
+      $('Steel').parentNode.insertAdjacentHTML('afterend', m.heat);
+      $('windings').innerHTML = m.windings;
     }
-    CORE_FIELDS.forEach(function (n) { $('core-inputs').appendChild(control(byName[n].field)); });
-    table.totals.forEach(function (n) { $('totals').appendChild(control(byName[n].field)); });
-    byName.Conductor = { field: byName.Conductor.field, el: $('Conductor'), span: $('Conductor').previousElementSibling };
-    for (var w = 1; w <= 6; ++w) {
-      var set = document.createElement('fieldset');
-      set.appendChild(document.createElement('legend'));
-      set.dataset.winding = w;
-      var grid = document.createElement('div');
-      grid.className = 'grid';
-      table.fields.forEach(function (f) {
-        if (f.winding === w && f.control !== 'none') grid.appendChild(control(f));
-      });
-      set.appendChild(grid);
-      if (w >= 2) set.appendChild(rectifierRow(w - 1));
-      $('windings').appendChild(set);
-    }
-    heatInputs();
-    table.wires.forEach(function (name) {
-      var o = document.createElement('option');
-      o.value = o.textContent = name;
-      $('Conductor').appendChild(o);
+    document.querySelectorAll('#design [data-field]').forEach(function (el) {
+      var c = byName[el.dataset.field];
+      c.el = el;
+      c.span = el.parentNode.querySelector('.label') || el.previousElementSibling;
     });
+    for (var i = 1; i <= 5; ++i) $('rect-button-' + i).addEventListener('click', openRectifier.bind(null, i));
   }
 
-  // The heating's appended inputs (ambient, insulation class, impregnation) in the steel
-  // group, under the grade: a check for a yes/no (first: it shares the grade's line on a
-  // phone), the engine's classes for the class.
-  function heatInputs() {
-    var after = $('Steel').parentNode, checks = after;
-    table.fields.forEach(function (f) {
-      if (f.role !== 'appended' || f.control !== 'none' || f.winding !== 0) return;
-      var kind = f.integer ? 'check' : f.name === 'Insulation' ? 'combo' : 'edit';
-      var label = control(Object.assign({}, f, { control: kind }));
-      if (kind === 'combo') {
-        var input = byName[f.name].el, select = document.createElement('select');
-        select.id = input.id; select.name = input.name; select.dataset.field = f.name;
-        label.replaceChild(select, input);
-        byName[f.name].el = select;
-      }
-      // A minus must be at hand for the ambient: the full keyboard, not the decimal pad.
-      if (kind === 'edit') byName[f.name].el.removeAttribute('inputmode');
-      label.classList.add('heat', 'heat-' + f.name);
-      if (kind === 'check') {
-        checks.parentNode.insertBefore(label, checks.nextSibling);
-        if (after === checks) after = label;
-        checks = label;
-      } else {
-        after.parentNode.insertBefore(label, after.nextSibling);
-        after = label;
-      }
-    });
-  }
   function heatWords() {
     var w = words(), select = byName.Insulation && byName.Insulation.el;
     if (!select) return;
@@ -137,23 +67,6 @@
     select.value = value;
   }
 
-  // Under a secondary: the rectifier helper's button and the mark of what it set.
-  function rectifierRow(i) {
-    var row = document.createElement('div');
-    row.className = 'rect';
-    var b = document.createElement('button');
-    b.type = 'button';
-    b.id = 'rect-button-' + i;
-    b.dataset.word = 'rectifier';
-    b.addEventListener('click', function () { openRectifier(i); });
-    var mark = document.createElement('span');
-    mark.className = 'rect-mark';
-    mark.id = 'rect-mark-' + i;
-    row.appendChild(b);
-    row.appendChild(mark);
-    return row;
-  }
-
   function coreKind() {
     var r = document.querySelector('input[name=core]:checked');
     return r ? Number(r.value) : 0;
@@ -166,32 +79,34 @@
     var core = coreKind(), w = words(), ring = shapeOf(core).ring, sizes = table.sizes[core];
     var hints = ring ? [w.ringDHint, w.ringdHint, w.ringHHint] : [w.steelLsHint, w.steelHsHint, w.steelLokHint];
     ['lst', 'hst', 'lok', 'hok'].forEach(function (n, k) {
-      byName[n].span.textContent = sizes[n];
+      put(byName[n].span, sizes[n]);
       if (k < 3) byName[n].el.title = hints[k];
     });
     byName.hok.el.parentNode.hidden = ring;
     byName.lkar.el.disabled = ring;
-    // Set only when the kind's picture changes: every setting decodes the image again.
-    if ($('picture').getAttribute('src') !== shapeOf(core).picture) $('picture').src = shapeOf(core).picture;
-    $('picture').alt = table.cores[core];
+    // The kind's picture from the page's own (make_site.js): drawn with the page, not
+    // decoded as a document of its own; set only when it changes.
+    var use = $('picture').firstElementChild, href = '#picture-' + shapeOf(core).picture.replace(/\.svg$/, '');
+    if (use.getAttribute('href') !== href) use.setAttribute('href', href);
+    $('picture').setAttribute('aria-label', table.cores[core]);
   }
 
   function applyWords() {
     var w = words();
     document.documentElement.lang = lang;
-    document.querySelectorAll('[data-word]').forEach(function (e) { e.textContent = w[e.dataset.word]; });
+    document.querySelectorAll('[data-word]').forEach(function (e) { put(e, w[e.dataset.word]); });
     table.fields.forEach(function (f) {
       var c = byName[f.name];
       if (!c.span) return;
-      c.span.textContent = f.label + (f.unit ? ', ' + f.unit : '');
+      put(c.span, f.label + (f.unit ? ', ' + f.unit : ''));
     });
     heatWords();
-    byName.hkar.span.textContent = w.bobbinWidth;
-    byName.hkar1.span.textContent = w.bobbinHeight;
-    document.querySelectorAll('#kinds label').forEach(function (l, k) { l.lastChild.textContent = table.cores[k]; });
+    put(byName.hkar.span, w.bobbinWidth);
+    put(byName.hkar1.span, w.bobbinHeight);
+    document.querySelectorAll('#kinds label').forEach(function (l, k) { put(l.lastChild, table.cores[k]); });
     document.querySelectorAll('#windings fieldset').forEach(function (s) {
       var n = Number(s.dataset.winding);
-      s.firstChild.textContent = n === 1 ? w.primary : w.secondary + '2.' + (n - 1);
+      put(s.firstChild, n === 1 ? w.primary : w.secondary + '2.' + (n - 1));
     });
     presentCore();
   }
@@ -200,7 +115,7 @@
   // A text set only when it changes: the engine's first results are mostly the ones the
   // build painted, and an unchanged page is not laid out again.
   function put(el, text) {
-    text = String(text);
+    text = text === undefined || text === null ? '' : String(text);
     if (el.textContent !== text) el.textContent = text;
   }
   function show(values) {

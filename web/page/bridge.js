@@ -116,6 +116,8 @@ var VelmoraBridge = (function () {
         .then(function () { return new Promise(function (next) { setTimeout(next, 0); }); });
     },
     loaded: function () { return M !== null || module !== null; },
+    // Whether the page's own engine runs (a call beyond the worker's calculation started it).
+    started: function () { return M !== null; },
     // The field table; before the engine has loaded, the copy the build took from it.
     fields: function (lang) {
       if (!M) return JSON.parse(JSON.stringify(VelmoraBoot[lang].fields));

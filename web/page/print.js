@@ -4,7 +4,7 @@
 (function () {
   'use strict';
   var B = VelmoraBridge, page = window.velmoraPage;
-  var sheet = document.getElementById('sheet'), due = false;
+  var sheet = document.getElementById('sheet'), due = false, queued = false;
 
   function el(tag, text, parent) {
     var e = document.createElement(tag);
@@ -52,11 +52,18 @@
     el('pre', c.instruction.join('\n'), instruction);
   }
 
-  // After the calculation's own task, so that it keeps its time; at the latest before printing.
+  // After the calculation's own task, so that it keeps its time, once the page's own
+  // engine runs: the sheet alone would start it while the page loads (a long task), so
+  // until then it waits for printing.
   document.addEventListener('velmora:calculated', function () {
-    if (!due) setTimeout(function () { if (due) build(); }, 0);
     due = true;
+    if (queued || !B.started()) return;
+    queued = true;
+    setTimeout(function () { queued = false; if (due) build(); }, 0);
   });
   window.addEventListener('beforeprint', function () { if (due) build(); });
+  if (window.matchMedia) {
+    window.matchMedia('print').addEventListener('change', function (e) { if (e.matches && due) build(); });
+  }
   page.buildSheet = build;
 })();

@@ -203,6 +203,21 @@ async function main() {
     const wires = await page.evaluate(() => [...document.querySelectorAll('#Conductor option')].map((o) => o.value));
     const shapes = await page.evaluate(() => VelmoraBridge.fields('ru').shapes);
     compare('default design', await shown(page), cliJson({}));
+    // The build wrote the controls worded as the page opens: the page's own wording, once
+    // loaded, finds every label, legend and word as the parser made it (the steel group,
+    // filled from the build's results, aside).
+    const reworded = await page.evaluate(async () => {
+      const built = new DOMParser().parseFromString(await (await fetch('./')).text(), 'text/html');
+      const texts = (doc) => [...doc.querySelectorAll('#design .label, #design legend, #kinds span, .wire > span, ' +
+                                                   '#design [data-word]:not(#summary), .bar [data-word]')]
+        .filter((e) => !e.closest('#steel-group')).map((e) => e.textContent);
+      const now = texts(document), then = texts(built);
+      return { count: then.length, differ: now.map((t, k) => t === then[k] ? '' : `${k}: ${then[k]} -> ${t}`).filter(Boolean) };
+    });
+    check('the build\'s controls are the page\'s, worded as it opens', () => {
+      assert.ok(reworded.count > 100, `${reworded.count}`);
+      assert.deepEqual(reworded.differ, []);
+    });
 
     // Random designs of every kind, in both languages now and then.
     let lang = 'ru', count = 0;
