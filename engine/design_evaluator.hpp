@@ -64,6 +64,7 @@ public:
 
 private:
     Record base_;
+    Record run_;  // the record of the run under way
     const WireTable& wires_;
     const SteelGrade& grade_;
     bool noLoad_;
