@@ -213,7 +213,7 @@ DesignFigures RunEvaluator::evaluate(double Bm, double j) {
     if (floorsBm_ != Bm) {
         floors_ = designFloors(run.figures, s, heat_.ambient);
         floorsBm_ = Bm;
-        widest_ = widestSurface(run.figures);
+        widest_ = surfaceCooling(widestSurface(run.figures));
         copper_ = copperFloor(run.figures, base_, rho_, bounds_);
     } else if (!copper_.known && rho_ > 0) {
         copper_ = copperFloor(run.figures, base_, rho_, bounds_);
