@@ -66,6 +66,7 @@ void reset(Design& d, Record& r, RunResult& out) {
     r.kfree = d.kfree;
     d.n2 = {1, 1, 1, 1, 1};
     d.W2 = d.S2 = d.R2 = d.dU2 = d.Sw2 = d.Pcu2 = D5{};
+    if (!d.texts) return;
     clearResults(r);
     for (std::string_view field : kWireHints) out.hints.push_back({field});
 }
@@ -81,7 +82,7 @@ void totals(Design& d, Record& r) {
         }
     }
     d.Sw = d.Sw2[0] + d.Sw2[1] + d.Sw2[2] + d.Sw2[3] + d.Sw2[4] + d.Sw1;
-    put(r, r.Kok, d.Sw / d.Sok, 3);
+    put(d, r, r.Kok, d.Sw / d.Sok, 3);
     d.sumPcu2 = d.Pcu2[0] + d.Pcu2[1] + d.Pcu2[2] + d.Pcu2[3] + d.Pcu2[4];
     d.Pcu = d.sumPcu2 + d.Pcu1;
 }
@@ -104,7 +105,7 @@ void overfillTotals(Design& d, Record& r) {
         if (d.centre[i]) d.Sw2[i] *= 2;
     }
     d.Sw = d.Sw2[0] + d.Sw2[1] + d.Sw2[2] + d.Sw2[3] + d.Sw2[4] + d.Sw1;
-    put(r, r.Kok, d.Sw / d.Sok, 3);
+    put(d, r, r.Kok, d.Sw / d.Sok, 3);
 }
 
 RunFigures figuresOf(const Design& d) {
@@ -136,9 +137,10 @@ void stopWith(RunResult& out, RunStatus status, Message why) {
 
 }  // namespace
 
-RunResult calculatePasses(Record& r, const WireTable& wires, int passes) {
+RunResult calculatePasses(Record& r, const WireTable& wires, int passes, bool texts) {
     RunResult out;
     Design d;
+    d.texts = texts;
     parseInputs(d, r);
     std::optional<Message> why = checkCore(r.core, d.core);
     if (!why) why = checkInputs(d, r, wires);
@@ -191,6 +193,10 @@ RunResult calculatePasses(Record& r, const WireTable& wires, int passes) {
 
 RunResult Calculate(Record& r, const WireTable& wires) {
     return calc::calculatePasses(r, wires, calc::kDefaultPasses);
+}
+
+RunResult CalculateFigures(Record& r, const WireTable& wires) {
+    return calc::calculatePasses(r, wires, calc::kDefaultPasses, false);
 }
 
 double lastBuild(const RunFigures& f) {

@@ -199,6 +199,11 @@ struct RunResult {
 // taken the controls). Writes the results and the extents (for the record's
 // diag_width) back into the record; the comment is the caller's to render.
 RunResult Calculate(Record& r, const WireTable& wires);
+// The same run for its figures alone, as the design search reads it: the status, the
+// figures, the messages, the instructions and the wire choices are Calculate's, but
+// the record's result texts are left as they were (the primary's and secondaries'
+// turns aside) and no tool-tip is set.
+RunResult CalculateFigures(Record& r, const WireTable& wires);
 
 // The core and bobbin sizes of the record that its core kind cannot work with, each as
 // the refusal a run would give for it, all of them at once (a run names the first).

@@ -39,10 +39,10 @@ void bobbin(Design& d, Record& r) {
     d.hkar = b.hkar;
     d.hkar1 = b.hkar1;
     if (b.lkar) d.lkar = *b.lkar;
-    put(r, r.hkar, d.hkar, 1);
-    put(r, r.hkar1, d.hkar1, 1);
+    put(d, r, r.hkar, d.hkar, 1);
+    put(d, r, r.hkar1, d.hkar1, 1);
     if (b.lkar)
-        put(r, r.lkar, d.lkar, 1);
+        put(d, r, r.lkar, d.lkar, 1);
     else
         r.lkar.clear();
 }
@@ -50,11 +50,11 @@ void bobbin(Design& d, Record& r) {
 // Whole turns by their text; on two coils an odd count gains one turn.
 void primaryTurns(Design& d, Record& r) {
     d.W1 = d.U1max / d.ew;
-    put(r, r.W1, d.W1, 0);
+    put(r, r.W1, d.W1, 0);  // read back, with or without texts
     d.W1 = textToDouble(r.W1);
     if (d.shape().twoCoils && std::fmod(d.W1, 2.0) != 0) {
         d.W1 += 1;
-        put(r, r.W1, d.W1, 0);
+        put(d, r, r.W1, d.W1, 0);
     }
     if (!(d.W1 >= 1)) refuse(Refusal::turnsBelowOne, kPrimary);
 }
@@ -68,11 +68,11 @@ void sizeCore(Design& d, Record& r) {
         if (d.centre[i]) d.P2[i] *= 2;
         d.Pzad += d.P2[i];
     }
-    putPower(r, r.Pzad, d.Pzad);
+    putPower(d, r, r.Pzad, d.Pzad);
 
     inductionWarning(d);
     bobbin(d, r);
-    put(r, r.Sst, d.Sst / 100, 2);
+    put(d, r, r.Sst, d.Sst / 100, 2);
 
     d.room = d.shape().geometry.room(dims(d), d.hkar);
     d.Lturn0 = 2 * d.hkar + 2 * d.hkar1;
@@ -93,9 +93,9 @@ void sizeCore(Design& d, Record& r) {
 
 void powerStep(Design& d, Record& r) {
     d.eta = d.Pzad / (d.Pzad + d.Pcu);
-    put(r, r.KPD, d.eta * 100, 2);
+    put(d, r, r.KPD, d.eta * 100, 2);
     const double Pgab = d.Sok * d.j * d.Kfill * d.ew * d.eta / (d.eta + 1);
-    putPower(r, r.Pgab, Pgab);
+    putPower(d, r, r.Pgab, Pgab);
 }
 
 }  // namespace velmora::calc

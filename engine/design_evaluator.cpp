@@ -185,10 +185,12 @@ RunEvaluator::RunEvaluator(const Record& design, const ListedCore& core, const W
 }
 
 DesignFigures RunEvaluator::evaluate(double Bm, double j) {
-    Record r = base_;
+    // The core's record again at each point, into the texts of the last (no allocation).
+    Record& r = run_;
+    r = base_;
     r.Bm = shortest(Bm);
     r.j = shortest(j);
-    RunResult run = Calculate(r, wires_);
+    RunResult run = CalculateFigures(r, wires_);
     choices_ = std::move(run.wireChoices);
     // The first pass's primary is its only choice so far.
     primaryOverfill_ = run.status == RunStatus::overfill && run.overfilled == 1 && choices_.size() == 1;
@@ -211,7 +213,7 @@ DesignFigures RunEvaluator::evaluate(double Bm, double j) {
     if (floorsBm_ != Bm) {
         floors_ = designFloors(run.figures, s, heat_.ambient);
         floorsBm_ = Bm;
-        widest_ = widestSurface(run.figures);
+        widest_ = surfaceCooling(widestSurface(run.figures));
         copper_ = copperFloor(run.figures, base_, rho_, bounds_);
     } else if (!copper_.known && rho_ > 0) {
         copper_ = copperFloor(run.figures, base_, rho_, bounds_);

@@ -64,6 +64,7 @@ public:
 
 private:
     Record base_;
+    Record run_;  // the record of the run under way
     const WireTable& wires_;
     const SteelGrade& grade_;
     bool noLoad_;
@@ -80,7 +81,7 @@ private:
     // Of the row under way.
     DesignFloors floors_;
     double floorsBm_ = -1;  // the Bm floors_ belong to
-    Surface widest_;        // of its windings
+    SurfaceCooling widest_;  // of the largest surface its windings can take
     CopperFloor copper_;
     // The steel's part of the model and the run it was computed for.
     SteelResult steel_;

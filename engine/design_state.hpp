@@ -45,11 +45,15 @@ inline constexpr int secondary(int i) { return 2 + i; }
 // 32-bit range refuses the run, naming `what` of the winding.
 int toInt32(double v, Quantity what, int winding);
 
+struct Design;
 // Writes v with `decimals` into a result field of r; a non-finite value refuses the
 // run, naming the field.
 void put(Record& r, std::string& field, double v, int decimals);
+// The same for a text only the record shows (the run never reads it back): a run
+// without texts checks v and writes nothing.
+void put(const Design& d, Record& r, std::string& field, double v, int decimals);
 // "%.1f" above 10000, else "%.2f" (the two powers).
-void putPower(Record& r, std::string& field, double v);
+void putPower(const Design& d, Record& r, std::string& field, double v);
 // v, for a figure the instruction or a hint carries; a non-finite one refuses.
 double checked(double v, Quantity what, int winding);
 
@@ -125,6 +129,10 @@ struct Design {
     std::vector<WireRecord> choices;        // every wire chosen, in order
     Layers layers;  // scratch of the ring layout
 
+    // The record's result texts and the tool-tips; a run for its figures alone (the
+    // design search) leaves them out, with every check they make and so every verdict.
+    bool texts = true;
+
     const CoreShape& shape() const { return shapeOf(core); }
 };
 
@@ -160,6 +168,6 @@ Instruction instructionOf(const Design& d, const Placed& p, int winding);
 void buildRingLayers(Layers& L, double D0, double len0, double t, double p, int winding);
 
 // The run with a given number of passes (three for Calculate).
-RunResult calculatePasses(Record& r, const WireTable& wires, int passes);
+RunResult calculatePasses(Record& r, const WireTable& wires, int passes, bool texts = true);
 
 }  // namespace velmora::calc

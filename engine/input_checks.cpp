@@ -2,7 +2,9 @@
 // failing rule names its field and refuses the run.
 #include "input_checks.hpp"
 
+#include <array>
 #include <cmath>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -28,10 +30,19 @@ Why finite(const Design& d, std::string_view name, double v) {
     return refusal(Refusal::notFinite, name, d.core);
 }
 
+// The field's own name, so that the message can keep a view of it; looked up once,
+// as every run checks every secondary.
 std::string_view indexed(std::string_view base, int i) {
-    // The field's own name, so that the message can keep a view of it.
-    const std::string name = std::string(base) + std::to_string(i + 1);
-    return findField(name)->name;
+    static const auto names = [] {
+        std::array<std::array<std::string_view, kSecondaries>, 3> n{};
+        const std::array<std::string_view, 3> bases{"U2_", "I2_", "d2"};
+        for (size_t b = 0; b < bases.size(); ++b)
+            for (int k = 0; k < kSecondaries; ++k)
+                n[b][static_cast<size_t>(k)] = findField(std::string(bases[b]) + std::to_string(k + 1))->name;
+        return n;
+    }();
+    const size_t b = base == "U2_" ? 0 : base == "I2_" ? 1 : 2;
+    return names[b][static_cast<size_t>(i)];
 }
 
 Why mains(const Design& d) {

@@ -60,7 +60,14 @@ void put(Record& r, std::string& field, double v, int decimals) {
     field = fixed(v, decimals);
 }
 
-void putPower(Record& r, std::string& field, double v) { put(r, field, v, v >= 10000 ? 1 : 2); }
+void put(const Design& d, Record& r, std::string& field, double v, int decimals) {
+    if (d.texts) return put(r, field, v, decimals);
+    if (!std::isfinite(v)) put(r, field, v, decimals);  // refuses
+}
+
+void putPower(const Design& d, Record& r, std::string& field, double v) {
+    put(d, r, field, v, v >= 10000 ? 1 : 2);
+}
 
 double checked(double v, Quantity what, int winding) {
     if (!std::isfinite(v)) refuseQuantity(Refusal::undefined, what, winding);

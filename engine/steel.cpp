@@ -100,18 +100,28 @@ Surface outerSurface(const RunFigures& f) {
     return shapeOf(f.core).geometry.surface({dimsOf(f), f.hkar, f.hkar1, f.room, lastBuild(f)});
 }
 
+SurfaceCooling surfaceCooling(const Surface& s) {
+    // Convection of the three kinds of face and radiation of the whole surface.
+    return {kSteel.hVertical * s.vertical / std::pow(s.height, 0.25) +
+                kSteel.hUp * s.up / std::pow(s.Lup, 0.25) + kSteel.hDown * s.down / std::pow(s.Ldown, 0.25),
+            kSteel.emissivity * kSteel.sigma * s.total()};
+}
+
 double surfaceRise(const Surface& s, double P, int* steps, double ambient) {
     if (steps) *steps = 0;
     if (!(P > 0)) return 0;
     if (!std::isfinite(P)) return P;
-    // Q(x) = C·x^1.25 + R·((Ta + x)^4 − Ta^4): convection of the three kinds of face
-    // and radiation of the whole surface. Q is convex and rising, so Newton from the
-    // lower of the convection-only and the radiation-only roots (both lie above the
-    // answer) falls monotonically onto it.
-    const double C = kSteel.hVertical * s.vertical / std::pow(s.height, 0.25) +
-                     kSteel.hUp * s.up / std::pow(s.Lup, 0.25) +
-                     kSteel.hDown * s.down / std::pow(s.Ldown, 0.25);
-    const double R = kSteel.emissivity * kSteel.sigma * s.total();
+    return surfaceRise(surfaceCooling(s), P, steps, ambient);
+}
+
+double surfaceRise(const SurfaceCooling& k, double P, int* steps, double ambient) {
+    if (steps) *steps = 0;
+    if (!(P > 0)) return 0;
+    if (!std::isfinite(P)) return P;
+    // Q(x) = C·x^1.25 + R·((Ta + x)^4 − Ta^4). Q is convex and rising, so Newton from
+    // the lower of the convection-only and the radiation-only roots (both lie above
+    // the answer) falls monotonically onto it.
+    const double C = k.C, R = k.R;
     const double Ta = ambient + kSteel.kelvin;
     if (!(C > 0) || !std::isfinite(C) || !(R > 0)) return 0;
     const double Ta4 = Ta * Ta * Ta * Ta;

@@ -231,6 +231,14 @@ Surface outerSurface(const RunFigures& f);
 // from s at the ambient temperature, °C; steps: iterations used.
 double surfaceRise(const Surface& s, double P, int* steps = nullptr,
                    double ambient = kSteel.ambient);
+// The same from the surface's own coefficients (convection C, W/K^1.25, radiation R,
+// W/K^4), for many losses off one surface.
+struct SurfaceCooling {
+    double C = 0, R = 0;
+};
+SurfaceCooling surfaceCooling(const Surface& s);
+double surfaceRise(const SurfaceCooling& k, double P, int* steps = nullptr,
+                   double ambient = kSteel.ambient);
 
 // Specific loss at work, W/kg at B and F: log-log between the grade's points; below the
 // lowest the family's exponent (a GO grade known at 1.7 T only: goKneeExponent down to

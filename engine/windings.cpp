@@ -22,9 +22,12 @@ void diameterNotice(Design& d, double desired, double chosen, int winding) {
     d.messages.push_back(m);
 }
 
-std::string diameterText(const Wire& w, int winding) {
-    const std::string D = fixed(checked(w.D, Quantity::wireDiameter, winding), 3);
-    return w.n > 1 ? D + "x" + fixed(w.n, 0) : D;
+// The diameter's texts of a winding: "D" or "DxN" and the copper diameter alone.
+void putDiameter(const Design& d, std::string& text, std::string& D, const Wire& w, int winding) {
+    checked(w.D, Quantity::wireDiameter, winding);
+    if (!d.texts) return;
+    D = fixed(w.D, 3);
+    text = w.n > 1 ? D + "x" + fixed(w.n, 0) : D;
 }
 
 void setHints(Design& d, std::string_view fieldD, std::string_view fieldL, const Wire& w,
@@ -34,17 +37,17 @@ void setHints(Design& d, std::string_view fieldD, std::string_view fieldL, const
     wire.S = checked(w.S, Quantity::wireSection, winding);
     wire.Sw = checked(w.S * w.n, Quantity::windingSection, winding);
     wire.awg = w.awg;
-    d.hints.push_back(wire);
+    if (d.texts) d.hints.push_back(wire);
     Hint mass{fieldL, Hint::mass};
     mass.kg = checked(w.M * Lpr / 1000, Quantity::wireMass, winding);
-    d.hints.push_back(mass);
+    if (d.texts) d.hints.push_back(mass);
 }
 
 double resistance(double length, const Wire& w) { return kRho * length / (w.S * w.n * w.n); }
 
 // Whole turns by their text; on two coils an odd count gains one turn.
 double wholeTurns(Design& d, Record& r, std::string& field, double W) {
-    put(r, field, W, 0);
+    put(r, field, W, 0);  // read back, with or without texts
     W = textToDouble(field);
     if (d.shape().twoCoils && std::fmod(W, 2.0) != 0) W += 1;
     return W;
@@ -102,8 +105,7 @@ void primaryStep(Design& d, Record& r, const WireTable& wires) {
     d.S1 = w.S;
     d.M1 = w.M;
     d.Diz1 = w.Diz;
-    r.D1 = diameterText(w, kPrimary);
-    r.d11 = fixed(w.D, 3);
+    putDiameter(d, r.D1, r.d11, w, kPrimary);
     d.Sw1 = d.S1 * d.W1 * d.n1;
 
     Placed p = placePrimary(d, w);
@@ -113,8 +115,8 @@ void primaryStep(Design& d, Record& r, const WireTable& wires) {
     d.Lturn1 = p.Lturn;
     d.Kfill = p.Kfill;
     r.ext1 = p.ext;
-    put(r, r.Nsl1, d.Nsl1, 2);
-    put(r, r.Lpr1, d.Lpr1, 1);
+    put(d, r, r.Nsl1, d.Nsl1, 2);
+    put(d, r, r.Lpr1, d.Lpr1, 1);
     d.instructions.assign(1, p.instruction);
 
     d.R1 = resistance(d.Lpr1, w);
@@ -126,10 +128,10 @@ void primaryStep(Design& d, Record& r, const WireTable& wires) {
     d.E1xx = d.U1nom - d.R1 * d.Imu;
     const double wv = 1 / d.ew;
     d.Pcu1 = kDropFactor * (d.I1 * d.I1) * d.R1;
-    put(r, r.wv, wv, 3);
-    put(r, r.dU1, dU1, 2);
-    put(r, r.I1, d.I1, 3);
-    put(r, r.R1, d.R1, 2);
+    put(d, r, r.wv, wv, 3);
+    put(d, r, r.dU1, dU1, 2);
+    put(d, r, r.I1, d.I1, 3);
+    put(d, r, r.R1, d.R1, 2);
     setHints(d, kHintD1, kHintLpr1, w, d.Lpr1, kPrimary);
 
     d.buildLast = d.build1;
@@ -148,8 +150,7 @@ void secondaryStep(Design& d, Record& r, const WireTable& wires, int i) {
     d.S2[i] = w.S;
     d.M2[i] = w.M;
     d.Diz2[i] = w.Diz;
-    r.D2[i] = diameterText(w, winding);
-    r.d2[i] = fixed(w.D, 3);
+    putDiameter(d, r.D2[i], r.d2[i], w, winding);
 
     const bool ring = d.shape().ring;
     prepareSecondary(d, w, i);
@@ -180,12 +181,12 @@ void secondaryStep(Design& d, Record& r, const WireTable& wires, int i) {
         if (settled || rep == kMaxRepetitions) break;
     }
 
-    put(r, r.W2[i], d.W2[i], 0);
-    put(r, r.R2[i], d.R2[i], 3);
-    put(r, r.U2xx[i], d.E1xx * d.W2[i] / d.W1, 2);
-    put(r, r.U2h[i], d.W2[i] * d.ew - kDropFactor * d.R2[i] * d.I2[i], 2);
-    put(r, r.Nsl2[i], d.Nsl2[i], 2);
-    put(r, r.Lpr2[i], d.Lpr2[i], 1);
+    put(d, r, r.W2[i], d.W2[i], 0);
+    put(d, r, r.R2[i], d.R2[i], 3);
+    put(d, r, r.U2xx[i], d.E1xx * d.W2[i] / d.W1, 2);
+    put(d, r, r.U2h[i], d.W2[i] * d.ew - kDropFactor * d.R2[i] * d.I2[i], 2);
+    put(d, r, r.Nsl2[i], d.Nsl2[i], 2);
+    put(d, r, r.Lpr2[i], d.Lpr2[i], 1);
     d.instructions.push_back(instructionOf(d, p, winding));
     setHints(d, kHintD2[i], kHintLpr2[i], w, d.Lpr2[i], winding);
 
@@ -195,6 +196,7 @@ void secondaryStep(Design& d, Record& r, const WireTable& wires, int i) {
 }
 
 void clearSecondaryHints(Design& d, int i) {
+    if (!d.texts) return;
     d.hints.push_back({kHintD2[i]});
     d.hints.push_back({kHintLpr2[i]});
 }

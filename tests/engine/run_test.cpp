@@ -1,8 +1,10 @@
 // Whole runs: the refusal rules before and during a run, the overfill abort in the
 // first and in a later pass, designs without secondaries, and a sweep of random
-// inputs that must always end in one of the three statuses with clean texts.
+// inputs that must always end in one of the three statuses with clean texts, and
+// the same end for the run of the figures alone.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 #include <limits>
 #include <random>
@@ -452,9 +454,56 @@ bool clean(const std::string& s) {
     return s.find("inf") == std::string::npos && s.find("nan") == std::string::npos;
 }
 
+bool same(double a, double b) { return a == b || (std::isnan(a) && std::isnan(b)); }
+
+// Whether the run for the figures alone came to the whole run's end, with its figures,
+// messages, instructions and wire choices, and wrote no text but the turns.
+void expectSameRun(const Record& before, const WireTable& wires) {
+    Record whole = before, quiet = before;
+    const RunResult a = Calculate(whole, wires), b = CalculateFigures(quiet, wires);
+    ASSERT_EQ(a.status, b.status);
+    ASSERT_EQ(a.overfilled, b.overfilled);
+    ASSERT_EQ(a.messages, b.messages);
+    ASSERT_EQ(a.n1, b.n1);
+    ASSERT_EQ(a.n2, b.n2);
+    ASSERT_EQ(a.repetitions, b.repetitions);
+    ASSERT_TRUE(b.hints.empty());
+    ASSERT_EQ(a.instructions.size(), b.instructions.size());
+    for (size_t k = 0; k < a.instructions.size(); ++k) {
+        const Instruction &x = a.instructions[k], &y = b.instructions[k];
+        ASSERT_TRUE(x.winding == y.winding && x.layout == y.layout && same(x.build, y.build) &&
+                    x.layers == y.layers && x.rest == y.rest && x.Nt == y.Nt);
+    }
+    ASSERT_EQ(a.wireChoices.size(), b.wireChoices.size());
+    for (size_t k = 0; k < a.wireChoices.size(); ++k) {
+        const WireRecord &x = a.wireChoices[k], &y = b.wireChoices[k];
+        ASSERT_TRUE(x.winding == y.winding && same(x.I, y.I) && x.fixedSize == y.fixedSize && x.pick == y.pick);
+    }
+    const RunFigures &f = a.figures, &g = b.figures;
+    ASSERT_TRUE(f.core == g.core && f.used == g.used && f.centre == g.centre);
+    for (double RunFigures::*m : {&RunFigures::lst, &RunFigures::hst, &RunFigures::lok, &RunFigures::hok,
+                                 &RunFigures::hkar, &RunFigures::hkar1, &RunFigures::lkar, &RunFigures::F,
+                                 &RunFigures::U1nom, &RunFigures::U1max, &RunFigures::Sst, &RunFigures::lm,
+                                 &RunFigures::Sok, &RunFigures::room, &RunFigures::Pzad, &RunFigures::Pcu,
+                                 &RunFigures::Pcu1, &RunFigures::W1, &RunFigures::I1, &RunFigures::Imu,
+                                 &RunFigures::R1, &RunFigures::E1xx, &RunFigures::ew, &RunFigures::Lpr1,
+                                 &RunFigures::M1, &RunFigures::n1, &RunFigures::Diz1, &RunFigures::build1})
+        ASSERT_TRUE(same(f.*m, g.*m));
+    for (auto RunFigures::*m : {&RunFigures::W2, &RunFigures::I2, &RunFigures::R2, &RunFigures::U2xx,
+                                &RunFigures::Lpr2, &RunFigures::M2, &RunFigures::n2, &RunFigures::Diz2,
+                                &RunFigures::build2})
+        for (int i = 0; i < kSecondaries; ++i) ASSERT_TRUE(same((f.*m)[i], (g.*m)[i]));
+    // The result texts stay as they were, the turns aside.
+    for (const Field& fd : fields()) {
+        if (fd.role == FieldRole::result && fd.name != "W1" && fd.name.rfind("W2", 0) != 0) {
+            ASSERT_EQ(fd.textIn(quiet), fd.textIn(before)) << fd.name;
+        }
+    }
+}
+
 }  // namespace
 
-TEST(Sweep, RandomInputsAlwaysEndInOneOfThreeStatusesWithCleanTexts) {
+TEST(Sweep, RandomInputsAlwaysEndInOneOfThreeStatusesWithCleanTextsAndTheSameFigures) {
     std::mt19937 g(20240611);
     std::uniform_int_distribution<int> kind(0, 4), flag(0, 3), width(-10, 2000);
     const std::array<int, 4> badKinds{-1, 5, 7, -2147483647 - 1};
@@ -512,6 +561,7 @@ TEST(Sweep, RandomInputsAlwaysEndInOneOfThreeStatusesWithCleanTexts) {
         }
         const WireTable& wires = n % 50 == 0 ? none : n % 7 == 0 ? one : big;
         const Record before = r;
+        expectSameRun(before, wires);
         const test::Shown run = test::calculate(r, wires);
         ASSERT_TRUE(run.status == RunStatus::ok || run.status == RunStatus::overfill ||
                     run.status == RunStatus::refused);
