@@ -7,13 +7,13 @@
 #include "advisor_words.hpp"
 #include "core_list_file.hpp"
 #include "design_columns.hpp"
+#include "design_words.hpp"
 #include "designer_words.hpp"
 #include "ei_series.hpp"
 #include "run_json.hpp"
 #include "steels.hpp"
 #include "storage_words.hpp"
 #include "textfile.hpp"
-#include "trade_off_svg.hpp"
 
 namespace velmora::cli {
 
@@ -69,18 +69,6 @@ std::string table(const DesignOutcome& d, std::span<const ListedCore> cores, tex
         line.erase(line.find_last_not_of(' ') + 1);
         o += line + "\n";
     }
-    return o;
-}
-
-std::string summary(const DesignOutcome& d, texts::Lang lang) {
-    std::string o = std::string(texts::designerText(DesignerText::found, lang)) + std::to_string(d.rows.size());
-    std::string misses;
-    for (int m = 0; m < kMissKinds; ++m) {
-        if (!d.rejected[m]) continue;
-        misses += (misses.empty() ? "" : ", ") + std::string(texts::missName(static_cast<DesignMiss>(m), lang)) +
-                  " " + std::to_string(d.rejected[m]);
-    }
-    if (!misses.empty()) o += "; " + std::string(texts::designerText(DesignerText::rejected, lang)) + misses;
     return o;
 }
 
@@ -153,17 +141,8 @@ int design(const Options& opt, const Record& rec, const WireTable& wires, const 
         return trouble(std::string(texts::designerText(DesignerText::noGrade, lang)) + " \"" + d.grade + "\"");
 
     if (opt.chart) {
-        std::vector<chart::ChartPoint> points;
-        for (size_t i = 0; i < d.rows.size(); ++i) {
-            const DesignFigures& f = d.rows[i].figures;
-            points.push_back({static_cast<int>(i), f.mass_kg, f.loss_w, f.hot_c, d.rows[i].pareto});
-        }
-        auto word = [&](DesignerText t) { return std::string(texts::designerText(t, lang)); };
-        const chart::ChartWords words{word(DesignerText::chartTitle), word(DesignerText::chartMass),
-                                      word(DesignerText::chartLoss), word(DesignerText::chartHot),
-                                      word(DesignerText::chartFront), word(DesignerText::chartChosen)};
         std::ofstream out(pathFromUtf8(*opt.chart), std::ios::binary);
-        out << chart::tradeOffSvg(points, d.rows.empty() ? chart::kNoRow : 0, words);
+        out << designChart(d, lang);
         if (!out) return trouble(std::string(texts::designerText(DesignerText::chartNotWritten, lang)) + " " + *opt.chart);
     }
     if (opt.json) {
@@ -171,7 +150,7 @@ int design(const Options& opt, const Record& rec, const WireTable& wires, const 
     } else {
         if (!d.rows.empty()) std::cout << table(d, cores, lang) << "\n";
         else std::cout << texts::designerText(DesignerText::noneFound, lang) << "\n";
-        std::cout << summary(d, lang) << "\n";
+        std::cout << designSummary(d, lang) << "\n";
     }
     return d.rows.empty() ? kNoneFound : kFound;
 }

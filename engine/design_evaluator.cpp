@@ -214,10 +214,9 @@ DesignFigures RunEvaluator::evaluate(double Bm, double j) {
         floors_ = designFloors(run.figures, s, heat_.ambient);
         floorsBm_ = Bm;
         widest_ = surfaceCooling(widestSurface(run.figures));
-        copper_ = copperFloor(run.figures, base_, rho_, bounds_);
-    } else if (!copper_.known && rho_ > 0) {
-        copper_ = copperFloor(run.figures, base_, rho_, bounds_);
+        copper_ = {};
     }
+    if (!copper_.known && rho_ > 0) copper_ = copperFloor(run.figures, base_, rho_, bounds_);
     if (!ok) return notRun(run);
     DesignFigures d = designFigures(run, s);
     d.feasible = d.feasible && rectOk_;

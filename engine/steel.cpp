@@ -108,9 +108,6 @@ SurfaceCooling surfaceCooling(const Surface& s) {
 }
 
 double surfaceRise(const Surface& s, double P, int* steps, double ambient) {
-    if (steps) *steps = 0;
-    if (!(P > 0)) return 0;
-    if (!std::isfinite(P)) return P;
     return surfaceRise(surfaceCooling(s), P, steps, ambient);
 }
 

@@ -20,6 +20,7 @@
 #include <QVBoxLayout>
 
 #include "design_columns.hpp"
+#include "design_words.hpp"
 #include "designer_words.hpp"
 #include "language.hpp"
 #include "trade_off_svg.hpp"
@@ -199,7 +200,6 @@ void DesignerDialog::redesign() {
 void DesignerDialog::fill() {
     table_->setSortingEnabled(false);
     table_->setRowCount(static_cast<int>(outcome_.rows.size()));
-    std::vector<chart::ChartPoint> points;
     for (int i = 0; i < static_cast<int>(outcome_.rows.size()); ++i) {
         const DesignedCore& d = outcome_.rows[static_cast<size_t>(i)];
         auto* name = new QTableWidgetItem(q(in_.cores[static_cast<size_t>(d.index)].name));  // sorts by text
@@ -213,27 +213,15 @@ void DesignerDialog::fill() {
             table_->setItem(i, col++, item);
         }
         table_->setItem(i, col, cell(d.pareto ? QStringLiteral("*") : QString(), d.pareto ? 0 : 1, i));
-        points.push_back({i, d.figures.mass_kg, d.figures.loss_w, d.figures.hot_c, d.pareto});
     }
     table_->setSortingEnabled(true);
     table_->resizeColumnsToContents();
     if (!outcome_.rows.empty()) table_->selectRow(0);
 
-    auto w = [](DesignerText t) { return std::string(texts::designerText(t, lang())); };
-    const chart::ChartWords words{w(DesignerText::chartTitle), w(DesignerText::chartMass), w(DesignerText::chartLoss),
-                                  w(DesignerText::chartHot), w(DesignerText::chartFront), w(DesignerText::chartChosen)};
-    chart_->rows = static_cast<int>(points.size());
-    chart_->load(QByteArray::fromStdString(chart::tradeOffSvg(points, points.empty() ? chart::kNoRow : 0, words)));
-
-    QString text = outcome_.rows.empty() ? word(DesignerText::noneFound) + QLatin1Char(' ') : QString();
-    text += word(DesignerText::found) + QString::number(outcome_.rows.size());
-    QStringList misses;
-    for (int m = 0; m < kMissKinds; ++m)
-        if (outcome_.rejected[static_cast<size_t>(m)])
-            misses << q(texts::missName(static_cast<DesignMiss>(m), lang())) + QLatin1Char(' ') +
-                          QString::number(outcome_.rejected[static_cast<size_t>(m)]);
-    if (!misses.isEmpty()) text += QStringLiteral("; ") + word(DesignerText::rejected) + misses.join(QStringLiteral(", "));
-    summary_->setText(text);
+    chart_->rows = static_cast<int>(outcome_.rows.size());
+    chart_->load(QByteArray::fromStdString(designChart(outcome_, lang())));
+    const QString none = outcome_.rows.empty() ? word(DesignerText::noneFound) + QLatin1Char(' ') : QString();
+    summary_->setText(none + q(designSummary(outcome_, lang())));
 }
 
 int DesignerDialog::selectedRow() const {

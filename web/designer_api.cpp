@@ -6,6 +6,7 @@
 
 #include "design.hpp"
 #include "design_columns.hpp"
+#include "design_words.hpp"
 #include "designer_words.hpp"
 #include "ei_series.hpp"
 #include "engine_parts.hpp"
@@ -13,7 +14,6 @@
 #include "page_words.hpp"
 #include "run_json.hpp"
 #include "sheet.hpp"
-#include "trade_off_svg.hpp"
 
 using namespace velmora;
 using json::jsonString;
@@ -27,43 +27,12 @@ std::string word(DesignerText t, texts::Lang l) { return std::string(texts::desi
 // its inputs. An empty limit is none.
 std::vector<std::string> designArguments(std::string_view request) {
     std::vector<std::string> args{"--design"};
-    while (!request.empty()) {
-        const size_t end = request.find('\x1e');
-        const std::string_view pair = request.substr(0, end);
-        const size_t sep = pair.find('\x1f');
-        if (sep != std::string_view::npos && sep + 1 < pair.size()) {
-            const std::string key(pair.substr(0, sep)), value(pair.substr(sep + 1));
-            if (key == "goal") args.insert(args.end(), {"--goal", value});
-            else args.insert(args.end(), {"--limit", key + "=" + value});
-        }
-        if (end == std::string_view::npos) break;
-        request.remove_prefix(end + 1);
-    }
+    web::forEachPair(request, [&](std::string_view key, std::string_view value) {
+        if (value.empty()) return;
+        if (key == "goal") args.insert(args.end(), {"--goal", std::string(value)});
+        else args.insert(args.end(), {"--limit", std::string(key).append(1, '=').append(value)});
+    });
     return args;
-}
-
-// "Проектов: N; Без проекта: ..." as the window's dialog says it under its table.
-std::string summary(const DesignOutcome& d, texts::Lang l) {
-    std::string o = d.rows.empty() ? word(DesignerText::noneFound, l) + " " : std::string();
-    o += word(DesignerText::found, l) + std::to_string(d.rows.size());
-    std::string misses;
-    for (int m = 0; m < kMissKinds; ++m)
-        if (d.rejected[static_cast<size_t>(m)])
-            misses += (misses.empty() ? "" : ", ") + std::string(texts::missName(static_cast<DesignMiss>(m), l)) + " " +
-                      std::to_string(d.rejected[static_cast<size_t>(m)]);
-    return misses.empty() ? o : o + "; " + word(DesignerText::rejected, l) + misses;
-}
-
-std::string chartSvg(const DesignOutcome& d, texts::Lang l) {
-    std::vector<chart::ChartPoint> points;
-    for (size_t i = 0; i < d.rows.size(); ++i) {
-        const DesignFigures& f = d.rows[i].figures;
-        points.push_back({static_cast<int>(i), f.mass_kg, f.loss_w, f.hot_c, d.rows[i].pareto});
-    }
-    const chart::ChartWords words{word(DesignerText::chartTitle, l), word(DesignerText::chartMass, l),
-                                  word(DesignerText::chartLoss, l), word(DesignerText::chartHot, l),
-                                  word(DesignerText::chartFront, l), word(DesignerText::chartChosen, l)};
-    return chart::tradeOffSvg(points, d.rows.empty() ? chart::kNoRow : 0, words);
 }
 
 // A design's inputs as the page holds them, {key: text}.
@@ -114,7 +83,7 @@ const char* velmora_design(const char* inputs, const char* request, const char* 
     if (d.status != AdviceStatus::ok) return web::give(error(word(DesignerText::noGrade, l) + " \"" + d.grade + "\""));
     std::string o = "{\"design\": " + cli::designAsJson(d, cores, q.goal) + ", \"inputs\": [";
     for (size_t i = 0; i < d.rows.size(); ++i) o += (i ? ",\n" : "\n") + inputsOf(d.rows[i].record);
-    return web::give(o + "],\n\"chart\": " + jsonString(chartSvg(d, l)) + ",\n\"summary\": " + jsonString(summary(d, l)) + "}");
+    return web::give(o + "],\n\"chart\": " + jsonString(designChart(d, l)) + ",\n\"summary\": " + jsonString((d.rows.empty() ? word(DesignerText::noneFound, l) + " " : std::string()) + designSummary(d, l)) + "}");
 }
 
 // The designer dialog's words and the request's keys with their defaults (velmora-cli's).

@@ -61,17 +61,10 @@ namespace velmora::web {
 
 Record recordFrom(std::string_view inputs) {
     Record r;
-    while (!inputs.empty()) {
-        const size_t end = inputs.find('\x1e');
-        const std::string_view pair = inputs.substr(0, end);
-        const size_t sep = pair.find('\x1f');
-        if (sep != std::string_view::npos) {
-            const Field* f = findField(pair.substr(0, sep));
-            if (f && f->role != FieldRole::result) assignFromText(r, *f, pair.substr(sep + 1));
-        }
-        if (end == std::string_view::npos) break;
-        inputs.remove_prefix(end + 1);
-    }
+    forEachPair(inputs, [&](std::string_view key, std::string_view value) {
+        const Field* f = findField(key);
+        if (f && f->role != FieldRole::result) assignFromText(r, *f, value);
+    });
     return r;
 }
 

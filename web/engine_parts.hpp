@@ -13,7 +13,20 @@
 
 namespace velmora::web {
 
-// Inputs as "key\x1fvalue" pairs separated by '\x1e' (the CLI's --set keys and texts).
+// Each "key\x1fvalue" pair of a text the page packs ('\x1e' between pairs), in order.
+template <class F>
+void forEachPair(std::string_view packed, F&& f) {
+    while (!packed.empty()) {
+        const size_t end = packed.find('\x1e');
+        const std::string_view pair = packed.substr(0, end);
+        const size_t sep = pair.find('\x1f');
+        if (sep != std::string_view::npos) f(pair.substr(0, sep), pair.substr(sep + 1));
+        if (end == std::string_view::npos) break;
+        packed.remove_prefix(end + 1);
+    }
+}
+
+// Inputs as such pairs (the CLI's --set keys and texts).
 Record recordFrom(std::string_view inputs);
 const SteelCatalogue& steels();
 // The wire kinds, their sizes read once per kind and the steels, worded in `lang`.
