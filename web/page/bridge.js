@@ -172,9 +172,6 @@ var VelmoraBridge = (function () {
       return out.then(JSON.parse);
     },
     // The design sheet of the last calculation (the window's PDF's content).
-    sheet: function (lang) {
-      if (!M && first && lang === first.lang) return JSON.parse(first.sheet);
-      return JSON.parse(call('velmora_sheet', ['string'], [lang]));
-    }
+    sheet: function (lang) { return JSON.parse(call('velmora_sheet', ['string'], [lang])); }
   };
 })();

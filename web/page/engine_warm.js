@@ -20,7 +20,6 @@ onmessage = function (e) {
       var got = { module: m, inputs: e.data.inputs, lang: e.data.lang };
       got.result = M.ccall('velmora_calculate', 'string', ['string', 'string'], [got.inputs, got.lang]);
       got.shown = M.ccall('velmora_shown', 'string', ['string'], [got.lang]);
-      got.sheet = M.ccall('velmora_sheet', 'string', ['string'], [got.lang]);
       got.overfilled = M._velmora_overfilled();
       postMessage(got);
     });
